@@ -1,0 +1,83 @@
+#include "app/config_file.h"
+
+#include "app/app_paths.h"
+#include "app/config_values.h"
+#include "app/ini_file.h"
+#include "app/language_texts.h"
+#include "app/style.h"
+
+#include <QFile>
+
+namespace {
+bool englishSelected()
+{
+    return Key_LanguageIsEnglish == QLatin1String("1");
+}
+
+QString languagePath(bool english)
+{
+    return App_Path(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
+}
+
+void rewrite(const QString &path)
+{
+    Ini_ResetFile(path);
+    Ini_WriteTable(path);
+}
+} // namespace
+
+bool Config_LoadAtStartup()
+{
+    const bool existed = QFile::exists(App_Path(ConfigIniRelPath));
+    if (existed)
+        Config_Load(false);
+    else
+        Config_SaveAll();
+    Style_Apply(App_Path(StyleSheetRelPath));
+    return existed;
+}
+
+void Config_Load(bool languageOnly)
+{
+    const QString configPath = App_Path(ConfigIniRelPath);
+    if (!QFile::exists(configPath))
+        return;
+    if (!languageOnly)
+        Ini_ReadTable(configPath);
+
+    const bool english = englishSelected();
+    if (QFile::exists(languagePath(english))) {
+        Ini_ReadTable(languagePath(english));
+    } else if (QFile::exists(languagePath(!english))) {
+        // The preference stays, so the next save writes these texts under its name.
+        Ini_ReadTable(languagePath(!english));
+    } else {
+        Key_LanguageIsEnglish = QStringLiteral("1");
+    }
+}
+
+void Config_SaveAll()
+{
+    rewrite(App_Path(ConfigIniRelPath));
+    rewrite(Language_CurrentFilePath());
+}
+
+void Language_Switch(const QString &languageText)
+{
+    Config_SaveAll();
+    if (languageText == ScomboBox_LanguageSelect[0])
+        Key_LanguageIsEnglish = QStringLiteral("1");
+    else if (languageText == ScomboBox_LanguageSelect[1])
+        Key_LanguageIsEnglish = QStringLiteral("0");
+    Config_Load(true);
+}
+
+bool Language_FileExists(bool english)
+{
+    return QFile::exists(languagePath(english));
+}
+
+QString Language_CurrentFilePath()
+{
+    return languagePath(englishSelected());
+}
