@@ -87,10 +87,12 @@ bool Ini_WriteTable(const QString &path)
     if (!table.entries)
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (full disk, size limit) is seen here; with buffering the
+    // error would surface only while closing and a truncated file could replace a good one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = Ini_Serialize(table);
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

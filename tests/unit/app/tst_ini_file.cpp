@@ -16,9 +16,24 @@ class TestIniFile : public QObject
 
     void resetDefaults()
     {
-        const QStringList defaults = {"1", "1", "1", "1", "1", "1", "428613", "428613", "COM1",
-                                      "9600", "8", "0", "1", "0", "192.168.0.247", "2000",
-                                      "255.255.255.0", "192.168.0.1"};
+        const QStringList defaults = {"1",
+                                      "1",
+                                      "1",
+                                      "1",
+                                      "1",
+                                      "1",
+                                      "428613",
+                                      "428613",
+                                      "COM1",
+                                      "9600",
+                                      "8",
+                                      "0",
+                                      "1",
+                                      "0",
+                                      "192.168.0.247",
+                                      "2000",
+                                      "255.255.255.0",
+                                      "192.168.0.1"};
         for (int i = 0; i < ConfigTableSize; ++i)
             *ConfigTable[i].value = defaults[i];
     }
@@ -149,8 +164,9 @@ private slots:
 
     void reader_hugeLine_isBounded()
     {
-        QByteArray huge = "Key_LanguageIsEnglish=" + QByteArray(3 * 1024 * 1024, 'x') + "\r\n"
-                          "Key_UI_Login=0\r\n";
+        QByteArray huge = "Key_LanguageIsEnglish=" + QByteArray(3 * 1024 * 1024, 'x')
+            + "\r\n"
+              "Key_UI_Login=0\r\n";
         writeRaw(huge);
         Ini_ReadTable(configPath);
         QVERIFY(Key_LanguageIsEnglish.size() < 128 * 1024);
