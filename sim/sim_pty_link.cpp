@@ -10,6 +10,7 @@
 #include <climits>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -145,14 +146,27 @@ void SimPtyLink::writePending()
 
 void SimPtyLink::hangUp()
 {
-    // Deferred: the session that asks for it is still on the stack.
-    QTimer::singleShot(0, this, [this] {
-        closePty();
-        QString error;
-        if (!openPty(&error)) {
-            m_log.event("pty reopen failed: " + error.toLocal8Bit());
-            return;
-        }
-        emit reopened(m_slavePath);
-    });
+    // Closing the master discards what the peer has not read yet, so the last reply would
+    // be lost: wait until the line has drained (or a second has passed). The kernel hands
+    // written bytes to the slave side asynchronously, so the first look comes after a pause.
+    m_hangUpClock.start();
+    QTimer::singleShot(50, this, &SimPtyLink::hangUpWhenDrained);
+}
+
+void SimPtyLink::hangUpWhenDrained()
+{
+    int unread = 0;
+    if (m_slave >= 0 && ::ioctl(m_slave, FIONREAD, &unread) != 0)
+        unread = 0;
+    if ((unread > 0 || !m_unsent.isEmpty()) && m_hangUpClock.elapsed() < 1000) {
+        QTimer::singleShot(10, this, &SimPtyLink::hangUpWhenDrained);
+        return;
+    }
+    closePty();
+    QString error;
+    if (!openPty(&error)) {
+        m_log.event("pty reopen failed: " + error.toLocal8Bit());
+        return;
+    }
+    emit reopened(m_slavePath);
 }

@@ -5,6 +5,7 @@
 
 #include "sim/sim_session.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
 #include <memory>
@@ -40,6 +41,7 @@ private:
     void closePty();
     void readMaster();
     void writePending();
+    void hangUpWhenDrained();
 
     SimInterpreter &m_interpreter;
     const SimFaults m_faults;
@@ -52,4 +54,5 @@ private:
     std::unique_ptr<QSocketNotifier> m_writeNotifier;
     SimSession *m_session = nullptr;
     QByteArray m_unsent;
+    QElapsedTimer m_hangUpClock;
 };
