@@ -1,6 +1,8 @@
 // Layout, window sources, input status and scenes.
 #include "sim/sim_interpreter.h"
 
+#include <utility>
+
 namespace {
 QByteArray layoutItem(int layout, const char *what)
 {
@@ -105,36 +107,34 @@ void SimInterpreter::addLayoutOptionCommands()
 
     // USER position and USER size describe one free rectangle, so each drags the other
     // along; leaving USER on one side puts the other back to a fixed value.
-    auto posLine = [&mv] { return SimReplyLine("PIP POS", SimPipPositions.at(mv.pipPosition)); };
-    auto sizeLine = [&mv] { return SimReplyLine("PIP SIZE", SimPipSizes.at(mv.pipSize)); };
-    add("PIP POS", query([=] { return SimReplies {posLine()}; }),
-        [=, &mv](const SimArgs &args) -> SimReplies {
-            const int pos = args.size() == 1 ? SimPipPositions.indexOf(args.first()) : -1;
-            if (pos < 0)
-                return {ErrValue};
-            const int oldSize = mv.pipSize;
-            mv.pipPosition = pos;
-            if (pos == SimPipPositionUser)
-                mv.pipSize = SimPipSizeUser;
-            else if (mv.pipSize == SimPipSizeUser)
-                mv.pipSize = 2; // LARGE
-            return mv.pipSize == oldSize ? SimReplies {posLine()}
-                                         : SimReplies {posLine(), sizeLine()};
-        });
-    add("PIP SIZE", query([=] { return SimReplies {sizeLine()}; }),
-        [=, &mv](const SimArgs &args) -> SimReplies {
-            const int size = args.size() == 1 ? SimPipSizes.indexOf(args.first()) : -1;
-            if (size < 0)
-                return {ErrValue};
-            const int oldPos = mv.pipPosition;
-            mv.pipSize = size;
-            if (size == SimPipSizeUser)
-                mv.pipPosition = SimPipPositionUser;
-            else if (mv.pipPosition == SimPipPositionUser)
-                mv.pipPosition = 3; // RightBottom
-            return mv.pipPosition == oldPos ? SimReplies {sizeLine()}
-                                            : SimReplies {sizeLine(), posLine()};
-        });
+    struct PipSide
+    {
+        QByteArray item;
+        SimWords words;
+        int *field;
+        int user; // index of USER
+        int fallback; // taken when the other side leaves USER
+    };
+    const PipSide pos {"PIP POS", SimPipPositions, &mv.pipPosition, SimPipPositionUser, 3};
+    const PipSide size {"PIP SIZE", SimPipSizes, &mv.pipSize, SimPipSizeUser, 2};
+    auto line = [](const PipSide &s) { return SimReplyLine(s.item, s.words.at(*s.field)); };
+    for (const auto &[own, other] : {std::pair {pos, size}, std::pair {size, pos}}) {
+        add(own.item, query([=] { return SimReplies {line(own)}; }),
+            [=](const SimArgs &args) -> SimReplies {
+                const int index = args.size() == 1 ? own.words.indexOf(args.first()) : -1;
+                if (index < 0)
+                    return {ErrValue};
+                const int before = *other.field;
+                *own.field = index;
+                if (index == own.user)
+                    *other.field = other.user;
+                else if (*other.field == other.user)
+                    *other.field = other.fallback; // RightBottom, LARGE
+                if (*other.field == before)
+                    return {line(own)};
+                return {line(own), line(other)};
+            });
+    }
     addNumbers("PIP USER", mv.pipUser.data(), 4, SimRectMax);
     addNumbers("PBP-PRESENTER", mv.pbpPresenter.data(), 4, SimRectMax);
 }

@@ -89,7 +89,7 @@ QByteArray LineReader::takeLine()
     return line.isNull() ? QByteArray("") : line;
 }
 
-QByteArray LineReader::readLine(QTcpSocket &socket, int timeoutMs)
+QByteArray LineReader::readLine(const std::function<QByteArray(int)> &fetch, int timeoutMs)
 {
     QElapsedTimer t;
     t.start();
@@ -98,32 +98,36 @@ QByteArray LineReader::readLine(QTcpSocket &socket, int timeoutMs)
         if (!line.isNull())
             return line;
         const int left = timeoutMs - static_cast<int>(t.elapsed());
-        if (left <= 0)
+        const QByteArray more = left > 0 ? fetch(left) : QByteArray();
+        if (more.isEmpty())
             return QByteArray();
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(left))
-            return QByteArray();
-        m_buffer += socket.readAll();
+        m_buffer += more;
     }
+}
+
+QByteArray LineReader::readLine(QTcpSocket &socket, int timeoutMs)
+{
+    return readLine(
+        [&socket](int left) {
+            if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(left))
+                return QByteArray();
+            return socket.readAll();
+        },
+        timeoutMs);
 }
 
 QByteArray LineReader::readLine(int fd, int timeoutMs)
 {
-    QElapsedTimer t;
-    t.start();
-    for (;;) {
-        const QByteArray line = takeLine();
-        if (!line.isNull())
-            return line;
-        const int left = timeoutMs - static_cast<int>(t.elapsed());
-        pollfd p {fd, POLLIN, 0};
-        if (left <= 0 || ::poll(&p, 1, left) <= 0)
-            return QByteArray();
-        char buf[1024];
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0)
-            return QByteArray();
-        m_buffer.append(buf, static_cast<int>(n));
-    }
+    return readLine(
+        [fd](int left) {
+            pollfd p {fd, POLLIN, 0};
+            char buf[1024];
+            if (::poll(&p, 1, left) <= 0)
+                return QByteArray();
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            return n > 0 ? QByteArray(buf, static_cast<int>(n)) : QByteArray();
+        },
+        timeoutMs);
 }
 
 int RunSim(const QStringList &args, QByteArray *stdoutText)

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <functional>
 
 class SimProcess
 {
@@ -46,6 +47,8 @@ public:
     QByteArray &buffer() { return m_buffer; }
 
 private:
+    // fetch(msLeft) waits up to msLeft for more bytes; empty when none came.
+    QByteArray readLine(const std::function<QByteArray(int)> &fetch, int timeoutMs);
     QByteArray takeLine();
     QByteArray m_buffer;
 };

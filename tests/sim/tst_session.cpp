@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
 
 namespace {
 struct Recorder : SimTransport
@@ -25,6 +26,31 @@ struct Recorder : SimTransport
     void hangUp() override { ++hangUps; }
     QByteArray all() const { return writes.join(); }
 };
+
+// A session on a recording transport, with the wire log in logPath when one is given.
+struct Rig
+{
+    SimInterpreter sim;
+    SimLog log;
+    Recorder out;
+    SimSession session;
+
+    explicit Rig(const SimFaults &faults = SimFaults(), int model = 0,
+                 const QString &logPath = QString())
+        : sim(model, SimNetworkInfo())
+        , session(sim, faults, log, out)
+    {
+        QString error;
+        log.open(logPath, &error);
+    }
+};
+
+SimFaults with(std::function<void(SimFaults &)> change)
+{
+    SimFaults f;
+    change(f);
+    return f;
+}
 } // namespace
 
 class TestSession : public QObject
@@ -42,12 +68,9 @@ class TestSession : public QObject
 private slots:
     void defaults_replyAtOnce_withCr()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimSession session(sim, SimFaults(), log, out);
-        session.receive("GET MODEL TYPE\rSET MULTIVIEW PBP\r\n");
-        QCOMPARE(out.writes,
+        Rig rig(SimFaults(), 0);
+        rig.session.receive("GET MODEL TYPE\rSET MULTIVIEW PBP\r\n");
+        QCOMPARE(rig.out.writes,
                  (QList<QByteArray> {"MODEL TYPE Halden\r", "MULTIVIEW PBP\r", "MAXMODE 3\r"}));
     }
 
@@ -61,66 +84,48 @@ private slots:
     void lineEnd()
     {
         QFETCH(QByteArray, lineEnd);
-        SimInterpreter sim(3, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.lineEnd = lineEnd;
-        SimSession session(sim, f, log, out);
-        session.receive("SET MIC1 VOL-\r");
-        QCOMPARE(out.all(), "MIC1 VOL 9" + lineEnd);
+        Rig rig(with([&](SimFaults &f) { f.lineEnd = lineEnd; }), 3);
+        rig.session.receive("SET MIC1 VOL-\r");
+        QCOMPARE(rig.out.all(), "MIC1 VOL 9" + lineEnd);
     }
 
     void chunks_splitEveryLine_inOrder()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.chunkSize = 4;
-        f.chunkDelayMs = 1;
-        SimSession session(sim, f, log, out);
-        session.receive("GET OUT HDCP\rSET MULTIVIEW 4xWIN\r");
+        Rig rig(with([](SimFaults &f) {
+                    f.chunkSize = 4;
+                    f.chunkDelayMs = 1;
+                }),
+                0);
+        rig.session.receive("GET OUT HDCP\rSET MULTIVIEW 4xWIN\r");
         const QByteArray expected = "OUT HDCP FORCE-1.4\rMULTIVIEW 4xWIN\rMAXMODE 6\r";
-        QTRY_COMPARE_WITH_TIMEOUT(out.all(), expected, 5000);
-        for (int i = 0; i < out.writes.size(); ++i)
-            QVERIFY(out.writes.at(i).size() <= 4);
-        QCOMPARE(out.writes.first(), QByteArray("OUT "));
-        QVERIFY(out.writes.size() >= expected.size() / 4);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.out.all(), expected, 5000);
+        for (int i = 0; i < rig.out.writes.size(); ++i)
+            QVERIFY(rig.out.writes.at(i).size() <= 4);
+        QCOMPARE(rig.out.writes.first(), QByteArray("OUT "));
+        QVERIFY(rig.out.writes.size() >= expected.size() / 4);
     }
 
     void latency_delaysEachReply()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.latencyMs = 200;
-        SimSession session(sim, f, log, out);
+        Rig rig(with([](SimFaults &f) { f.latencyMs = 200; }), 0);
         QElapsedTimer t;
         t.start();
-        session.receive("GET BAUDRATE\r");
-        QVERIFY(out.writes.isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(out.writes.size(), 1, 5000);
+        rig.session.receive("GET BAUDRATE\r");
+        QVERIFY(rig.out.writes.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.out.writes.size(), 1, 5000);
         QVERIFY2(t.elapsed() >= 180, qPrintable(QString::number(t.elapsed())));
-        QCOMPARE(out.all(), QByteArray("BAUDRATE 9600\r"));
+        QCOMPARE(rig.out.all(), QByteArray("BAUDRATE 9600\r"));
     }
 
     void dropEvery_skipsEveryNthCommandsReplies()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
         const QString logPath = dir.filePath("drop.log");
-        QString error;
-        QVERIFY(log.open(logPath, &error));
-        Recorder out;
-        SimFaults f;
-        f.dropEvery = 2;
-        SimSession session(sim, f, log, out);
-        session.receive("SET AUDIO VOL 1\rSET MULTIVIEW PIP\rSET AUDIO VOL 3\rSET AUDIO VOL 4\r");
-        QCOMPARE(out.all(), QByteArray("AUDIO VOL 1\rAUDIO VOL 3\r"));
+        Rig rig(with([](SimFaults &f) { f.dropEvery = 2; }), 0, logPath);
+        rig.session.receive(
+            "SET AUDIO VOL 1\rSET MULTIVIEW PIP\rSET AUDIO VOL 3\rSET AUDIO VOL 4\r");
+        QCOMPARE(rig.out.all(), QByteArray("AUDIO VOL 1\rAUDIO VOL 3\r"));
         // A dropped command still took effect.
-        QCOMPARE(sim.handle("GET MULTIVIEW"), QList<QByteArray> {"MULTIVIEW PIP"});
+        QCOMPARE(rig.sim.handle("GET MULTIVIEW"), QList<QByteArray> {"MULTIVIEW PIP"});
         const QByteArray text = readLog(logPath);
         QVERIFY(text.contains(" DROP MULTIVIEW PIP\n"));
         QVERIFY(text.contains(" DROP MAXMODE 1\n"));
@@ -129,88 +134,63 @@ private slots:
 
     void garbageEvery_putsAGarbageLineBeforeTheReply()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.garbageEvery = 2;
-        SimSession session(sim, f, log, out);
-        session.receive("GET AUDIO VOL\rGET AUDIO VOL\rGET AUDIO VOL\rGET AUDIO VOL\r");
+        Rig rig(with([](SimFaults &f) { f.garbageEvery = 2; }), 0);
+        rig.session.receive("GET AUDIO VOL\rGET AUDIO VOL\rGET AUDIO VOL\rGET AUDIO VOL\r");
         const QByteArray g = QByteArray(SimGarbageLine) + '\r';
-        QCOMPARE(out.all(),
+        QCOMPARE(rig.out.all(),
                  "AUDIO VOL 50\r" + g + "AUDIO VOL 50\rAUDIO VOL 50\r" + g + "AUDIO VOL 50\r");
     }
 
     void silent_neverWrites_butApplies()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.silent = true;
-        SimSession session(sim, f, log, out);
-        session.receive("SET OUT ITC ON\rGET MODEL TYPE\rBOGUS\r");
-        QVERIFY(out.writes.isEmpty());
-        QCOMPARE(sim.handle("GET OUT ITC"), QList<QByteArray> {"OUT ITC ON"});
+        Rig rig(with([](SimFaults &f) { f.silent = true; }), 0);
+        rig.session.receive("SET OUT ITC ON\rGET MODEL TYPE\rBOGUS\r");
+        QVERIFY(rig.out.writes.isEmpty());
+        QCOMPARE(rig.sim.handle("GET OUT ITC"), QList<QByteArray> {"OUT ITC ON"});
     }
 
     void disconnectAfter_hangsUpAfterTheNthReply_andReadsNoMore()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.disconnectAfter = 2;
-        SimSession session(sim, f, log, out);
-        session.receive("GET AUDIO VOL\r\r");
-        QCOMPARE(out.hangUps, 0); // the empty line is not a command
-        session.receive("SET AUDIO VOL 7\rSET AUDIO VOL 8\r");
-        QCOMPARE(out.all(), QByteArray("AUDIO VOL 50\rAUDIO VOL 7\r"));
-        QCOMPARE(out.hangUps, 1);
-        QVERIFY(session.hangingUp());
-        session.receive("SET AUDIO VOL 9\r");
-        QCOMPARE(sim.handle("GET AUDIO VOL"), QList<QByteArray> {"AUDIO VOL 7"});
-        QCOMPARE(out.hangUps, 1);
+        Rig rig(with([](SimFaults &f) { f.disconnectAfter = 2; }), 0);
+        rig.session.receive("GET AUDIO VOL\r\r");
+        QCOMPARE(rig.out.hangUps, 0); // the empty line is not a command
+        rig.session.receive("SET AUDIO VOL 7\rSET AUDIO VOL 8\r");
+        QCOMPARE(rig.out.all(), QByteArray("AUDIO VOL 50\rAUDIO VOL 7\r"));
+        QCOMPARE(rig.out.hangUps, 1);
+        QVERIFY(rig.session.hangingUp());
+        rig.session.receive("SET AUDIO VOL 9\r");
+        QCOMPARE(rig.sim.handle("GET AUDIO VOL"), QList<QByteArray> {"AUDIO VOL 7"});
+        QCOMPARE(rig.out.hangUps, 1);
     }
 
     void disconnectAfter_withLatency_sendsTheReplyFirst()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimFaults f;
-        f.disconnectAfter = 1;
-        f.latencyMs = 50;
-        SimSession session(sim, f, log, out);
-        session.receive("GET BAUDRATE\r");
-        QTRY_COMPARE_WITH_TIMEOUT(out.hangUps, 1, 5000);
-        QCOMPARE(out.all(), QByteArray("BAUDRATE 9600\r"));
+        Rig rig(with([](SimFaults &f) {
+                    f.disconnectAfter = 1;
+                    f.latencyMs = 50;
+                }),
+                0);
+        rig.session.receive("GET BAUDRATE\r");
+        QTRY_COMPARE_WITH_TIMEOUT(rig.out.hangUps, 1, 5000);
+        QCOMPARE(rig.out.all(), QByteArray("BAUDRATE 9600\r"));
     }
 
     void overlongLine_getsErr04_andTheNextLineWorks()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
-        Recorder out;
-        SimSession session(sim, SimFaults(), log, out);
-        session.receive(QByteArray(5000, 'X'));
-        session.receive(QByteArray(5000, 'Y'));
-        QVERIFY(out.writes.isEmpty());
-        QVERIFY(session.pendingLineBytes() <= SimLineFramer::MaxLineLength);
-        session.receive("\rGET BAUDRATE\r");
-        QCOMPARE(out.all(), QByteArray("ERR 04\rBAUDRATE 9600\r"));
+        Rig rig(SimFaults(), 0);
+        rig.session.receive(QByteArray(5000, 'X'));
+        rig.session.receive(QByteArray(5000, 'Y'));
+        QVERIFY(rig.out.writes.isEmpty());
+        QVERIFY(rig.session.pendingLineBytes() <= SimLineFramer::MaxLineLength);
+        rig.session.receive("\rGET BAUDRATE\r");
+        QCOMPARE(rig.out.all(), QByteArray("ERR 04\rBAUDRATE 9600\r"));
     }
 
     void log_recordsRxTxWithMillisecondStamps()
     {
-        SimInterpreter sim(0, SimNetworkInfo());
-        SimLog log;
         const QString logPath = dir.filePath("format.log");
-        QString error;
-        QVERIFY(log.open(logPath, &error));
-        Recorder out;
-        SimSession session(sim, SimFaults(), log, out);
-        session.receive(QByteArray("GET MODEL TYPE\r\x01\\x\r", 19));
+        Rig rig(SimFaults(), 0, logPath);
+        rig.session.receive(QByteArray("GET MODEL TYPE\r\x01\\x\r", 19));
         const QList<QByteArray> lines = readLog(logPath).split('\n');
         QCOMPARE(lines.size(), 5); // four entries and the empty rest after the last '\n'
         const QRegularExpression stamp("^\\d+\\.\\d{3} ");
