@@ -56,11 +56,16 @@ int Reply_Lookup(ReplyPart part, WordList list)
 
 namespace {
 
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
 std::string_view TrimBlanks(std::string_view text)
 {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+    while (!text.empty() && IsBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }

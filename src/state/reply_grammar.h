@@ -61,8 +61,9 @@ constexpr WordList Reply_Words(const char *const (&words)[N])
 // Index of the first word of the list, in list order, that matches in the part, or -1.
 int Reply_Lookup(ReplyPart part, WordList list);
 
-// Decimal numbers as the device writes them. Blanks around the number are ignored; the
-// signed form takes one optional '+' or '-', the unsigned form only '+'. Anything else, an
-// empty text, or a value that does not fit 32 bits counts as 0 (no wrap-around).
+// Decimal numbers as the device writes them. Blanks (space, tab, LF) around the number are
+// ignored; the signed form takes one optional '+' or '-', the unsigned form only '+'.
+// Anything else, an empty text, or a value that does not fit 32 bits counts as 0 (no
+// wrap-around).
 qint32 Reply_ToInt32(std::string_view text);
 quint32 Reply_ToUInt32(std::string_view text);
