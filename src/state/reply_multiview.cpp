@@ -34,11 +34,28 @@ int WindowInputIndex(ReplyPart part)
     return Reply_Lookup(part, WindowInputWords[DeviceState::modelIndex]);
 }
 
+// PIP position and size: stored and shown only while the layout is PIP.
+void TakePipWord(const ReplyContext &c, WordList words, quint32 *stored,
+                 void (ReplyPages::*setter)(int))
+{
+    if (DeviceState::multiviewMode != LayoutPip)
+        return;
+    const int index = Reply_Lookup(c.value, words);
+    if (index < 0)
+        return;
+    *stored = static_cast<quint32>(index);
+    (c.pages.*setter)(index);
+}
+
+// A stored source can date from a device of another model on an earlier link (sources are
+// kept across links); one outside this model's list names no button and is not shown.
 void PushWindowSources(ReplyPages &pages, quint32 count)
 {
+    const auto sources = static_cast<quint32>(WindowInputWords[DeviceState::modelIndex].count);
     for (quint32 window = 0; window < count && window < 4; ++window) {
-        pages.multiviewSetWindowSource(static_cast<int>(window),
-                                       static_cast<int>(DeviceState::windowSource[window]));
+        const quint32 source = DeviceState::windowSource[window];
+        if (source < sources)
+            pages.multiviewSetWindowSource(static_cast<int>(window), static_cast<int>(source));
     }
 }
 
@@ -86,24 +103,14 @@ void Reply_WindowInput(const ReplyContext &c, int window)
 
 void Reply_PipPosition(const ReplyContext &c)
 {
-    if (DeviceState::multiviewMode != LayoutPip)
-        return;
-    const int index = Reply_Lookup(c.value, Reply_Words(PipPositionWords));
-    if (index < 0)
-        return;
-    DeviceState::pipPosition = static_cast<quint32>(index);
-    c.pages.multiviewSetPipPosition(index);
+    TakePipWord(c, Reply_Words(PipPositionWords), &DeviceState::pipPosition,
+                &ReplyPages::multiviewSetPipPosition);
 }
 
 void Reply_PipSize(const ReplyContext &c)
 {
-    if (DeviceState::multiviewMode != LayoutPip)
-        return;
-    const int index = Reply_Lookup(c.value, Reply_Words(PipSizeWords));
-    if (index < 0)
-        return;
-    DeviceState::pipSize = static_cast<quint32>(index);
-    c.pages.multiviewSetPipSize(index);
+    TakePipWord(c, Reply_Words(PipSizeWords), &DeviceState::pipSize,
+                &ReplyPages::multiviewSetPipSize);
 }
 
 // "PBP MODE", "3xWIN MODE" and "4xWIN MODE" all apply in any of the three layouts.

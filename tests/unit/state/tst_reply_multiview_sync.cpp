@@ -101,6 +101,11 @@ private slots:
              "multiviewSetLayoutVariant(1)", "multiviewSetWindowSource(0,0)",
              "multiviewSetWindowSource(1,0)", SyncLine},
             "mode=2 max=0");
+        row("source left from a larger model is not shown", Corvo, "win=8,2,0,0",
+            "MULTIVIEW-SYNC PBP NULL NULL NULL NULL FULL 1 2\r",
+            {"multiviewSetLayout(2,false)", "multiviewSetAspect(0)", "multiviewSetVariantCount(2)",
+             "multiviewSetLayoutVariant(0)", "multiviewSetWindowSource(1,2)", SyncLine},
+            "mode=2 max=2");
         row("no model: nothing at all", None, "mode=1",
             "MULTIVIEW-SYNC PBP HDMI1 NULL NULL NULL 16:9 2 3\r", {}, "");
     }
