@@ -3,6 +3,9 @@
 // state carried from one reply to the next is exercised too. The first byte picks the layout
 // the device starts in. Aborts when a page is handed an index it cannot take, when
 // DeviceState leaves its ranges, or when the keyword chosen differs from the plain token rule.
+//
+// Run: fuzz_reply_dispatcher -max_total_time=60 <new corpus dir> fuzz/state/corpus
+// (the first folder receives new inputs; the seed folder comes second so it stays as is).
 #include "recording_pages.h"
 
 #include "state/reply_dispatcher.h"
@@ -33,7 +36,7 @@ void CheckKeyword(std::string_view line, int taken)
         Fail("keyword taken where the token rule finds none");
 }
 
-void DispatchAll(std::string_view input, int model, quint32 layout)
+void DispatchAll(std::string_view input, int model, quint32 layout, bool checkKeywords)
 {
     SetUpDevice(model, layout);
     RecordingPages pages;
@@ -45,7 +48,8 @@ void DispatchAll(std::string_view input, int model, quint32 layout)
 
         pages.calls.resize(0);
         const int taken = Reply_DispatchBytes(line, pages);
-        CheckKeyword(line, taken);
+        if (checkKeywords) // the keyword does not depend on the model
+            CheckKeyword(line, taken);
         if (taken < 0 && !pages.calls.isEmpty())
             Fail("page called for a line without keyword", &pages.calls.front());
         for (const PageCall &call : pages.calls) {
@@ -66,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const quint32 layout = data[0] % 5;
     const std::string_view input(reinterpret_cast<const char *>(data) + 1, size - 1);
     for (int model = 0; model <= ModelCount; ++model)
-        DispatchAll(input, model, layout);
+        DispatchAll(input, model, layout, model == 0);
     return 0;
 }
