@@ -1,6 +1,6 @@
-// Replies owned by the multiview page. The layout-specific replies only apply while the
-// device is in a layout that has the option: the device also answers them in other layouts,
-// with values that mean nothing there.
+// Replies owned by the multiview page. The layout-specific replies (PIP position and size,
+// variant and aspect) only apply while the device is in a layout that has the option; in
+// any other layout the page has no widget for them.
 #include "state/reply_actions.h"
 
 #include "app/language_texts.h"
