@@ -286,14 +286,11 @@ private slots:
         TestRuntime rt;
         rt.write(ConfigIni, TestRuntime::configFile(1, "1"));
         if (english)
-            rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+            rt.writeLanguage(EnglishIni);
         if (other)
-            rt.write(OtherIni, Ini_Serialize(Ini_TableForPath(rt.path(OtherIni))));
+            rt.writeLanguage(OtherIni);
         Ui_Login login;
-        QStringList shown;
-        for (int i = 0; i < login.languageCombo()->count(); ++i)
-            shown << login.languageCombo()->itemText(i);
-        QCOMPARE(shown, items);
+        QCOMPARE(comboItems(login.languageCombo()), items);
 
         // The not-initial set-up with the current language present switches nothing.
         const QByteArray configBefore = rt.read(ConfigIni);
@@ -306,9 +303,9 @@ private slots:
     {
         TestRuntime rt;
         rt.write(ConfigIni, TestRuntime::configFile(1, "0"));
-        rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+        rt.writeLanguage(EnglishIni);
         Slabel_UserName = QStringLiteral("用户名:");
-        rt.write(OtherIni, Ini_Serialize(Ini_TableForPath(rt.path(OtherIni))));
+        rt.writeLanguage(OtherIni);
         TestRuntime::restoreDefaults();
         Config_Load(false); // as at start: key "0" loads the other file
         QCOMPARE(Slabel_UserName, QStringLiteral("用户名:"));
@@ -327,10 +324,10 @@ private slots:
     {
         TestRuntime rt;
         rt.write(ConfigIni, TestRuntime::configFile(1, "1"));
-        rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+        rt.writeLanguage(EnglishIni);
         SpushButton_Login = QStringLiteral("登录");
         Ui_Login_AppName = QStringLiteral(" 用户登录");
-        rt.write(OtherIni, Ini_Serialize(Ini_TableForPath(rt.path(OtherIni))));
+        rt.writeLanguage(OtherIni);
         TestRuntime::restoreDefaults();
 
         Ui_Login login;

@@ -47,24 +47,16 @@ QStringList tabTitles(const Ui_Main &w)
     return out;
 }
 
-QStringList selectorItems(const Ui_Main &w)
-{
-    QStringList out;
-    for (int i = 0; i < w.languageSelector()->count(); ++i)
-        out << w.languageSelector()->itemText(i);
-    return out;
-}
-
 void writeLanguageFiles(const TestRuntime &rt, const QString &otherPrefix)
 {
-    rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+    rt.writeLanguage(EnglishIni);
     for (int i = 0; i < LanguageTableSize; ++i) {
         if (QLatin1String(LanguageTable[i].key)
                 .startsWith(QLatin1String("ScomboBox_LanguageSelect")))
             continue;
         *LanguageTable[i].value = otherPrefix + *LanguageTable[i].value;
     }
-    rt.write(OtherIni, Ini_Serialize(Ini_TableForPath(rt.path(OtherIni))));
+    rt.writeLanguage(OtherIni);
     TestRuntime::restoreDefaults();
 }
 } // namespace
@@ -166,11 +158,11 @@ private slots:
         QFETCH(QStringList, items);
         TestRuntime rt;
         if (english)
-            rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+            rt.writeLanguage(EnglishIni);
         if (other)
-            rt.write(OtherIni, Ini_Serialize(Ini_TableForPath(rt.path(OtherIni))));
+            rt.writeLanguage(OtherIni);
         Ui_Main w;
-        QCOMPARE(selectorItems(w), items);
+        QCOMPARE(comboItems(w.languageSelector()), items);
         QVERIFY(qobject_cast<QListView *>(w.languageSelector()->view()));
     }
 
@@ -237,7 +229,7 @@ private slots:
     {
         TestRuntime rt;
         rt.write(ConfigIni, TestRuntime::configFile(10, "115200"));
-        rt.write(EnglishIni, Ini_Serialize(Ini_TableForPath(rt.path(EnglishIni))));
+        rt.writeLanguage(EnglishIni);
         Config_Load(false);
         SP_Name = QStringLiteral("COM5");
         Ui_Main w;

@@ -2,8 +2,10 @@
 
 #include "app/app_paths.h"
 #include "app/config_values.h"
+#include "app/ini_file.h"
 #include "app/language_texts.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -120,4 +122,17 @@ QByteArray TestRuntime::configFile(int line, const QByteArray &value)
         bytes += "\r\n";
     }
     return bytes;
+}
+
+void TestRuntime::writeLanguage(const QString &relative) const
+{
+    write(relative, Ini_Serialize(Ini_TableForPath(path(relative))));
+}
+
+QStringList comboItems(const QComboBox *combo)
+{
+    QStringList out;
+    for (int i = 0; i < combo->count(); ++i)
+        out << combo->itemText(i);
+    return out;
 }

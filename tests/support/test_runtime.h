@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 class TestRuntime
@@ -23,6 +24,9 @@ public:
     // The file's lines without their CR LF.
     QList<QByteArray> lines(const QString &relative) const;
 
+    // Writes the language table's texts as they are in memory to a language file.
+    void writeLanguage(const QString &relative) const;
+
     // Copies the generated pictures (and title-bar style sheet) of the build tree here.
     void copyPictures() const;
 
@@ -34,6 +38,10 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+class QComboBox;
+// Item texts of a combo box, in order.
+QStringList comboItems(const QComboBox *combo);
 
 inline const char *const ConfigIni = "/APP/ConfigFile/config.ini";
 inline const char *const EnglishIni = "/APP/ConfigFile/language-English.ini";
