@@ -1,0 +1,19 @@
+// Entry point of the panel: the application object and the event loop around the
+// start-up sequence. Every file is found beside the executable, whatever the working
+// directory.
+#include "ui/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication app(argc, argv);
+    int code = 0;
+    {
+        KorvaneStartup startup;
+        startup.ShowFirstWindow();
+        code = app.exec();
+    } // Ui_Login, then Ui_Main, before the application object
+    return code;
+}

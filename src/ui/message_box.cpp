@@ -1,0 +1,55 @@
+#include "ui/message_box.h"
+
+#include "app/app_paths.h"
+#include "ui/png_resave.h"
+
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+QMessageBox *createBox(const QString &text, QWidget *parent)
+{
+    auto *box = new QMessageBox(parent);
+    // Pages pass themselves as parent; the box belongs at their window's corner, not at
+    // the page's offset inside it.
+    if (parent)
+        box->move(parent->window()->pos());
+    box->setWindowTitle(QStringLiteral(" "));
+    box->setText(text);
+    const QString icon = App_Path(QStringLiteral("/APP/Image/MessageShow_pic.png"));
+    Png_Resave(icon);
+    box->setIconPixmap(QPixmap(icon));
+    return box;
+}
+
+// Runs the box and returns the button that closed it (null when closed otherwise). The
+// parent may be destroyed while the box runs, taking the box with it.
+QAbstractButton *runBox(QMessageBox *raw)
+{
+    QPointer<QMessageBox> box(raw);
+    box->exec();
+    QAbstractButton *clicked = box ? box->clickedButton() : nullptr;
+    return clicked;
+}
+} // namespace
+
+void MessageBox_Info(const QString &text, QWidget *parent)
+{
+    QPointer<QMessageBox> box(createBox(text, parent));
+    box->addButton(QString::fromLatin1(MessageBox_OkText), QMessageBox::YesRole);
+    runBox(box);
+    delete box;
+}
+
+bool MessageBox_Confirm(const QString &text, QWidget *parent)
+{
+    QPointer<QMessageBox> box(createBox(text, parent));
+    QPushButton *yes
+        = box->addButton(QString::fromLatin1(MessageBox_YesText), QMessageBox::YesRole);
+    box->addButton(QString::fromLatin1(MessageBox_NoText), QMessageBox::NoRole);
+    const bool confirmed = runBox(box) == yes;
+    delete box;
+    return confirmed;
+}

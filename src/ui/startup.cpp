@@ -1,0 +1,49 @@
+#include "ui/startup.h"
+
+#include "app/config_file.h"
+#include "app/config_values.h"
+#include "ui/ui_login.h"
+#include "ui/ui_main.h"
+#include "ui/ui_resources.h"
+
+#include <QApplication>
+#include <QTimer>
+
+KorvaneStartup::KorvaneStartup()
+{
+    Ui_InitResources();
+    configExisted_ = Config_LoadAtStartup();
+    main_ = std::make_unique<Ui_Main>();
+    login_ = std::make_unique<Ui_Login>();
+    QObject::connect(login_.get(), &Ui_Login::SGL_SETUP_UI_MAIN, main_.get(),
+                     &Ui_Main::SLT_SETUP_UI_MAIN);
+
+    // A successful login closes the dialog before the main window is shown, which would
+    // look like the last window closing. So the application does not quit by itself; it
+    // ends when the main window closes (Ui_Main) or when the dialog closed without a login.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Ui_Main *main = main_.get();
+    QObject::connect(login_.get(), &QDialog::finished, main, [main] {
+        QTimer::singleShot(0, main, [main] {
+            if (!main->isVisible())
+                QCoreApplication::exit(0);
+        });
+    });
+}
+
+KorvaneStartup::~KorvaneStartup()
+{
+    login_.reset();
+    main_.reset();
+}
+
+void KorvaneStartup::ShowFirstWindow()
+{
+    if (configExisted_ && Key_UI_Login == QLatin1String("0")) {
+        main_->ApplyTexts(false);
+        main_->show();
+        return;
+    }
+    login_->SetupTexts(false);
+    login_->show();
+}

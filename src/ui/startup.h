@@ -1,0 +1,36 @@
+// The start-up sequence of the panel: settings and texts, the two windows, the choice of
+// the first window, and the tear-down order. main() only adds the application object and
+// the event loop, so tests can drive the whole sequence in-process.
+#pragma once
+
+#include <memory>
+
+class Ui_Login;
+class Ui_Main;
+
+class KorvaneStartup
+{
+public:
+    // Loads config.ini and the language file (writing the defaults on a first start) and
+    // applies the style sheet, then builds Ui_Main and Ui_Login and wires the login to the
+    // main window.
+    KorvaneStartup();
+    // Destroys Ui_Login, then Ui_Main; the first of them performs the exit save.
+    ~KorvaneStartup();
+
+    KorvaneStartup(const KorvaneStartup &) = delete;
+    KorvaneStartup &operator=(const KorvaneStartup &) = delete;
+
+    // Main window straight away when config.ini existed and Key_UI_Login is exactly "0";
+    // the login dialog otherwise.
+    void ShowFirstWindow();
+
+    bool configExisted() const { return configExisted_; }
+    Ui_Main *mainWindow() const { return main_.get(); }
+    Ui_Login *loginDialog() const { return login_.get(); }
+
+private:
+    bool configExisted_ = false;
+    std::unique_ptr<Ui_Main> main_;
+    std::unique_ptr<Ui_Login> login_;
+};

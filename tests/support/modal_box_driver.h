@@ -1,0 +1,58 @@
+// Answers the modal message boxes that code under test opens. A box runs its own event
+// loop, so the driver polls QApplication::activeModalWidget() from a timer, records what
+// the box shows and presses the button the test asked for.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class QMessageBox;
+
+class ModalBoxDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Seen
+    {
+        QString text;
+        QString title;
+        QStringList buttons;
+        QPoint pos;
+        bool hasIcon = false;
+    };
+
+    // Answer that closes the box through its window instead of a button.
+    static const QString CloseWindow;
+
+    explicit ModalBoxDriver(QObject *parent = nullptr);
+
+    // Queues the answer for the next box: the caption of the button to press, or
+    // CloseWindow. `onShown` runs while the box is open, before it is answered. Boxes
+    // without a queued answer get their first button pressed.
+    void answer(const QString &button, std::function<void(QMessageBox *)> onShown = {});
+
+    const QList<Seen> &seen() const { return seen_; }
+    QStringList texts() const;
+    int count() const { return seen_.size(); }
+    void clear() { seen_.clear(); }
+
+private:
+    void poll();
+
+    struct Answer
+    {
+        QString button;
+        std::function<void(QMessageBox *)> onShown;
+    };
+    QTimer timer_;
+    QList<Answer> answers_;
+    QList<Seen> seen_;
+    QMessageBox *current_ = nullptr;
+};
