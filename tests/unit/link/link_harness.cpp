@@ -101,8 +101,19 @@ bool LinkHarness::connectLink()
     bool status = false;
     const QMetaObject::Connection c = connect(this, &LinkHarness::connectStatus, this,
                                               [&status](bool ok, int) { status = ok; });
-    const Qt::ConnectionType type = m_worker ? Qt::BlockingQueuedConnection : Qt::DirectConnection;
     const int accepted = m_tcp ? m_tcp->connectionCount() : 0;
+    requestConnect(m_worker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+    // The status crosses threads queued: let it arrive.
+    QCoreApplication::sendPostedEvents(this);
+    disconnect(c);
+    // The peer may write first only once it has accepted the connection.
+    if (status && m_tcp)
+        return QTest::qWaitFor([&] { return m_tcp->connectionCount() > accepted; }, 2000);
+    return status;
+}
+
+void LinkHarness::requestConnect(Qt::ConnectionType type)
+{
     if (m_kind == Serial) {
         QMetaObject::invokeMethod(m_service, "SLT_SyncConnect_SerialPort", type,
                                   Q_ARG(QString, m_pty->slavePath()), Q_ARG(QString, "115200"),
@@ -113,19 +124,17 @@ bool LinkHarness::connectLink()
                                   Q_ARG(QString, "127.0.0.1"), Q_ARG(QString, "127.0.0.1"),
                                   Q_ARG(QString, QString::number(m_tcp->port())));
     }
-    // The status crosses threads queued: let it arrive.
-    QCoreApplication::sendPostedEvents(this);
-    disconnect(c);
-    // The peer may write first only once it has accepted the connection.
-    if (status && m_tcp)
-        return QTest::qWaitFor([&] { return m_tcp->connectionCount() > accepted; }, 2000);
-    return status;
+}
+
+void LinkHarness::requestDisconnect(Qt::ConnectionType type)
+{
+    invoke(m_kind == Serial ? "SLT_SyncDisconnect_SerialPort" : "SLT_SyncDisconnect_TcpClient",
+           type);
 }
 
 void LinkHarness::disconnectLink()
 {
-    invoke(m_kind == Serial ? "SLT_SyncDisconnect_SerialPort" : "SLT_SyncDisconnect_TcpClient",
-           m_worker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
+    requestDisconnect(m_worker ? Qt::BlockingQueuedConnection : Qt::DirectConnection);
 }
 
 void LinkHarness::trigger()

@@ -36,6 +36,8 @@ public:
 
     bool peerReady() const;
     bool connectLink(); // true on a (true, 0) status
+    void requestConnect(Qt::ConnectionType type); // as the connection page's signal would
+    void requestDisconnect(Qt::ConnectionType type);
     void disconnectLink();
     void trigger(); // what the main window's SGL_UnifyUpdateEmit() does
     void pushCommand(const QByteArray &text, const CommandAttributes &attributes);

@@ -2,6 +2,8 @@
 // loopback TCP), with the service in the test thread or in a worker thread of its own.
 #include "link/command_catalogue.h"
 #include "link/link_channel.h"
+#include "link/service_serial_port.h"
+#include "link/service_tcp_client.h"
 #include "link_harness.h"
 #include "state/device_state.h"
 
@@ -37,6 +39,64 @@ class TestLinkServices : public QObject
 
 private slots:
     void init() { DeviceState::ResetForTesting(); }
+
+    // The main window and the connection page connect to these by name and signature.
+    void interface_signalsAndSlotsInDeclaredOrder_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QStringList>("methods");
+        QTest::newRow("serial")
+            << true
+            << QStringList {
+                   "signal SGL_TryCheckSend()",
+                   "signal SGL_UpdateRecvData_SerialPort()",
+                   "signal SGL_UpdateSendData_SerialPort(QString) Text",
+                   "signal SGL_ConnectStatus_SerialPort(bool,int) status,ErrorCode",
+                   "signal SGL_WaitReplyTimeout_SerialPort(QString) cmd",
+                   "slot SLT_MatchTimer_Timeout()",
+                   "slot SLT_WaitTimer_Timeout()",
+                   "slot SLT_SerialPortError(QSerialPort::SerialPortError) error",
+                   "slot "
+                   "SLT_SyncConnect_SerialPort(QString,QString,QString,QString,QString,QString) "
+                   "MyPortName,MyBaudRate,MyDataBit,MyParity,MyStopBit,MyFlowControl",
+                   "slot SLT_SyncDisconnect_SerialPort()",
+                   "slot SLT_RealSendData_SerialPort()",
+                   "slot SLT_RealRecvData_SerialPort()"};
+        QTest::newRow("tcp") << false
+                             << QStringList {
+                                    "signal SGL_TryCheckSend()",
+                                    "signal SGL_UpdateRecvData_TcpClient()",
+                                    "signal SGL_UpdateSendData_TcpClient(QString) Text",
+                                    "signal SGL_ConnectStatus_TcpClient(bool,int) status,ErrorCode",
+                                    "signal SGL_ReConnectStatus_TcpClient(bool) status",
+                                    "signal SGL_WaitReplyTimeout_TcpClient(QString) cmd",
+                                    "slot SLT_MatchTimer_Timeout()",
+                                    "slot SLT_WaitTimer_Timeout()",
+                                    "slot SLT_SocketError(QAbstractSocket::SocketError) error",
+                                    "slot SLT_SyncConnect_TcpClient(QString,QString,QString) "
+                                    "LocalIp,RemoteIp,RemotePort",
+                                    "slot SLT_SyncDisconnect_TcpClient()",
+                                    "slot SLT_RealSendData_TcpClient()",
+                                    "slot SLT_RealRecvData_TcpClient()"};
+    }
+    void interface_signalsAndSlotsInDeclaredOrder()
+    {
+        QFETCH(bool, serial);
+        QFETCH(QStringList, methods);
+        const QMetaObject *meta
+            = serial ? &ServiceSerialPort::staticMetaObject : &ServiceTcpClient::staticMetaObject;
+        QCOMPARE(meta->superClass(), &QObject::staticMetaObject);
+        QStringList actual;
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod m = meta->method(i);
+            QString entry = (m.methodType() == QMetaMethod::Signal ? "signal " : "slot ")
+                + QString::fromLatin1(m.methodSignature());
+            if (m.parameterCount() > 0)
+                entry += ' ' + QString::fromLatin1(m.parameterNames().join(','));
+            actual << entry;
+        }
+        QCOMPARE(actual, methods);
+    }
 
     void reply_nextCommandSentBeforeReplyAnnounced_data() { addKinds(true); }
     void reply_nextCommandSentBeforeReplyAnnounced()
@@ -178,6 +238,42 @@ private slots:
         h->trigger();
         QVERIFY(!sent.wait(300));
         QCOMPARE(sent.size(), 1);
+    }
+
+    void disconnectAndConnectDuringPause_runAfterTheStepWithoutDeadlock_data() { addKinds(true); }
+    void disconnectAndConnectDuringPause_runAfterTheStepWithoutDeadlock()
+    {
+        // Both requests arrive while the send step holds the send lock in its 50 ms pause: run
+        // there, the release would deadlock on that lock and the close would pull the device
+        // from under the write.
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        QSignalSpy status(h.get(), &LinkHarness::connectStatus);
+        QSignalSpy timedOut(h.get(), &LinkHarness::timedOut);
+        CmdGetModelType();
+        CmdGetOutHdcp();
+        h->trigger();
+        // Fires in the service's thread, 20 ms into the pause (a posted event would wait for
+        // the step to end; a timer is served by the pause's nested loop).
+        LinkHarness *harness = h.get();
+        QTimer::singleShot(20, Qt::PreciseTimer, h->service(), [harness] {
+            harness->requestDisconnect(Qt::DirectConnection);
+            harness->requestConnect(Qt::DirectConnection);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
+        QCOMPARE(status.at(0), QVariantList({true, 0}));
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("GET MODEL TYPE\r"));
+        // The new link starts empty and idle: no time-out of the old command, nothing more sent
+        // (the written command itself may have been cleared from the output buffer on close).
+        QVERIFY(!timedOut.wait(1300));
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(h->peer().lines.size() <= 1);
+        QMutexLocker locker(&h->context().sendLock);
+        QVERIFY(h->context().ready);
+        QVERIFY(h->context().sendQueue.isEmpty());
     }
 
     void notConnected_triggersAndDataDoNothing_data() { addKinds(false); }
