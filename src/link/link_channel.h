@@ -27,6 +27,20 @@ class LinkChannel : public QObject
 public:
     explicit LinkChannel(LinkContext &context, QObject *parent = nullptr);
 
+    // Re-emits the channel's signals as the service's own, and sends on its try-send signal
+    // (same object, same thread: direct).
+    template <class Service>
+    void forwardTo(Service *service, void (Service::*trySendSignal)(),
+                   void (Service::*receivedSignal)(), void (Service::*sentSignal)(const QString &),
+                   void (Service::*timedOutSignal)(const QString &), void (Service::*sendSlot)())
+    {
+        connect(this, &LinkChannel::trySend, service, trySendSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::lineReceived, service, receivedSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::commandSent, service, sentSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::replyTimedOut, service, timedOutSignal, Qt::DirectConnection);
+        connect(service, trySendSignal, service, sendSlot, Qt::DirectConnection);
+    }
+
     // Takes over an open device: live queues, a fresh line, an idle sender. The timers'
     // timeouts reach the service's SLT_MatchTimer_Timeout and SLT_WaitTimer_Timeout.
     template <class Service>

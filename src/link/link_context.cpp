@@ -1,6 +1,7 @@
 #include "link/link_context.h"
 
 #include <cstring>
+#include <utility>
 
 LinkContext SerialLinkContext;
 LinkContext TcpLinkContext;
@@ -11,21 +12,31 @@ LinkContext::~LinkContext()
     Queue_Release(*this);
 }
 
-bool Queue_Reset(LinkContext &context)
+namespace {
+
+// Both queues made present (or absent) under their locks; the service-side state starts over.
+void SetQueues(LinkContext &context, bool present)
 {
-    if (context.ready)
-        return true;
-    context.ready = true;
-    {
-        QMutexLocker locker(&context.sendLock);
-        Queue_Create(&context.sendQueue);
-    }
-    {
-        QMutexLocker locker(&context.recvLock);
-        Queue_Create(&context.recvQueue);
+    for (auto [lock, queue] : {std::pair {&context.sendLock, &context.sendQueue},
+                               std::pair {&context.recvLock, &context.recvQueue}}) {
+        QMutexLocker locker(lock);
+        if (present)
+            Queue_Create(queue);
+        else
+            Queue_Destroy(queue);
     }
     context.current = CommandAttributes {};
     context.line.clear();
+}
+
+} // namespace
+
+bool Queue_Reset(LinkContext &context)
+{
+    if (!context.ready) {
+        context.ready = true;
+        SetQueues(context, true);
+    }
     return context.ready;
 }
 
@@ -34,16 +45,7 @@ void Queue_Release(LinkContext &context)
     if (!context.ready)
         return;
     context.ready = false;
-    {
-        QMutexLocker locker(&context.sendLock);
-        Queue_Destroy(&context.sendQueue);
-    }
-    {
-        QMutexLocker locker(&context.recvLock);
-        Queue_Destroy(&context.recvQueue);
-    }
-    context.current = CommandAttributes {};
-    context.line.clear();
+    SetQueues(context, false);
 }
 
 void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)

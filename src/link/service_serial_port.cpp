@@ -27,16 +27,11 @@ ServiceSerialPort::ServiceSerialPort(QObject *parent)
     , m_channel(SerialLinkContext, this)
 {
     Queue_Reset(SerialLinkContext);
-    connect(&m_channel, &LinkChannel::trySend, this, &ServiceSerialPort::SGL_TryCheckSend,
-            Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::lineReceived, this,
-            &ServiceSerialPort::SGL_UpdateRecvData_SerialPort, Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::commandSent, this,
-            &ServiceSerialPort::SGL_UpdateSendData_SerialPort, Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::replyTimedOut, this,
-            &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort, Qt::DirectConnection);
-    connect(this, &ServiceSerialPort::SGL_TryCheckSend, this,
-            &ServiceSerialPort::SLT_RealSendData_SerialPort, Qt::DirectConnection);
+    m_channel.forwardTo(this, &ServiceSerialPort::SGL_TryCheckSend,
+                        &ServiceSerialPort::SGL_UpdateRecvData_SerialPort,
+                        &ServiceSerialPort::SGL_UpdateSendData_SerialPort,
+                        &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort,
+                        &ServiceSerialPort::SLT_RealSendData_SerialPort);
 }
 
 ServiceSerialPort::~ServiceSerialPort()

@@ -9,16 +9,11 @@ ServiceTcpClient::ServiceTcpClient(QObject *parent)
     , m_channel(TcpLinkContext, this)
 {
     Queue_Reset(TcpLinkContext);
-    connect(&m_channel, &LinkChannel::trySend, this, &ServiceTcpClient::SGL_TryCheckSend,
-            Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::lineReceived, this,
-            &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::commandSent, this,
-            &ServiceTcpClient::SGL_UpdateSendData_TcpClient, Qt::DirectConnection);
-    connect(&m_channel, &LinkChannel::replyTimedOut, this,
-            &ServiceTcpClient::SGL_WaitReplyTimeout_TcpClient, Qt::DirectConnection);
-    connect(this, &ServiceTcpClient::SGL_TryCheckSend, this,
-            &ServiceTcpClient::SLT_RealSendData_TcpClient, Qt::DirectConnection);
+    m_channel.forwardTo(this, &ServiceTcpClient::SGL_TryCheckSend,
+                        &ServiceTcpClient::SGL_UpdateRecvData_TcpClient,
+                        &ServiceTcpClient::SGL_UpdateSendData_TcpClient,
+                        &ServiceTcpClient::SGL_WaitReplyTimeout_TcpClient,
+                        &ServiceTcpClient::SLT_RealSendData_TcpClient);
 }
 
 ServiceTcpClient::~ServiceTcpClient()

@@ -6,40 +6,44 @@
 #include <QCoreApplication>
 #include <QTest>
 
+namespace {
+
+// The service's signals re-emitted by the harness; the thread's end closes the link.
+template <class Service>
+Service *Wire(LinkHarness *h, QThread *thread, void (Service::*sent)(const QString &),
+              void (Service::*received)(), void (Service::*timedOut)(const QString &),
+              void (Service::*status)(bool, int), void (Service::*disconnectSlot)())
+{
+    auto *service = new Service;
+    QObject::connect(service, sent, h, &LinkHarness::sent);
+    QObject::connect(service, received, h, &LinkHarness::received);
+    QObject::connect(service, timedOut, h, &LinkHarness::timedOut);
+    QObject::connect(service, status, h, &LinkHarness::connectStatus);
+    QObject::connect(thread, &QThread::finished, service, disconnectSlot, Qt::DirectConnection);
+    return service;
+}
+
+} // namespace
+
 LinkHarness::LinkHarness(Kind kind, bool workerThread)
     : m_kind(kind)
     , m_worker(workerThread)
 {
     if (kind == Serial) {
+        using S = ServiceSerialPort;
         m_pty = std::make_unique<PtyPeer>();
-        auto *service = new ServiceSerialPort;
-        connect(service, &ServiceSerialPort::SGL_UpdateSendData_SerialPort, this,
-                &LinkHarness::sent);
-        connect(service, &ServiceSerialPort::SGL_UpdateRecvData_SerialPort, this,
-                &LinkHarness::received);
-        connect(service, &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort, this,
-                &LinkHarness::timedOut);
-        connect(service, &ServiceSerialPort::SGL_ConnectStatus_SerialPort, this,
-                &LinkHarness::connectStatus);
-        connect(&m_thread, &QThread::finished, service,
-                &ServiceSerialPort::SLT_SyncDisconnect_SerialPort, Qt::DirectConnection);
-        m_service = service;
+        m_service = Wire(this, &m_thread, &S::SGL_UpdateSendData_SerialPort,
+                         &S::SGL_UpdateRecvData_SerialPort, &S::SGL_WaitReplyTimeout_SerialPort,
+                         &S::SGL_ConnectStatus_SerialPort, &S::SLT_SyncDisconnect_SerialPort);
         LinkMode = LinkModeSerial;
     } else {
+        using S = ServiceTcpClient;
         m_tcp = std::make_unique<TcpPeer>();
         m_tcp->listen();
-        auto *service = new ServiceTcpClient;
-        connect(service, &ServiceTcpClient::SGL_UpdateSendData_TcpClient, this, &LinkHarness::sent);
-        connect(service, &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, this,
-                &LinkHarness::received);
-        connect(service, &ServiceTcpClient::SGL_WaitReplyTimeout_TcpClient, this,
-                &LinkHarness::timedOut);
-        connect(service, &ServiceTcpClient::SGL_ConnectStatus_TcpClient, this,
-                &LinkHarness::connectStatus);
-        connect(service, &ServiceTcpClient::SGL_ReConnectStatus_TcpClient, this,
-                &LinkHarness::reconnectStatus);
-        connect(&m_thread, &QThread::finished, service,
-                &ServiceTcpClient::SLT_SyncDisconnect_TcpClient, Qt::DirectConnection);
+        S *service = Wire(this, &m_thread, &S::SGL_UpdateSendData_TcpClient,
+                          &S::SGL_UpdateRecvData_TcpClient, &S::SGL_WaitReplyTimeout_TcpClient,
+                          &S::SGL_ConnectStatus_TcpClient, &S::SLT_SyncDisconnect_TcpClient);
+        connect(service, &S::SGL_ReConnectStatus_TcpClient, this, &LinkHarness::reconnectStatus);
         m_service = service;
         LinkMode = LinkModeTcp;
     }

@@ -1,6 +1,7 @@
 // The command record, the queues, the contexts and Cmd_Enqueue: limits, routing by LinkMode,
 // order, ownership, reset and release rules, and concurrent producers.
 #include "link/link_context.h"
+#include "link_harness.h"
 
 #include <QThread>
 #include <QtTest>
@@ -23,17 +24,12 @@ QList<QByteArray> Contents(LinkContext &context)
 
 CommandAttributes Sample()
 {
-    CommandAttributes a {};
-    std::memcpy(a.matchText[0], "OUT HDCP", 8);
+    CommandAttributes a = LinkHarness::awaiting("OUT HDCP", 1234, true);
     std::memcpy(a.matchText[1], "ALT", 3);
-    a.matchLen[0] = 8;
     a.matchLen[1] = 3;
     a.matchCount = 2;
-    a.expectReply = 1;
     a.matchAny = 1;
     a.waitMs = 7;
-    a.matchTimeoutMs = 1234;
-    a.reportTimeout = 1;
     return a;
 }
 

@@ -3,6 +3,7 @@
 #include "link/line_framer.h"
 #include "link/link_channel.h"
 #include "link/link_utils.h"
+#include "link_harness.h"
 
 #include <QtTest>
 
@@ -38,16 +39,6 @@ Framed Frame(const QByteArray &stream, const QList<int> &cuts)
 QByteArray Long(int length, char fill = 'A')
 {
     return QByteArray(length, fill);
-}
-
-CommandAttributes Awaiting(const QByteArray &text)
-{
-    CommandAttributes a {};
-    std::memcpy(a.matchText[0], text.constData(), static_cast<size_t>(text.size()));
-    a.matchLen[0] = static_cast<quint32>(text.size());
-    a.matchCount = 1;
-    a.expectReply = 1;
-    return a;
 }
 
 } // namespace
@@ -177,7 +168,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(int, variant);
         QFETCH(bool, matches);
-        CommandAttributes a = Awaiting("OUT HDCP");
+        CommandAttributes a = LinkHarness::awaiting("OUT HDCP", 0, false);
         if (variant == 1)
             a.matchAny = 1;
         if (variant == 2)
