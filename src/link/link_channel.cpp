@@ -1,0 +1,205 @@
+#include "link/link_channel.h"
+
+#include "link/link_utils.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+bool Reply_Matches(const CommandAttributes &current, const char *line, int length)
+{
+    if (current.expectReply == 0)
+        return false;
+    const quint32 slotCount = std::min<quint32>(current.matchCount, MatchSlotCount);
+    for (quint32 i = 0; i < slotCount; ++i) {
+        const quint32 wanted = std::min<quint32>(current.matchLen[i], MatchTextSize);
+        if (length < 0 || static_cast<quint32>(length) < wanted)
+            continue;
+        if (current.matchAny != 0 || Bytes_Find(line, length, current.matchText[i], wanted) >= 0)
+            return true;
+    }
+    return false;
+}
+
+LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_matchTimer(this)
+    , m_waitTimer(this)
+{
+    for (QTimer *timer : {&m_matchTimer, &m_waitTimer}) {
+        timer->setSingleShot(true);
+        // Coarse timers may be 5 % late; the pacing is part of the protocol.
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+}
+
+void LinkChannel::attachDevice(QIODevice *device)
+{
+    m_device = device;
+    Queue_Reset(m_context);
+    m_context.line.clear();
+    m_matchTimer.stop();
+    m_waitTimer.stop();
+    m_matchActive = false;
+    m_waitActive = false;
+    m_lastText.clear();
+    m_connected = true;
+}
+
+void LinkChannel::detach()
+{
+    m_connected = false;
+    m_device = nullptr;
+    m_matchTimer.stop();
+    m_waitTimer.stop();
+    m_matchActive = false;
+    m_waitActive = false;
+    Queue_Release(m_context);
+}
+
+bool LinkChannel::deferWhileSending(std::function<void()> action)
+{
+    if (!m_sending)
+        return false;
+    m_deferred.push_back(std::move(action));
+    return true;
+}
+
+void LinkChannel::runDeferred()
+{
+    while (!m_deferred.empty() && !m_sending) {
+        std::function<void()> action = std::move(m_deferred.front());
+        m_deferred.erase(m_deferred.begin());
+        action();
+    }
+}
+
+bool LinkChannel::hasCommandToSend()
+{
+    if (!m_connected || m_matchActive || m_waitActive || m_sending)
+        return false;
+    if (!m_context.sendLock.tryLock())
+        return false;
+    const bool queued = !m_context.sendQueue.isEmpty();
+    m_context.sendLock.unlock();
+    return queued;
+}
+
+void LinkChannel::sendStep()
+{
+    if (!m_connected || !m_context.sendLock.tryLock())
+        return; // a busy lock: the next trigger retries
+    if (m_context.sendQueue.isEmpty() || m_matchActive || m_waitActive) {
+        m_context.sendLock.unlock();
+        return;
+    }
+
+    // The lock stays held through the pause, so producers may block for about this long.
+    // Received data is handled meanwhile; connect and disconnect requests wait (see
+    // deferWhileSending), so the device and the queue are still here afterwards.
+    m_sending = true;
+    WaitMs(SendPauseMs);
+    m_sending = false;
+
+    const CommandNode *node = m_context.sendQueue.front();
+    m_context.current = node->attributes;
+    const CommandAttributes &current = m_context.current;
+    if (m_device->isOpen())
+        m_device->write(node->data, node->length); // a failed write shows as a time-out
+    const QString sentText = Bytes_ToLatin1Text(node->data, node->length);
+    m_lastText = current.reportTimeout != 0 && current.expectReply != 0
+        ? Bytes_ToLocalText(node->data, node->length)
+        : QString();
+    if (current.expectReply != 0) {
+        m_matchTimer.start(std::max(0, current.matchTimeoutMs));
+        m_matchActive = true;
+    } else {
+        m_waitTimer.start(std::max(0, current.waitMs));
+        m_waitActive = true;
+    }
+    Queue_PopFront(&m_context.sendQueue); // sent once, never resent
+    m_context.sendLock.unlock();
+
+    // Emitted with the lock released, so a receiver that queues a command cannot deadlock.
+    emit commandSent(sentText);
+    runDeferred();
+}
+
+void LinkChannel::receive()
+{
+    // The send step's pause runs a nested event loop; a nested call leaves the new bytes in the
+    // device, and the loop below picks them up.
+    if (!m_connected || m_receiving)
+        return;
+    m_receiving = true;
+    while (m_connected) {
+        const QByteArray chunk = m_device->readAll();
+        if (chunk.isEmpty())
+            break;
+        m_context.line.feed(chunk.constData(), chunk.size(), [this](const char *line, int length) {
+            return handleLine(line, length);
+        });
+        if (!m_connected || m_device->bytesAvailable() <= 0)
+            break;
+    }
+    m_receiving = false;
+}
+
+bool LinkChannel::handleLine(const char *line, int length)
+{
+    m_context.recvLock.lock();
+    const bool full = m_context.recvQueue.count >= RecvQueueLimit;
+    m_context.recvLock.unlock();
+    if (!full)
+        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue);
+
+    if (Reply_Matches(m_context.current, line, length) && m_matchActive) {
+        m_matchActive = false;
+        m_matchTimer.stop();
+        m_context.current.expectReply = 0; // later lines are no longer compared
+        // Sends the next command (with its pause) before this line is announced.
+        emit trySend();
+        if (!m_connected)
+            return false;
+    }
+    if (!full)
+        emit lineReceived();
+    return true;
+}
+
+void LinkChannel::matchTimeout()
+{
+    if (!m_connected)
+        return;
+    if (m_matchActive) {
+        m_matchActive = false;
+        m_matchTimer.stop();
+        // expectReply stays set: a late reply is still recognised but triggers nothing.
+        if (!m_lastText.isEmpty())
+            emit replyTimedOut(m_lastText);
+    }
+    emit trySend();
+}
+
+void LinkChannel::waitTimeout()
+{
+    if (!m_connected)
+        return;
+    if (m_waitActive) {
+        m_waitActive = false;
+        m_waitTimer.stop();
+    }
+    emit trySend();
+}
+
+void Link_DisposeDevice(QIODevice *device, bool later)
+{
+    if (device == nullptr)
+        return;
+    device->disconnect();
+    if (later)
+        device->deleteLater();
+    else
+        delete device;
+}

@@ -1,0 +1,110 @@
+// What the serial and TCP services share: the paced send step, receive framing, reply matching,
+// the two single-shot timers and the time-out report. A member object of each service; the
+// service owns the device (port or socket) and adds only how it is opened, closed and repaired.
+#pragma once
+
+#include "link/link_context.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+class QIODevice;
+
+constexpr int SendPauseMs = 50; // the device needs this gap before every command
+constexpr int RecvQueueLimit = 4096; // lines held for the GUI; a flood beyond is dropped
+
+// Whether a received line is the reply that current awaits.
+bool Reply_Matches(const CommandAttributes &current, const char *line, int length);
+
+class LinkChannel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LinkChannel(LinkContext &context, QObject *parent = nullptr);
+
+    // Re-emits the channel's signals as the service's own, and sends on its try-send signal
+    // (same object, same thread: direct).
+    template <class Service>
+    void forwardTo(Service *service, void (Service::*trySendSignal)(),
+                   void (Service::*receivedSignal)(), void (Service::*sentSignal)(const QString &),
+                   void (Service::*timedOutSignal)(const QString &), void (Service::*sendSlot)())
+    {
+        connect(this, &LinkChannel::trySend, service, trySendSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::lineReceived, service, receivedSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::commandSent, service, sentSignal, Qt::DirectConnection);
+        connect(this, &LinkChannel::replyTimedOut, service, timedOutSignal, Qt::DirectConnection);
+        connect(service, trySendSignal, service, sendSlot, Qt::DirectConnection);
+    }
+
+    // Takes over an open device: live queues, a fresh line, an idle sender. The timers'
+    // timeouts reach the service's SLT_MatchTimer_Timeout and SLT_WaitTimer_Timeout.
+    template <class Service>
+    void attach(QIODevice *device, Service *service)
+    {
+        connect(&m_matchTimer, &QTimer::timeout, service, &Service::SLT_MatchTimer_Timeout,
+                Qt::UniqueConnection);
+        connect(&m_waitTimer, &QTimer::timeout, service, &Service::SLT_WaitTimer_Timeout,
+                Qt::UniqueConnection);
+        attachDevice(device);
+    }
+
+    // Stops the sender and releases the context (unsent commands are discarded). The service
+    // closes and disposes of the device itself.
+    void detach();
+
+    bool isConnected() const { return m_connected; }
+
+    // Inside the send step's pause the send lock is held and the command is about to be
+    // written: a connect or disconnect that arrives then is run right after the write.
+    // Returns true when the action was deferred.
+    bool deferWhileSending(std::function<void()> action);
+
+    // True when a trigger now would write a command (connected, idle, something queued).
+    bool hasCommandToSend();
+
+    void sendStep();
+    void receive();
+    void matchTimeout();
+    void waitTimeout();
+
+    // A new byte stream begins (TCP reconnect): a partial line of the old one is dropped.
+    void restartLine() { m_context.line.clear(); }
+
+    bool isMatchActive() const { return m_matchActive; }
+    bool isWaitActive() const { return m_waitActive; }
+    const QTimer &matchTimer() const { return m_matchTimer; }
+    const QTimer &waitTimer() const { return m_waitTimer; }
+    QString lastText() const { return m_lastText; }
+
+signals:
+    void trySend();
+    void lineReceived();
+    void commandSent(const QString &text);
+    void replyTimedOut(const QString &cmd);
+
+private:
+    void attachDevice(QIODevice *device);
+    bool handleLine(const char *line, int length);
+    void runDeferred();
+
+    LinkContext &m_context;
+    QIODevice *m_device = nullptr; // owned by the service
+    QTimer m_matchTimer; // reply time-out
+    QTimer m_waitTimer; // pause after a command that awaits no reply
+    bool m_connected = false;
+    bool m_matchActive = false;
+    bool m_waitActive = false;
+    bool m_sending = false;
+    bool m_receiving = false;
+    QString m_lastText; // sent text kept for the time-out report
+    std::vector<std::function<void()>> m_deferred;
+};
+
+// Disconnects the device from everything and deletes it: now, or later when it may be inside
+// one of its own signals (a close triggered from the receive path).
+void Link_DisposeDevice(QIODevice *device, bool later);

@@ -1,0 +1,68 @@
+#include "link/link_context.h"
+
+#include <cstring>
+#include <utility>
+
+LinkContext SerialLinkContext;
+LinkContext TcpLinkContext;
+qint32 LinkMode = LinkModeNone;
+
+LinkContext::~LinkContext()
+{
+    Queue_Release(*this);
+}
+
+namespace {
+
+// Both queues made present (or absent) under their locks; the service-side state starts over.
+void SetQueues(LinkContext &context, bool present)
+{
+    for (auto [lock, queue] : {std::pair {&context.sendLock, &context.sendQueue},
+                               std::pair {&context.recvLock, &context.recvQueue}}) {
+        QMutexLocker locker(lock);
+        if (present)
+            Queue_Create(queue);
+        else
+            Queue_Destroy(queue);
+    }
+    context.current = CommandAttributes {};
+    context.line.clear();
+}
+
+} // namespace
+
+bool Queue_Reset(LinkContext &context)
+{
+    if (!context.ready) {
+        context.ready = true;
+        SetQueues(context, true);
+    }
+    return context.ready;
+}
+
+void Queue_Release(LinkContext &context)
+{
+    if (!context.ready)
+        return;
+    context.ready = false;
+    SetQueues(context, false);
+}
+
+void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
+{
+    if (length < 0 || length > CommandMaxLength || (text == nullptr && length > 0))
+        return;
+    LinkContext *context = nullptr;
+    if (LinkMode == LinkModeTcp)
+        context = &TcpLinkContext;
+    else if (LinkMode == LinkModeSerial)
+        context = &SerialLinkContext;
+    if (context == nullptr)
+        return;
+    // Built on the stack: the node's own copy is the only allocation on the way to the wire.
+    char wire[CommandMaxLength + 1];
+    if (length > 0)
+        std::memcpy(wire, text, static_cast<size_t>(length));
+    wire[length] = '\r';
+    Queue_Push(wire, length + 1, &attributes, 0, &context->sendLock, &context->sendQueue);
+}

@@ -1,0 +1,44 @@
+// The per-link block (send and receive queues, the awaited reply, the line being received),
+// the process-wide link selector and the single entry through which builders queue commands.
+#pragma once
+
+#include "link/command_queue.h"
+#include "link/line_framer.h"
+
+#include <QMutex>
+
+struct LinkContext
+{
+    QMutex sendLock; // producers lock blocking; the sender tries with zero wait
+    CommandQueue sendQueue; // commands waiting to be sent
+    QMutex recvLock; // the service locks blocking; the GUI's drain tries with zero wait
+    CommandQueue recvQueue; // complete received lines, CR included, oldest first
+    CommandAttributes current {}; // attributes of the command sent last (service thread)
+    LineFramer line; // the line being received (service thread)
+    bool ready = false; // both queues exist
+
+    LinkContext() = default;
+    ~LinkContext();
+    LinkContext(const LinkContext &) = delete;
+    LinkContext &operator=(const LinkContext &) = delete;
+};
+
+// Makes a released context ready with empty queues; a ready context is left as it is (queued
+// commands survive). Returns whether the context is ready.
+bool Queue_Reset(LinkContext &context);
+
+// Discards everything still queued (unsent commands included); pushes are refused until the
+// next Queue_Reset.
+void Queue_Release(LinkContext &context);
+
+// The two links of the process.
+extern LinkContext SerialLinkContext;
+extern LinkContext TcpLinkContext;
+
+// Which link Cmd_Enqueue feeds. Set by the connection page on connect and disconnect.
+enum : qint32 { LinkModeNone = 0, LinkModeSerial = 1, LinkModeTcp = 2 };
+extern qint32 LinkMode;
+
+// Queues text + CR with the attributes on the active link's send queue (GUI thread). A text
+// longer than CommandMaxLength, an inactive LinkMode or a released context queue nothing.
+void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);

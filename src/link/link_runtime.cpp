@@ -1,0 +1,105 @@
+#include "link/link_runtime.h"
+
+#include "link/service_serial_port.h"
+#include "link/service_tcp_client.h"
+
+#include <QThread>
+
+#include <memory>
+
+namespace {
+
+struct LinkRuntime
+{
+    std::unique_ptr<QThread> serialThread;
+    std::unique_ptr<ServiceSerialPort> serial;
+    std::unique_ptr<QThread> tcpThread;
+    std::unique_ptr<ServiceTcpClient> tcp;
+};
+
+std::unique_ptr<LinkRuntime> runtime;
+bool shutDown = false;
+
+template <class Service>
+void Place(std::unique_ptr<Service> &service, std::unique_ptr<QThread> &thread, const char *name,
+           void (Service::*disconnectSlot)())
+{
+    thread = std::make_unique<QThread>();
+    thread->setObjectName(QString::fromLatin1(name));
+    service = std::make_unique<Service>();
+    service->moveToThread(thread.get());
+    QObject::connect(thread.get(), &QThread::finished, service.get(), disconnectSlot,
+                     Qt::DirectConnection);
+}
+
+LinkRuntime *Runtime()
+{
+    if (shutDown)
+        return nullptr;
+    if (!runtime) {
+        runtime = std::make_unique<LinkRuntime>();
+        Place(runtime->serial, runtime->serialThread, "korvane-serial",
+              &ServiceSerialPort::SLT_SyncDisconnect_SerialPort);
+        Place(runtime->tcp, runtime->tcpThread, "korvane-tcp",
+              &ServiceTcpClient::SLT_SyncDisconnect_TcpClient);
+    }
+    return runtime.get();
+}
+
+template <class Service>
+void Stop(std::unique_ptr<Service> &service, std::unique_ptr<QThread> &thread)
+{
+    if (!thread)
+        return;
+    thread->quit();
+    if (!thread->wait(LinkThreadStopMs)) {
+        qWarning("link: thread %s did not stop; leaving it", qPrintable(thread->objectName()));
+        (void)service.release();
+        (void)thread.release();
+        return;
+    }
+    service.reset(); // its thread has finished: nothing runs in it any more
+    thread.reset();
+}
+
+// A safety net for a main() that forgot Link_Shutdown(): never destroy a running thread.
+struct ExitGuard
+{
+    ~ExitGuard() { Link_Shutdown(); }
+} exitGuard;
+
+} // namespace
+
+ServiceSerialPort *Link_SerialService()
+{
+    LinkRuntime *r = Runtime();
+    return r ? r->serial.get() : nullptr;
+}
+
+QThread *Link_SerialThread()
+{
+    LinkRuntime *r = Runtime();
+    return r ? r->serialThread.get() : nullptr;
+}
+
+ServiceTcpClient *Link_TcpService()
+{
+    LinkRuntime *r = Runtime();
+    return r ? r->tcp.get() : nullptr;
+}
+
+QThread *Link_TcpThread()
+{
+    LinkRuntime *r = Runtime();
+    return r ? r->tcpThread.get() : nullptr;
+}
+
+void Link_Shutdown()
+{
+    shutDown = true;
+    if (!runtime)
+        return;
+    Stop(runtime->serial, runtime->serialThread);
+    Stop(runtime->tcp, runtime->tcpThread);
+    runtime.reset();
+}

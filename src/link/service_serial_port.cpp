@@ -1,0 +1,133 @@
+#include "link/service_serial_port.h"
+
+#include <initializer_list>
+
+namespace {
+
+// The page sends enumeration values as text; anything else is skipped rather than cast into
+// an enumeration that cannot hold it.
+template <class Enum>
+bool ToSetting(const QString &text, std::initializer_list<int> valid, Enum *setting)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    for (int candidate : valid) {
+        if (ok && value == candidate) {
+            *setting = static_cast<Enum>(value);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+ServiceSerialPort::ServiceSerialPort(QObject *parent)
+    : QObject(parent)
+    , m_channel(SerialLinkContext, this)
+{
+    Queue_Reset(SerialLinkContext);
+    m_channel.forwardTo(this, &ServiceSerialPort::SGL_TryCheckSend,
+                        &ServiceSerialPort::SGL_UpdateRecvData_SerialPort,
+                        &ServiceSerialPort::SGL_UpdateSendData_SerialPort,
+                        &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort,
+                        &ServiceSerialPort::SLT_RealSendData_SerialPort);
+}
+
+ServiceSerialPort::~ServiceSerialPort()
+{
+    if (m_channel.isConnected()) {
+        m_channel.detach();
+        m_port->close();
+    }
+    Link_DisposeDevice(m_port, false);
+    Queue_Release(SerialLinkContext);
+}
+
+void ServiceSerialPort::SLT_MatchTimer_Timeout()
+{
+    m_channel.matchTimeout();
+}
+
+void ServiceSerialPort::SLT_WaitTimer_Timeout()
+{
+    m_channel.waitTimeout();
+}
+
+void ServiceSerialPort::SLT_SerialPortError(QSerialPort::SerialPortError error)
+{
+    // Recorded only: a broken port shows as replies that time out.
+    m_lastError = static_cast<int>(error);
+}
+
+void ServiceSerialPort::SLT_SyncConnect_SerialPort(
+    const QString &MyPortName, const QString &MyBaudRate, const QString &MyDataBit,
+    const QString &MyParity, const QString &MyStopBit, const QString &MyFlowControl)
+{
+    if (m_channel.deferWhileSending([=] {
+            SLT_SyncConnect_SerialPort(MyPortName, MyBaudRate, MyDataBit, MyParity, MyStopBit,
+                                       MyFlowControl);
+        }))
+        return;
+    SLT_SyncDisconnect_SerialPort(); // a second connect never leaks the open port
+
+    auto *port = new QSerialPort;
+    connect(port, &QSerialPort::errorOccurred, this, &ServiceSerialPort::SLT_SerialPortError);
+    connect(port, &QSerialPort::readyRead, this, &ServiceSerialPort::SLT_RealRecvData_SerialPort);
+    port->setPortName(MyPortName);
+    if (!port->open(QIODevice::ReadWrite)) {
+        Link_DisposeDevice(port, false);
+        emit SGL_ConnectStatus_SerialPort(false, SerialOpenFailedCode);
+        return;
+    }
+    m_port = port;
+    applySettings(MyBaudRate, MyDataBit, MyParity, MyStopBit, MyFlowControl);
+    m_channel.attach(m_port, this);
+    m_lastError = 255;
+    emit SGL_ConnectStatus_SerialPort(true, 0);
+}
+
+void ServiceSerialPort::applySettings(const QString &baudRate, const QString &dataBits,
+                                      const QString &parity, const QString &stopBits,
+                                      const QString &flowControl)
+{
+    bool ok = false;
+    const qint32 baud = baudRate.toInt(&ok, 10);
+    if (ok)
+        m_port->setBaudRate(baud, QSerialPort::AllDirections);
+    QSerialPort::DataBits bits;
+    if (ToSetting(dataBits, {5, 6, 7, 8}, &bits))
+        m_port->setDataBits(bits);
+    QSerialPort::Parity parityValue;
+    if (ToSetting(parity, {0, 2, 3, 4, 5}, &parityValue))
+        m_port->setParity(parityValue);
+    QSerialPort::StopBits stop;
+    if (ToSetting(stopBits, {1, 2, 3}, &stop))
+        m_port->setStopBits(stop);
+    QSerialPort::FlowControl flow;
+    if (ToSetting(flowControl, {0, 1, 2}, &flow))
+        m_port->setFlowControl(flow);
+}
+
+void ServiceSerialPort::SLT_SyncDisconnect_SerialPort()
+{
+    if (m_channel.deferWhileSending([this] { SLT_SyncDisconnect_SerialPort(); })
+        || !m_channel.isConnected())
+        return;
+    m_channel.detach();
+    m_port->clear();
+    m_port->close();
+    // Possibly inside the port's own readyRead (a close run after a send the reply triggered).
+    Link_DisposeDevice(m_port, true);
+    m_port = nullptr;
+}
+
+void ServiceSerialPort::SLT_RealSendData_SerialPort()
+{
+    m_channel.sendStep();
+}
+
+void ServiceSerialPort::SLT_RealRecvData_SerialPort()
+{
+    m_channel.receive();
+}

@@ -1,0 +1,383 @@
+// Pacing, framing and matching of both link services against a real peer (pseudo-terminal or
+// loopback TCP), with the service in the test thread or in a worker thread of its own.
+#include "link/command_catalogue.h"
+#include "link/link_channel.h"
+#include "link/service_serial_port.h"
+#include "link/service_tcp_client.h"
+#include "link_harness.h"
+#include "state/device_state.h"
+
+#include <QtTest>
+
+using Harness = std::unique_ptr<LinkHarness>;
+
+class TestLinkServices : public QObject
+{
+    Q_OBJECT
+
+    Harness open(bool worker)
+    {
+        QFETCH(int, kind);
+        Harness h = std::make_unique<LinkHarness>(static_cast<LinkHarness::Kind>(kind), worker);
+        if (!h->peerReady() || !h->connectLink())
+            return nullptr;
+        return h;
+    }
+
+    static void addKinds(bool withThreads)
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("worker");
+        for (bool worker : {false, true}) {
+            if (worker && !withThreads)
+                continue;
+            QTest::addRow("serial%s", worker ? "-thread" : "")
+                << int(LinkHarness::Serial) << worker;
+            QTest::addRow("tcp%s", worker ? "-thread" : "") << int(LinkHarness::Tcp) << worker;
+        }
+    }
+
+private slots:
+    void init() { DeviceState::ResetForTesting(); }
+
+    // The main window and the connection page connect to these by name and signature.
+    void interface_signalsAndSlotsInDeclaredOrder_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::addColumn<QStringList>("methods");
+        QTest::newRow("serial")
+            << true
+            << QStringList {
+                   "signal SGL_TryCheckSend()",
+                   "signal SGL_UpdateRecvData_SerialPort()",
+                   "signal SGL_UpdateSendData_SerialPort(QString) Text",
+                   "signal SGL_ConnectStatus_SerialPort(bool,int) status,ErrorCode",
+                   "signal SGL_WaitReplyTimeout_SerialPort(QString) cmd",
+                   "slot SLT_MatchTimer_Timeout()",
+                   "slot SLT_WaitTimer_Timeout()",
+                   "slot SLT_SerialPortError(QSerialPort::SerialPortError) error",
+                   "slot "
+                   "SLT_SyncConnect_SerialPort(QString,QString,QString,QString,QString,QString) "
+                   "MyPortName,MyBaudRate,MyDataBit,MyParity,MyStopBit,MyFlowControl",
+                   "slot SLT_SyncDisconnect_SerialPort()",
+                   "slot SLT_RealSendData_SerialPort()",
+                   "slot SLT_RealRecvData_SerialPort()"};
+        QTest::newRow("tcp") << false
+                             << QStringList {
+                                    "signal SGL_TryCheckSend()",
+                                    "signal SGL_UpdateRecvData_TcpClient()",
+                                    "signal SGL_UpdateSendData_TcpClient(QString) Text",
+                                    "signal SGL_ConnectStatus_TcpClient(bool,int) status,ErrorCode",
+                                    "signal SGL_ReConnectStatus_TcpClient(bool) status",
+                                    "signal SGL_WaitReplyTimeout_TcpClient(QString) cmd",
+                                    "slot SLT_MatchTimer_Timeout()",
+                                    "slot SLT_WaitTimer_Timeout()",
+                                    "slot SLT_SocketError(QAbstractSocket::SocketError) error",
+                                    "slot SLT_SyncConnect_TcpClient(QString,QString,QString) "
+                                    "LocalIp,RemoteIp,RemotePort",
+                                    "slot SLT_SyncDisconnect_TcpClient()",
+                                    "slot SLT_RealSendData_TcpClient()",
+                                    "slot SLT_RealRecvData_TcpClient()"};
+    }
+    void interface_signalsAndSlotsInDeclaredOrder()
+    {
+        QFETCH(bool, serial);
+        QFETCH(QStringList, methods);
+        const QMetaObject *meta
+            = serial ? &ServiceSerialPort::staticMetaObject : &ServiceTcpClient::staticMetaObject;
+        QCOMPARE(meta->superClass(), &QObject::staticMetaObject);
+        QStringList actual;
+        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+            const QMetaMethod m = meta->method(i);
+            QString entry = (m.methodType() == QMetaMethod::Signal ? "signal " : "slot ")
+                + QString::fromLatin1(m.methodSignature());
+            if (m.parameterCount() > 0)
+                entry += ' ' + QString::fromLatin1(m.parameterNames().join(','));
+            actual << entry;
+        }
+        QCOMPARE(actual, methods);
+    }
+
+    void reply_nextCommandSentBeforeReplyAnnounced_data() { addKinds(true); }
+    void reply_nextCommandSentBeforeReplyAnnounced()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        h->peer().responder = [](const QByteArray &line) -> QByteArray {
+            if (line == "GET MODEL TYPE\r")
+                return "MODEL TYPE Halden\r";
+            if (line == "GET OUT HDCP\r")
+                return "OUT HDCP FORCE-2.2\r";
+            return {};
+        };
+        EventLog log(*h);
+        CmdGetModelType();
+        CmdGetOutHdcp();
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 4, 5000);
+        QCOMPARE(log.events,
+                 QStringList({"send:GET MODEL TYPE\r", "send:GET OUT HDCP\r", "recv", "recv"}));
+        QCOMPARE(h->drainReceived(),
+                 QList<QByteArray>({"MODEL TYPE Halden\r", "OUT HDCP FORCE-2.2\r"}));
+        QCOMPARE(h->peer().lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET OUT HDCP\r"}));
+        // The device gets its gap: the second command comes at least 50 ms after the reply.
+        const qint64 gapMs = (h->peer().lineTimesNs[1] - h->peer().replyTimesNs[0]) / 1000000;
+        QVERIFY2(gapMs >= 45, qPrintable(QString::number(gapMs)));
+    }
+
+    void timeout_reportsCommandTextWithCr_data() { addKinds(true); }
+    void timeout_reportsCommandTextWithCr()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        QSignalSpy timedOut(h.get(), &LinkHarness::timedOut);
+        CmdGetModelType();
+        h->trigger();
+        QVERIFY(sent.wait(2000));
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(timedOut.wait(3000));
+        QVERIFY2(clock.elapsed() >= 900, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(timedOut.takeFirst().at(0).toString(), QStringLiteral("GET MODEL TYPE\r"));
+    }
+
+    void timeout_withoutReportFlag_silentButNextCommandGoes_data() { addKinds(false); }
+    void timeout_withoutReportFlag_silentButNextCommandGoes()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        EventLog log(*h);
+        h->pushCommand("FIRST\r", LinkHarness::awaiting("NEVER", 100, false));
+        h->pushCommand("SECOND\r", LinkHarness::awaiting("NEVER", 100, true));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 3, 3000);
+        QCOMPARE(log.events, QStringList({"send:FIRST\r", "send:SECOND\r", "timeout:SECOND\r"}));
+    }
+
+    void lateReply_afterTimeout_announcedButTriggersNothing_data() { addKinds(false); }
+    void lateReply_afterTimeout_announcedButTriggersNothing()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        EventLog log(*h);
+        h->pushCommand("GET A\r", LinkHarness::awaiting("A", 100, true));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 2, 3000);
+        h->pushCommand("GET B\r", LinkHarness::pausing(60000)); // would block the queue if sent
+        h->pushCommand("GET C\r", LinkHarness::pausing(0));
+        // Nothing triggers a send: the late reply "A" must not.
+        h->peer().write("A late\r");
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 3, 3000);
+        QCOMPARE(log.events, QStringList({"send:GET A\r", "timeout:GET A\r", "recv"}));
+        QVERIFY(!h->channel().isMatchActive());
+        QVERIFY(!h->channel().isWaitActive());
+    }
+
+    void pauseCommand_holdsQueueTenSeconds_data() { addKinds(false); }
+    void pauseCommand_holdsQueueTenSeconds()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        h->peer().responder = [](const QByteArray &) { return QByteArray("RESET OK\r"); };
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        CmdSetReset();
+        CmdGetModelType();
+        h->trigger();
+        QVERIFY(sent.wait(2000));
+        QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("SET RESET\r"));
+        const QTimer &wait = h->channel().waitTimer();
+        QVERIFY(h->channel().isWaitActive());
+        QVERIFY(wait.isActive());
+        QVERIFY(wait.isSingleShot());
+        QCOMPARE(wait.interval(), 10000);
+        QCOMPARE(wait.timerType(), Qt::PreciseTimer);
+        QVERIFY(!h->channel().isMatchActive());
+        // The device answered at once, yet the next command stays queued.
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 1, 2000);
+        QVERIFY(!sent.wait(300));
+        QCOMPARE(sent.size(), 1);
+    }
+
+    void pause_nextCommandAfterWaitMs_data() { addKinds(true); }
+    void pause_nextCommandAfterWaitMs()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        h->pushCommand("SET X\r", LinkHarness::pausing(250));
+        h->pushCommand("SET Y\r", LinkHarness::pausing(0));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 2, 3000);
+        const qint64 gapMs = (h->peer().lineTimesNs[1] - h->peer().lineTimesNs[0]) / 1000000;
+        QVERIFY2(gapMs >= 250 + 45, qPrintable(QString::number(gapMs)));
+    }
+
+    void disconnect_discardsUnsentCommands_data() { addKinds(true); }
+    void disconnect_discardsUnsentCommands()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        CmdGetModelType();
+        CmdGetOutHdcp();
+        CmdGetOutVka();
+        h->trigger();
+        QVERIFY(sent.wait(2000));
+        h->disconnectLink();
+        QVERIFY(!h->context().ready);
+        CmdGetOutItc(); // refused while released
+        QVERIFY(h->connectLink());
+        {
+            QMutexLocker locker(&h->context().sendLock);
+            QVERIFY(h->context().sendQueue.isEmpty());
+        }
+        h->trigger();
+        QVERIFY(!sent.wait(300));
+        QCOMPARE(sent.size(), 1);
+    }
+
+    void disconnectAndConnectDuringPause_runAfterTheStepWithoutDeadlock_data() { addKinds(true); }
+    void disconnectAndConnectDuringPause_runAfterTheStepWithoutDeadlock()
+    {
+        // Both requests arrive while the send step holds the send lock in its 50 ms pause: run
+        // there, the release would deadlock on that lock and the close would pull the device
+        // from under the write.
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        QSignalSpy status(h.get(), &LinkHarness::connectStatus);
+        QSignalSpy timedOut(h.get(), &LinkHarness::timedOut);
+        CmdGetModelType();
+        CmdGetOutHdcp();
+        h->trigger();
+        // Fires in the service's thread, 20 ms into the pause (a posted event would wait for
+        // the step to end; a timer is served by the pause's nested loop).
+        LinkHarness *harness = h.get();
+        QTimer::singleShot(20, Qt::PreciseTimer, h->service(), [harness] {
+            harness->requestDisconnect(Qt::DirectConnection);
+            harness->requestConnect(Qt::DirectConnection);
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
+        QCOMPARE(status.at(0), QVariantList({true, 0}));
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("GET MODEL TYPE\r"));
+        // The new link starts empty and idle: no time-out of the old command, nothing more sent
+        // (the written command itself may have been cleared from the output buffer on close).
+        QVERIFY(!timedOut.wait(1300));
+        QCOMPARE(sent.size(), 1);
+        QVERIFY(h->peer().lines.size() <= 1);
+        QMutexLocker locker(&h->context().sendLock);
+        QVERIFY(h->context().ready);
+        QVERIFY(h->context().sendQueue.isEmpty());
+    }
+
+    void notConnected_triggersAndDataDoNothing_data() { addKinds(false); }
+    void notConnected_triggersAndDataDoNothing()
+    {
+        QFETCH(int, kind);
+        LinkHarness h(static_cast<LinkHarness::Kind>(kind), false);
+        QSignalSpy sent(&h, &LinkHarness::sent);
+        QSignalSpy received(&h, &LinkHarness::received);
+        QSignalSpy reconnect(&h, &LinkHarness::reconnectStatus);
+        CmdGetModelType();
+        const bool serial = kind == LinkHarness::Serial;
+        QMetaObject::invokeMethod(
+            h.service(), serial ? "SLT_RealSendData_SerialPort" : "SLT_RealSendData_TcpClient");
+        QMetaObject::invokeMethod(
+            h.service(), serial ? "SLT_RealRecvData_SerialPort" : "SLT_RealRecvData_TcpClient");
+        QMetaObject::invokeMethod(h.service(), "SLT_MatchTimer_Timeout");
+        QMetaObject::invokeMethod(h.service(), "SLT_WaitTimer_Timeout");
+        QCoreApplication::processEvents();
+        QCOMPARE(sent.size() + received.size() + reconnect.size(), 0);
+        QMutexLocker locker(&h.context().sendLock);
+        QCOMPARE(h.context().sendQueue.count, 1);
+    }
+
+    void splitReply_matchedWhenItsCrArrives_data() { addKinds(false); }
+    void splitReply_matchedWhenItsCrArrives()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        EventLog log(*h);
+        CmdGetOutHdcp();
+        CmdGetOutVka();
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 1, 2000);
+        h->peer().write("OUT HD");
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().line.heldLength(), 6, 2000);
+        QVERIFY(h->channel().isMatchActive());
+        h->peer().write("CP FORCE-1.4\r");
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 3, 2000);
+        QCOMPARE(log.events, QStringList({"send:GET OUT HDCP\r", "send:GET OUT VKA\r", "recv"}));
+        QCOMPARE(h->drainReceived(), QList<QByteArray>({"OUT HDCP FORCE-1.4\r"}));
+    }
+
+    void crLfDevice_chunkStartingWithLfKeepsItsReplies_data() { addKinds(false); }
+    void crLfDevice_chunkStartingWithLfKeepsItsReplies()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        QSignalSpy received(h.get(), &LinkHarness::received);
+        CmdGetOutHdcp();
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 1, 2000);
+        h->peer().write("OUT HDCP FORCE-1.4\r");
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 2000);
+        QVERIFY(!h->channel().isMatchActive());
+        // The LF of the last line starts the next chunk, which holds two complete lines.
+        CmdGetOutVka();
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 2, 2000);
+        h->peer().write("\nOUT VKA BLUESCREEN\r\nOUT ITC ON\r\n");
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), 3, 2000);
+        QVERIFY(!h->channel().isMatchActive());
+        QCOMPARE(h->drainReceived(),
+                 QList<QByteArray>(
+                     {"OUT HDCP FORCE-1.4\r", "\nOUT VKA BLUESCREEN\r", "\nOUT ITC ON\r"}));
+        QCOMPARE(h->context().line.heldLength(), 1);
+    }
+
+    void garbage_noiseNulsAndEndlessLine_boundedThenNextReplyMatches_data() { addKinds(true); }
+    void garbage_noiseNulsAndEndlessLine_boundedThenNextReplyMatches()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        EventLog log(*h);
+        CmdGetModelType();
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->peer().lines.size(), 1, 2000);
+        QByteArray garbage(200000, '\0');
+        for (int i = 0; i < garbage.size(); ++i)
+            garbage[i] = static_cast<char>((i * 131 + 7) % 251 + 1); // no zero, no CR in runs
+        garbage.replace('\r', 'x');
+        h->peer().write(QByteArray(16, '\0') + garbage + "\rMODEL TYPE Brimo\r");
+        QTRY_VERIFY_WITH_TIMEOUT(log.events.contains("recv"), 5000);
+        QCOMPARE(h->drainReceived(), QList<QByteArray>({"MODEL TYPE Brimo\r"}));
+        QCOMPARE(log.events.count("recv"), 1);
+        QVERIFY(!log.events.join(' ').contains("timeout"));
+    }
+
+    void flood_receiveQueueStaysBounded_data() { addKinds(false); }
+    void flood_receiveQueueStaysBounded()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        QByteArray flood;
+        for (int i = 0; i < RecvQueueLimit + 500; ++i)
+            flood += "NOISE " + QByteArray::number(i) + '\r';
+        h->peer().write(flood);
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, RecvQueueLimit, 5000);
+        const QList<QByteArray> lines = h->drainReceived();
+        QCOMPARE(lines.first(), QByteArray("NOISE 0\r"));
+        QCOMPARE(lines.size(), RecvQueueLimit);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkServices)
+#include "tst_link_services.moc"
