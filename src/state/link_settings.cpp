@@ -1,0 +1,3 @@
+#include "state/link_settings.h"
+
+bool LinkSettingsQueryOnly = false;
