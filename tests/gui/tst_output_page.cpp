@@ -1,0 +1,271 @@
+// Output page: every control queues exactly the catalogue's line and triggers the link; the
+// device's replies select, show and hide what they should, per model.
+#include "app/language_texts.h"
+#include "page_replies.h"
+#include "support/queued_commands.h"
+#include "support/test_runtime.h"
+#include "ui/my_ui_layout.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+using Lines = QList<QByteArray>;
+
+class TestOutputPage : public QObject
+{
+    Q_OBJECT
+
+    TestRuntime *rt_ = nullptr;
+
+private slots:
+    void init()
+    {
+        rt_ = new TestRuntime;
+        DeviceState::ResetForTesting();
+        QueuedCommands_Start();
+    }
+    void cleanup()
+    {
+        QueuedCommands_Stop();
+        delete rt_;
+    }
+
+    void combos_queueTheirWord_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QByteArray>("line");
+        for (int i = 0; i < WordCount(OutResolutionWords); ++i)
+            QTest::addRow("resolution %d", i)
+                << "Output-Resolution" << i
+                << QByteArray("SET OUT RESOLUTION ") + OutResolutionWords[i] + '\r';
+        for (int i = 0; i < WordCount(HdcpWords); ++i)
+            QTest::addRow("hdcp %d", i)
+                << "Output-HDCP" << i << QByteArray("SET OUT HDCP ") + HdcpWords[i] + '\r';
+        for (int i = 0; i < 2; ++i) {
+            QTest::addRow("vka %d", i)
+                << "Output-VKA" << i << QByteArray("SET OUT VKA ") + VkaWords[i] + '\r';
+            QTest::addRow("itc %d", i)
+                << "Output-ITC" << i << QByteArray("SET OUT ITC ") + OnOffWords[i] + '\r';
+            QTest::addRow("4k auto %d", i)
+                << "Output-4KAUTO" << i << QByteArray("SET OUT 4K-AUTO ") + OnOffWords[i] + '\r';
+        }
+    }
+    void combos_queueTheirWord()
+    {
+        QFETCH(QString, combo);
+        QFETCH(int, index);
+        QFETCH(QByteArray, line);
+        Ui_Output page;
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        auto *box = page.findChild<QComboBox *>(combo);
+        QVERIFY(box);
+        Choose(box, index);
+        QCOMPARE(QueuedCommands_Take(), Lines {line});
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void combos_holdTheListsInVocabularyOrder()
+    {
+        Ui_Output page;
+        QCOMPARE(comboItems(page.resolutionCombo()), OutputResolutionList);
+        QCOMPARE(page.resolutionCombo()->count(), WordCount(OutResolutionWords));
+        QCOMPARE(comboItems(page.hdcpCombo()), HdcpModeList);
+        QCOMPARE(comboItems(page.vkaCombo()), (QStringList {"Blue Screen", "Black Screen"}));
+        QCOMPARE(comboItems(page.itcCombo()), (QStringList {"On", "Off"}));
+        QCOMPARE(comboItems(page.fourKAutoCombo()), (QStringList {"On", "Off"}));
+    }
+
+    void userResolution_write_data()
+    {
+        QTest::addColumn<QString>("width");
+        QTest::addColumn<QString>("height");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("typical") << "1920"
+                                 << "1080" << QByteArray("SET RESO-USER 1920 1080\r");
+        QTest::newRow("empty width") << ""
+                                     << "1080" << QByteArray("SET RESO-USER 0 1080\r");
+        QTest::newRow("both empty") << ""
+                                    << "" << QByteArray("SET RESO-USER 0 0\r");
+        QTest::newRow("limit") << "9999"
+                               << "0" << QByteArray("SET RESO-USER 9999 0\r");
+        // Typed text goes through the validator: no fifth digit, no sign, no letters.
+        QTest::newRow("fifth digit refused") << "12345"
+                                             << "7" << QByteArray("SET RESO-USER 1234 7\r");
+        QTest::newRow("minus refused") << "-5"
+                                       << "x9" << QByteArray("SET RESO-USER 5 9\r");
+        QTest::newRow("letters refused") << "abc"
+                                         << "1e3" << QByteArray("SET RESO-USER 0 13\r");
+    }
+    void userResolution_write()
+    {
+        QFETCH(QString, width);
+        QFETCH(QString, height);
+        QFETCH(QByteArray, line);
+        Ui_Output page;
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        QTest::keyClicks(page.widthEdit(), width);
+        QTest::keyClicks(page.heightEdit(), height);
+        page.userWriteButton()->click();
+        QCOMPARE(QueuedCommands_Take(), Lines {line});
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void userResolution_read()
+    {
+        Ui_Output page;
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        page.userReadButton()->click();
+        QCOMPARE(QueuedCommands_Take(), Lines {"GET RESO-USER\r"});
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void choosingUser_showsNothingUntilTheDeviceSaysSo()
+    {
+        Ui_Output page;
+        PageReplies replies;
+        replies.output = &page;
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        Choose(page.resolutionCombo(), Ui_Output::UserResolutionIndex);
+        QCOMPARE(QueuedCommands_Take(), Lines {"SET OUT RESOLUTION USER\r"});
+        QVERIFY(!page.userGroup()->isVisibleTo(&page));
+        QCOMPARE(page.frame()->size(), QSize(740, 94));
+
+        replies.line("OUT RESOLUTION USER");
+        QVERIFY(page.userGroup()->isVisibleTo(&page));
+        QCOMPARE(page.frame()->size(), QSize(1072, 94));
+        QCOMPARE(page.resolutionCombo()->currentIndex(), 15);
+        QCOMPARE(QueuedCommands_Take(), Lines {"GET RESO-USER\r"});
+        QCOMPARE(emitted.count(), 2);
+
+        replies.line("RESO-USER 1600 900");
+        QCOMPARE(page.widthEdit()->text(), QStringLiteral("1600"));
+        QCOMPARE(page.heightEdit()->text(), QStringLiteral("900"));
+
+        replies.line("OUT RESOLUTION 1920x1080p60");
+        QVERIFY(!page.userGroup()->isVisibleTo(&page));
+        QCOMPARE(page.frame()->size(), QSize(740, 94));
+        QCOMPARE(page.resolutionCombo()->currentIndex(), 7);
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+        QCOMPARE(emitted.count(), 2);
+    }
+
+    void replies_selectTheReportedEntries_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<int>("index");
+        QTest::newRow("resolution AUTO")
+            << QByteArray("OUT RESOLUTION AUTO") << "Output-Resolution" << 14;
+        QTest::newRow("resolution first")
+            << QByteArray("OUT RESOLUTION 4096x2160p60") << "Output-Resolution" << 0;
+        QTest::newRow("hdcp off") << QByteArray("OUT HDCP FORCE-OFF") << "Output-HDCP" << 2;
+        QTest::newRow("hdcp 2.2") << QByteArray("OUT HDCP FORCE-2.2") << "Output-HDCP" << 1;
+        QTest::newRow("vka black") << QByteArray("OUT VKA BLACKSCREEN") << "Output-VKA" << 1;
+        QTest::newRow("itc off") << QByteArray("OUT ITC OFF") << "Output-ITC" << 1;
+        QTest::newRow("4k auto off") << QByteArray("OUT 4K-AUTO OFF") << "Output-4KAUTO" << 1;
+    }
+    void replies_selectTheReportedEntries()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, combo);
+        QFETCH(int, index);
+        Identify(0);
+        Ui_Output page;
+        PageReplies replies;
+        replies.output = &page;
+        replies.line(reply);
+        QCOMPARE(page.findChild<QComboBox *>(combo)->currentIndex(), index);
+    }
+
+    void setters_ignoreIndexesOutsideTheList()
+    {
+        Ui_Output page;
+        page.SetHdcp(1);
+        page.SetHdcp(3);
+        page.SetHdcp(-1);
+        QCOMPARE(page.hdcpCombo()->currentIndex(), 1);
+        page.SetResolution(16);
+        QCOMPARE(page.resolutionCombo()->currentIndex(), 0);
+        QVERIFY(!page.userGroup()->isVisibleTo(&page));
+    }
+
+    void model_decidesFourKAutoAndReadAll_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("fourK");
+        QTest::newRow("Halden") << 0 << true;
+        QTest::newRow("Corvo") << 1 << false;
+        QTest::newRow("Marlet") << 2 << true;
+        QTest::newRow("Tessin") << 3 << true;
+        QTest::newRow("Brimo") << 4 << true;
+        QTest::newRow("no model yet") << 5 << true;
+    }
+    void model_decidesFourKAutoAndReadAll()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, fourK);
+        Ui_Output page;
+        Identify(quint8(model));
+        page.ApplyModel();
+        QCOMPARE(page.fourKAutoLabel()->isVisibleTo(&page), fourK);
+        QCOMPARE(page.fourKAutoCombo()->isVisibleTo(&page), fourK);
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        page.PressReadAll();
+        Lines expected {"GET OUT RESOLUTION\r", "GET OUT HDCP\r", "GET OUT VKA\r", "GET OUT ITC\r"};
+        if (fourK)
+            expected << "GET OUT 4K-AUTO\r";
+        QCOMPARE(QueuedCommands_Take(), expected);
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void modelSwitch_rebuildsBothWays()
+    {
+        Ui_Output page;
+        Identify(1);
+        page.ApplyModel();
+        QVERIFY(!page.fourKAutoCombo()->isVisibleTo(&page));
+        Identify(2);
+        page.ApplyModel();
+        QVERIFY(page.fourKAutoCombo()->isVisibleTo(&page));
+    }
+
+    void refreshTexts_newLanguageKeepsIndexes()
+    {
+        Ui_Output page;
+        page.SetResolution(9);
+        page.SetHdcp(2);
+        page.SetVka(1);
+        page.SetItc(1);
+        page.Set4kAuto(1);
+        Slabel_Resolution = QStringLiteral("Aufloesung:");
+        S_OnOff[1] = QStringLiteral("Aus");
+        ScomboBox_VKA[1] = QStringLiteral("Schwarz");
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        page.RefreshTexts(false, true);
+        QCOMPARE(page.resolutionCombo()->currentIndex(), 9);
+        QCOMPARE(page.hdcpCombo()->currentIndex(), 2);
+        QCOMPARE(page.vkaCombo()->currentText(), QStringLiteral("Schwarz"));
+        QCOMPARE(page.itcCombo()->currentText(), QStringLiteral("Aus"));
+        QCOMPARE(page.fourKAutoCombo()->currentIndex(), 1);
+        QCOMPARE(page.resolutionLabel()->text(), QStringLiteral("Aufloesung:"));
+        // readAll presses the button: the queries go out once.
+        QCOMPARE(QueuedCommands_Take().size(), 5);
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void refreshTexts_setsTips()
+    {
+        Ui_Output page;
+        QCOMPARE(page.widthEdit()->toolTip(), QStringLiteral("Input active width"));
+        QCOMPARE(page.heightEdit()->toolTip(), QStringLiteral("Input active height"));
+        QCOMPARE(page.readAllButton()->text(), QStringLiteral("Read"));
+        QCOMPARE(page.userWriteButton()->text(), QStringLiteral("Write"));
+    }
+};
+
+QTEST_MAIN(TestOutputPage)
+#include "tst_output_page.moc"

@@ -1,0 +1,570 @@
+// System page: EDID selection, reset, firmware versions, the user EDID upload with its rule
+// and every awkward file, the device's network and baud settings with the reconnect notice,
+// and the per-model layout.
+#include "app/config_values.h"
+#include "app/language_texts.h"
+#include "page_replies.h"
+#include "state/link_settings.h"
+#include "support/modal_box_driver.h"
+#include "support/queued_commands.h"
+#include "support/test_runtime.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using Lines = QList<QByteArray>;
+
+namespace {
+const QString ReconnectNotice = QStringLiteral("1-Sync Config Info....\r\n2-Please ReConnect App!");
+const QString NotEdid = QStringLiteral("this not is EDID File!");
+const QString CheckFail = QStringLiteral("EDID check fail,please check your EDID file!");
+const QString FirstLoad = QStringLiteral("error,please first select your EDID file");
+
+// Header, bytes, extension count and correct sums for both blocks.
+QByteArray validEdid(quint8 count)
+{
+    QByteArray b(256, '\0');
+    const char header[8]
+        = {0, char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), 0};
+    std::memcpy(b.data(), header, 8);
+    for (int i = 8; i < 126; ++i)
+        b[i] = char(i * 3);
+    b[126] = char(count);
+    for (int i = 128; i < 255; ++i)
+        b[i] = char(i * 5 + 1);
+    for (int block : {0, 128}) {
+        unsigned sum = 0;
+        for (int i = block; i < block + 127; ++i)
+            sum += quint8(b[i]);
+        b[block + 127] = char(-int(sum & 0xFF));
+    }
+    return b;
+}
+
+QByteArray bump(QByteArray b, int index)
+{
+    b[index] = char(b[index] + 1);
+    return b;
+}
+
+// The upload line for these 256 bytes.
+QByteArray uploadLine(const QByteArray &bytes)
+{
+    QByteArray line("SET EDID-USER");
+    for (int i = 0; i < 256; ++i)
+        line += ' '
+            + QByteArray::number(i < bytes.size() ? quint8(bytes[i]) : 0, 16)
+                  .rightJustified(2, '0')
+                  .toUpper();
+    return line + '\r';
+}
+} // namespace
+
+class TestSystemPage : public QObject
+{
+    Q_OBJECT
+
+    TestRuntime *rt_ = nullptr;
+
+private slots:
+    void init()
+    {
+        rt_ = new TestRuntime;
+        DeviceState::ResetForTesting();
+        LinkSettingsQueryOnly = false;
+        EdidFileDialogPath = QStringLiteral(".");
+        QueuedCommands_Start();
+    }
+    void cleanup()
+    {
+        QueuedCommands_Stop();
+        delete rt_;
+    }
+
+    void edidCombo_everyEntry()
+    {
+        Ui_System page;
+        QCOMPARE(comboItems(page.edidCombo()), EdidSelectList);
+        QCOMPARE(page.edidCombo()->count(), WordCount(EdidModeWords));
+        for (int i = 0; i < page.edidCombo()->count(); ++i) {
+            QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+            Choose(page.edidCombo(), i);
+            QCOMPARE(QueuedCommands_Take(),
+                     Lines {QByteArray("SET IN EDIDMODE ") + EdidModeWords[i] + '\r'});
+            QCOMPARE(emitted.count(), 1);
+        }
+        PageReplies replies;
+        replies.system = &page;
+        replies.line("IN EDIDMODE 1080p60-5.1");
+        QCOMPARE(page.edidCombo()->currentIndex(), 7);
+    }
+
+    void reset_asksFirst_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<Lines>("lines");
+        QTest::newRow("YES") << "YES" << Lines {"SET RESET\r"};
+        QTest::newRow("NO") << "NO" << Lines {};
+        QTest::newRow("closed") << ModalBoxDriver::CloseWindow << Lines {};
+    }
+    void reset_asksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(Lines, lines);
+        Ui_System page;
+        ModalBoxDriver boxes;
+        boxes.answer(answer);
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.resetButton()->click();
+        QCOMPARE(boxes.texts(), QStringList {SMSG_ResetMessage});
+        QCOMPARE(QueuedCommands_Take(), lines);
+        QCOMPARE(emitted.count(), lines.size());
+    }
+
+    void firmware_perModel_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<Lines>("lines");
+        QTest::newRow("Halden") << 0 << QStringList {"Main", "Sub", "Expand"}
+                                << Lines {"GET VERSION\r", "GET SUB-VERSION\r",
+                                          "GET EXPAND-VERSION\r"};
+        QTest::newRow("Corvo") << 1 << QStringList {"Main", "Sub"}
+                               << Lines {"GET VERSION\r", "GET SUB-VERSION\r"};
+        QTest::newRow("Marlet") << 2 << QStringList {"Main", "Sub", "Expand", "KeyBoard"}
+                                << Lines {"GET VERSION\r", "GET SUB-VERSION\r",
+                                          "GET EXPAND-VERSION\r", "GET KEYBOARD-VERSION\r"};
+        QTest::newRow("Tessin") << 3 << QStringList {"Main", "Sub", "KeyBoard"}
+                                << Lines {"GET VERSION\r", "GET SUB-VERSION\r",
+                                          "GET KEYBOARD-VERSION\r"};
+        QTest::newRow("Brimo") << 4 << QStringList {"Main", "Sub"}
+                               << Lines {"GET VERSION\r", "GET SUB-VERSION\r"};
+    }
+    void firmware_perModel()
+    {
+        QFETCH(int, model);
+        QFETCH(QStringList, items);
+        QFETCH(Lines, lines);
+        Ui_System page;
+        Identify(quint8(model));
+        page.ApplyModel();
+        QCOMPARE(comboItems(page.firmwareCombo()), items);
+        for (int i = 0; i < items.size(); ++i) {
+            page.versionEdit()->setText("old");
+            QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+            Choose(page.firmwareCombo(), i);
+            QCOMPARE(QueuedCommands_Take(), Lines {lines.at(i)});
+            QCOMPARE(emitted.count(), 1);
+            QVERIFY(page.versionEdit()->text().isEmpty());
+        }
+    }
+
+    void versionReplies_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("main") << QByteArray("VERSION V1.2.3") << "V1.2.3";
+        QTest::newRow("arm") << QByteArray("ARM VERSION V1.0") << "V1.0";
+        QTest::newRow("sub") << QByteArray("SUB-VERSION S-2.0 beta") << "S-2.0 beta";
+        QTest::newRow("keyboard") << QByteArray("KEYBOARD-VERSION K9") << "K9";
+    }
+    void versionReplies()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(QString, text);
+        Ui_System page;
+        PageReplies replies;
+        replies.system = &page;
+        page.versionEdit()->setText("previous");
+        replies.line(reply);
+        QCOMPARE(page.versionEdit()->text(), text);
+        QCOMPARE(page.versionEdit()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(page.pathEdit()->focusPolicy(), Qt::NoFocus);
+    }
+
+    void fileChoice_remembersFolder()
+    {
+        Ui_System page;
+        QStringList asked;
+        QWidget *askedParent = nullptr;
+        QString answer = QStringLiteral("/data/edid/monitor.bin");
+        page.setFileChooser([&](QWidget *parent, const QString &caption, const QString &folder,
+                                const QString &filter) {
+            asked << caption << folder << filter;
+            askedParent = parent;
+            return answer;
+        });
+        page.loadButton()->click();
+        QCOMPARE(askedParent, &page);
+        QCOMPARE(asked, (QStringList {"Select Edid File", ".", "Bin File(*.bin)"}));
+        QCOMPARE(page.pathEdit()->text(), answer);
+        QCOMPARE(EdidFileDialogPath, QStringLiteral("/data/edid"));
+
+        // Cancelled: the path is cleared, the folder kept.
+        answer.clear();
+        asked.clear();
+        page.loadButton()->click();
+        QCOMPARE(asked.at(1), QStringLiteral("/data/edid"));
+        QVERIFY(page.pathEdit()->text().isEmpty());
+        QCOMPARE(EdidFileDialogPath, QStringLiteral("/data/edid"));
+
+        answer = QStringLiteral("/top.bin");
+        page.loadButton()->click();
+        QCOMPARE(EdidFileDialogPath, QStringLiteral("/"));
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+    }
+
+    void upload_data()
+    {
+        QTest::addColumn<QString>("kind"); // file, none, folder, missing, fifo
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message"); // empty: accepted
+        const QByteArray good = validEdid(1);
+        QTest::newRow("valid 256, one extension") << "file" << good << "";
+        QTest::newRow("valid 128, no extension") << "file" << validEdid(0).left(128) << "";
+        QTest::newRow("128 announcing one extension") << "file" << validEdid(1).left(128) << "";
+        QTest::newRow("first byte 01, sums right") << "file" << [] {
+            QByteArray b = validEdid(0);
+            b[0] = 1;
+            b[127] = char(b[127] - 1);
+            return b;
+        }() << NotEdid;
+        QTest::newRow("empty") << "file" << QByteArray() << NotEdid;
+        QTest::newRow("one byte") << "file" << QByteArray(1, '\0') << NotEdid;
+        QTest::newRow("text file") << "file" << QByteArray("not an edid at all\n") << NotEdid;
+        QTest::newRow("base sum wrong") << "file" << bump(good, 40) << CheckFail;
+        QTest::newRow("extension sum wrong, count 1") << "file" << bump(good, 200) << CheckFail;
+        QTest::newRow("extension sum wrong, count 0") << "file" << bump(validEdid(0), 200) << "";
+        QTest::newRow("extension sum wrong, count 2") << "file" << bump(validEdid(2), 200) << "";
+        QTest::newRow("extension sum wrong, count 255")
+            << "file" << bump(validEdid(255), 200) << "";
+        QTest::newRow("10 MB starting with an EDID")
+            << "file" << good + QByteArray(10 * 1024 * 1024, char(0x77)) << "";
+        QTest::newRow("no file chosen") << "none" << QByteArray() << FirstLoad;
+        QTest::newRow("folder") << "folder" << QByteArray() << NotEdid;
+        QTest::newRow("missing file") << "missing" << QByteArray() << NotEdid;
+        QTest::newRow("named pipe") << "fifo" << QByteArray() << NotEdid;
+    }
+    void upload()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QString path = dir.filePath("edid.bin");
+        if (kind == "file") {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "none") {
+            path.clear();
+        }
+        Ui_System page;
+        page.setFileChooser(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
+        page.loadButton()->click();
+        ModalBoxDriver boxes;
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.edidWriteButton()->click();
+        const Lines sent = QueuedCommands_Take();
+        if (message.isEmpty()) {
+            QCOMPARE(boxes.count(), 0);
+            QCOMPARE(sent.size(), 1);
+            QCOMPARE(sent.first().size(), 781 + 1);
+            QCOMPARE(sent.first(), uploadLine(content.left(256)));
+            QCOMPARE(emitted.count(), 1);
+        } else {
+            QCOMPARE(boxes.texts(), QStringList {message});
+            QCOMPARE(sent, Lines {});
+            QCOMPARE(emitted.count(), 0);
+        }
+    }
+
+    void upload_shortFileAfterLongOne_sendsZerosNotLeftovers()
+    {
+        QTemporaryDir dir;
+        const QString longFile = dir.filePath("long.bin"), shortFile = dir.filePath("short.bin");
+        QFile a(longFile), b(shortFile);
+        QVERIFY(a.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
+        a.write(validEdid(1));
+        b.write(validEdid(0).left(128));
+        a.close();
+        b.close();
+        Ui_System page;
+        QString chosen = longFile;
+        page.setFileChooser(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return chosen; });
+        page.loadButton()->click();
+        page.edidWriteButton()->click();
+        chosen = shortFile;
+        page.loadButton()->click();
+        page.edidWriteButton()->click();
+        const Lines sent = QueuedCommands_Take();
+        QCOMPARE(sent.size(), 2);
+        QCOMPARE(sent.at(1), uploadLine(validEdid(0).left(128)));
+        QVERIFY(sent.at(1).endsWith(QByteArray(" 00").repeated(128) + '\r'));
+    }
+
+    void upload_replyShowsSuccess()
+    {
+        Ui_System page;
+        PageReplies replies;
+        replies.system = &page;
+        ModalBoxDriver boxes;
+        replies.line("EDID-USER OK");
+        QCOMPARE(boxes.texts(), QStringList {"EDID Write Success."});
+    }
+
+    void network_write_valid()
+    {
+        Ui_System page;
+        LinkSettingsQueryOnly = true;
+        const QStringList values {"127.0.0.1", "080", "255.0.0.0", "127.0.0.254"};
+        for (int i = 0; i < 4; ++i)
+            page.networkEdit(i)->setText(values.at(i));
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.networkWriteButton()->click();
+        QCOMPARE(QueuedCommands_Take(),
+                 Lines {"SET NETWORK-INFO 127.0.0.1 080 255.0.0.0 127.0.0.254\r"});
+        QCOMPARE(emitted.count(), 1);
+        QVERIFY(!LinkSettingsQueryOnly);
+    }
+
+    void network_write_refused_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        const QString ip = "127.0.0.1", port = "5000", mask = "255.0.0.0", gw = "127.0.0.254";
+        QTest::newRow("port 65535") << QStringList {ip, "65535", mask, gw};
+        QTest::newRow("port 0") << QStringList {ip, "0", mask, gw};
+        QTest::newRow("port empty") << QStringList {ip, "", mask, gw};
+        QTest::newRow("port six digits") << QStringList {ip, "000080", mask, gw};
+        QTest::newRow("port letter") << QStringList {ip, "80a", mask, gw};
+        QTest::newRow("port negative") << QStringList {ip, "-1", mask, gw};
+        QTest::newRow("ip two dots") << QStringList {"127.0.1", port, mask, gw};
+        QTest::newRow("ip four dots") << QStringList {"127.0.0.1.1", port, mask, gw};
+        QTest::newRow("ip part 256") << QStringList {"127.0.0.256", port, mask, gw};
+        QTest::newRow("ip letter") << QStringList {"127.0.0.a", port, mask, gw};
+        QTest::newRow("ip empty") << QStringList {"", port, mask, gw};
+        QTest::newRow("ip blank inside") << QStringList {"127.0. 0.1", port, mask, gw};
+        QTest::newRow("mask bad") << QStringList {ip, port, "255.0.0", gw};
+        QTest::newRow("gateway bad") << QStringList {ip, port, mask, "127.0.0.999"};
+        QTest::newRow("gateway empty") << QStringList {ip, port, mask, ""};
+        QTest::newRow("long text") << QStringList {QString(5000, '1'), port, mask, gw};
+    }
+    void network_write_refused()
+    {
+        QFETCH(QStringList, values);
+        Ui_System page;
+        LinkSettingsQueryOnly = true;
+        for (int i = 0; i < 4; ++i)
+            page.networkEdit(i)->setText(values.at(i));
+        ModalBoxDriver boxes;
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.networkWriteButton()->click();
+        QCOMPARE(boxes.texts(), QStringList {SMSG_Network_Param_Fail});
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+        QCOMPARE(emitted.count(), 0);
+        QVERIFY(LinkSettingsQueryOnly);
+    }
+
+    void settings_readAndWrite_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Lines>("lines");
+        QTest::addColumn<bool>("queryOnly");
+        QTest::newRow("network read")
+            << "System-NetworkRead" << Lines {"GET NETWORK-INFO\r"} << true;
+        QTest::newRow("rs232 read") << "System-RS232Read" << Lines {"GET BAUDRATE\r"} << true;
+        QTest::newRow("rs232 write")
+            << "System-RS232Write" << Lines {"SET BAUDRATE 38400\r"} << false;
+    }
+    void settings_readAndWrite()
+    {
+        QFETCH(QString, button);
+        QFETCH(Lines, lines);
+        QFETCH(bool, queryOnly);
+        Ui_System page;
+        page.baudCombo()->setCurrentIndex(2);
+        LinkSettingsQueryOnly = !queryOnly;
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.findChild<QPushButton *>(button)->click();
+        QCOMPARE(QueuedCommands_Take(), lines);
+        QCOMPARE(emitted.count(), 1);
+        QCOMPARE(LinkSettingsQueryOnly, queryOnly);
+    }
+
+    void readAll_perLink_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<Lines>("lines");
+        QTest::addColumn<int>("emits");
+        QTest::newRow("tcp") << int(LinkModeTcp)
+                             << Lines {"GET IN EDIDMODE\r", "GET NETWORK-INFO\r"} << 2;
+        QTest::newRow("serial") << int(LinkModeSerial)
+                                << Lines {"GET IN EDIDMODE\r", "GET BAUDRATE\r"} << 2;
+    }
+    void readAll_perLink()
+    {
+        QFETCH(int, mode);
+        QFETCH(Lines, lines);
+        QFETCH(int, emits);
+        QueuedCommands_Start(mode);
+        Ui_System page;
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.PressReadAll();
+        QCOMPARE(QueuedCommands_Take(), lines);
+        QCOMPARE(emitted.count(), emits);
+        QVERIFY(LinkSettingsQueryOnly);
+    }
+
+    void reconnectNotice_afterWriteNotAfterRead_data()
+    {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("notice");
+        const QByteArray net = "NETWORK-INFO 127.0.0.2 6001 255.255.0.0 127.0.0.3";
+        QTest::newRow("network read") << "System-NetworkRead" << net << false;
+        QTest::newRow("network write") << "System-NetworkWrite" << net << true;
+        QTest::newRow("baud read") << "System-RS232Read" << QByteArray("BAUDRATE 57600") << false;
+        QTest::newRow("baud write") << "System-RS232Write" << QByteArray("BAUDRATE 57600") << true;
+        QTest::newRow("read all") << "System-ReadAll" << net << false;
+    }
+    void reconnectNotice_afterWriteNotAfterRead()
+    {
+        QFETCH(QString, request);
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, notice);
+        Ui_System page;
+        PageReplies replies;
+        replies.system = &page;
+        const QStringList values {"127.0.0.1", "5000", "255.0.0.0", "127.0.0.254"};
+        for (int i = 0; i < 4; ++i)
+            page.networkEdit(i)->setText(values.at(i));
+        page.findChild<QPushButton *>(request)->click();
+        QCOMPARE(QueuedCommands_Take().isEmpty(), false);
+
+        ModalBoxDriver boxes;
+        QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
+        replies.line(reply);
+        QCOMPARE(boxes.texts(), notice ? QStringList {ReconnectNotice} : QStringList {});
+        QCOMPARE(synced.count(), 1);
+        if (reply.startsWith("NETWORK")) {
+            QCOMPARE(SP_RemoteIp, QStringLiteral("127.0.0.2"));
+            QCOMPARE(SP_RemotePort, QStringLiteral("6001"));
+            QCOMPARE(SP_RemoteSubmask, QStringLiteral("255.255.0.0"));
+            QCOMPARE(SP_RemoteGateway, QStringLiteral("127.0.0.3"));
+        } else {
+            QCOMPARE(SP_BaudRate, QStringLiteral("57600"));
+        }
+    }
+
+    void baudReply_outsideTheList_changesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("1234") << QByteArray("BAUDRATE 1234");
+        QTest::newRow("0") << QByteArray("BAUDRATE 0");
+        QTest::newRow("text") << QByteArray("BAUDRATE fast");
+        QTest::newRow("negative") << QByteArray("BAUDRATE -9600");
+    }
+    void baudReply_outsideTheList_changesNothing()
+    {
+        QFETCH(QByteArray, reply);
+        Ui_System page;
+        PageReplies replies;
+        replies.system = &page;
+        SP_BaudRate = QStringLiteral("19200");
+        LinkSettingsQueryOnly = false;
+        ModalBoxDriver boxes;
+        QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
+        replies.line(reply);
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(synced.count(), 0);
+        QCOMPARE(SP_BaudRate, QStringLiteral("19200"));
+    }
+
+    void model_networkGroupAndSeparator_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<bool>("network");
+        QTest::newRow("Halden") << 0 << true;
+        QTest::newRow("Corvo") << 1 << false;
+        QTest::newRow("Marlet") << 2 << true;
+        QTest::newRow("Tessin") << 3 << true;
+        QTest::newRow("Brimo") << 4 << false;
+    }
+    void model_networkGroupAndSeparator()
+    {
+        QFETCH(int, model);
+        QFETCH(bool, network);
+        Ui_System page;
+        Identify(quint8(model));
+        page.ApplyModel();
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(page.networkLabel(i)->isVisibleTo(&page), network);
+            QCOMPARE(page.networkEdit(i)->isVisibleTo(&page), network);
+        }
+        QCOMPARE(page.networkReadButton()->isVisibleTo(&page), network);
+        QCOMPARE(page.networkWriteButton()->isVisibleTo(&page), network);
+        QVERIFY(page.baudCombo()->isVisibleTo(&page));
+
+        QFrame *line = page.findChild<QFrame *>("Communication_CutLine");
+        QVERIFY(line);
+        QCOMPARE(line->frameShape(), QFrame::VLine);
+        QCOMPARE(line->frameShadow(), QFrame::Sunken);
+        QCOMPARE(line->width(), 2);
+        QCOMPARE(line->height(), line->parentWidget()->height());
+        QCOMPARE(line->parentWidget()->size(), QSize(742, 154));
+        QCOMPARE(line->x() + line->width() / 2, line->parentWidget()->width() / 2);
+    }
+
+    void refreshTexts_showsSettingsAndKeepsIndexes()
+    {
+        SP_BaudRate = QStringLiteral("57600");
+        SP_RemoteIp = QStringLiteral("127.0.0.9");
+        SP_RemotePort = QStringLiteral("4001");
+        SP_RemoteSubmask = QStringLiteral("255.0.0.0");
+        SP_RemoteGateway = QStringLiteral("127.0.0.1");
+        Identify(2);
+        Ui_System page;
+        QCOMPARE(page.baudCombo()->currentText(), QStringLiteral("57600"));
+        QCOMPARE(page.networkEdit(0)->text(), QStringLiteral("127.0.0.9"));
+        QCOMPARE(page.networkEdit(3)->text(), QStringLiteral("127.0.0.1"));
+
+        page.SetEdidSelection(5);
+        Choose(page.firmwareCombo(), 3);
+        QueuedCommands_Take();
+        page.SetVersionText("K1");
+        SP_BaudRate = QStringLiteral("300"); // not offered: the selection stays
+        SP_RemotePort = QStringLiteral("4002");
+        ScomboBox_FirmwareVersion[3] = QStringLiteral("Tastatur");
+        Slabel_EdidSelect = QStringLiteral("EDID-Wahl:");
+        QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
+        page.RefreshTexts(false, true);
+        QCOMPARE(page.edidCombo()->currentIndex(), 5);
+        QCOMPARE(page.firmwareCombo()->currentIndex(), 3);
+        QCOMPARE(page.firmwareCombo()->currentText(), QStringLiteral("Tastatur"));
+        QCOMPARE(page.versionEdit()->text(), QStringLiteral("K1")); // only `first` clears
+        QCOMPARE(page.baudCombo()->currentText(), QStringLiteral("57600"));
+        QCOMPARE(page.networkEdit(1)->text(), QStringLiteral("4002"));
+        QCOMPARE(page.findChild<QLabel *>()->text(), QStringLiteral("EDID-Wahl:"));
+        QCOMPARE(QueuedCommands_Take(), (Lines {"GET IN EDIDMODE\r", "GET NETWORK-INFO\r"}));
+        QVERIFY(emitted.count() >= 1);
+
+        // The renamed firmware entry still asks for the keyboard version.
+        Choose(page.firmwareCombo(), 3);
+        QCOMPARE(QueuedCommands_Take(), Lines {"GET KEYBOARD-VERSION\r"});
+    }
+};
+
+QTEST_MAIN(TestSystemPage)
+#include "tst_system_page.moc"

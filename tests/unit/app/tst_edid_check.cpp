@@ -1,0 +1,215 @@
+// The user EDID rule and the bounded file read: header, both checksums, the extension count
+// that decides whether the second block counts, and files of every awkward size and kind.
+#include "app/edid_check.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstring>
+
+#include <sys/stat.h>
+
+namespace {
+// A 256-byte EDID with a correct header and both checksums, extension count `count`.
+QByteArray validEdid(quint8 count = 1)
+{
+    QByteArray b(EdidBufferSize, '\0');
+    const quint8 header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+    for (int i = 0; i < 8; ++i)
+        b[i] = char(header[i]);
+    for (int i = 8; i < 126; ++i)
+        b[i] = char((i * 7) & 0xFF);
+    b[126] = char(count);
+    for (int i = 128; i < 255; ++i)
+        b[i] = char((i * 13 + 5) & 0xFF);
+    b[128] = char(0x02); // CTA extension tag
+    auto fixSum = [&b](int from) {
+        unsigned sum = 0;
+        for (int i = from; i < from + 127; ++i)
+            sum += quint8(b[i]);
+        b[from + 127] = char((256 - (sum & 0xFF)) & 0xFF);
+    };
+    fixSum(0);
+    fixSum(128);
+    return b;
+}
+
+EdidCheckResult check(const QByteArray &bytes)
+{
+    quint8 buffer[EdidBufferSize] = {};
+    std::memcpy(buffer, bytes.constData(), size_t(qMin(bytes.size(), EdidBufferSize)));
+    return Edid_Check(buffer);
+}
+
+QByteArray withByte(QByteArray b, int index, int delta)
+{
+    b[index] = char(quint8(b[index]) + delta);
+    return b;
+}
+
+// An endless source: a reader that asked for "everything" would never return.
+class EndlessDevice : public QIODevice
+{
+public:
+    qint64 served = 0;
+    EndlessDevice() { open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        const qint64 n = qMin<qint64>(max, 7); // short reads, as a pipe gives them
+        std::memset(data, 0xAB, size_t(n));
+        served += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+} // namespace
+
+class TestEdidCheck : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rule_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("result");
+        const QByteArray good = validEdid(1);
+        QTest::newRow("valid, one extension") << good << int(EdidAcceptable);
+        QTest::newRow("valid, no extension") << validEdid(0) << int(EdidAcceptable);
+        QTest::newRow("128 bytes, count 0")
+            << validEdid(0).left(128) << int(EdidAcceptable); // rest zero
+        QTest::newRow("first byte not 00") << withByte(good, 0, 1) << int(EdidNotAnEdid);
+        QTest::newRow("header byte 7 not 00") << withByte(good, 7, 1) << int(EdidNotAnEdid);
+        QTest::newRow("header byte 3 not FF") << withByte(good, 3, -1) << int(EdidNotAnEdid);
+        QTest::newRow("all zero") << QByteArray(256, '\0') << int(EdidNotAnEdid);
+        QTest::newRow("all FF") << QByteArray(256, '\xFF') << int(EdidNotAnEdid);
+        // Header wins over checksums: a broken header with broken sums is "not an EDID".
+        QTest::newRow("bad header and sum")
+            << withByte(withByte(good, 0, 1), 20, 1) << int(EdidNotAnEdid);
+        QTest::newRow("base sum off by one") << withByte(good, 20, 1) << int(EdidChecksumError);
+        QTest::newRow("base checksum byte wrong")
+            << withByte(good, 127, 1) << int(EdidChecksumError);
+        QTest::newRow("extension sum wrong, count 1")
+            << withByte(good, 200, 1) << int(EdidChecksumError);
+        QTest::newRow("extension checksum byte wrong, count 1")
+            << withByte(good, 255, -1) << int(EdidChecksumError);
+        // The extension block is examined only for a count of exactly 1.
+        QByteArray count2 = withByte(validEdid(2), 200, 1);
+        QTest::newRow("extension sum wrong, count 2") << count2 << int(EdidAcceptable);
+        QTest::newRow("extension sum wrong, count 255")
+            << withByte(validEdid(255), 200, 1) << int(EdidAcceptable);
+        QTest::newRow("extension sum wrong, count 0")
+            << withByte(validEdid(0), 200, 1) << int(EdidAcceptable);
+        // Count 1 with the extension missing: zeros sum to 0 and pass.
+        QTest::newRow("128 bytes, count 1") << validEdid(1).left(128) << int(EdidAcceptable);
+        QTest::newRow("1 byte") << QByteArray(1, '\0') << int(EdidNotAnEdid);
+        QTest::newRow("header only") << good.left(8) << int(EdidChecksumError);
+    }
+    void rule()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, result);
+        QCOMPARE(int(check(bytes)), result);
+    }
+
+    void readFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("read");
+        QTest::newRow("empty") << 0 << 0;
+        QTest::newRow("1 byte") << 1 << 1;
+        QTest::newRow("128 bytes") << 128 << 128;
+        QTest::newRow("255 bytes") << 255 << 255;
+        QTest::newRow("256 bytes") << 256 << 256;
+        QTest::newRow("257 bytes") << 257 << 256;
+        QTest::newRow("10 MB") << 10 * 1024 * 1024 << 256;
+    }
+    void readFile()
+    {
+        QFETCH(int, size);
+        QFETCH(int, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("x.bin");
+        QByteArray content(size, '\0');
+        for (int i = 0; i < size; ++i)
+            content[i] = char((i % 251) + 1);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+
+        quint8 buffer[EdidBufferSize];
+        std::memset(buffer, 0x5A, sizeof buffer); // stale bytes must not survive
+        QCOMPARE(Edid_ReadFile(path, buffer), read);
+        for (int i = 0; i < EdidBufferSize; ++i)
+            QCOMPARE(int(buffer[i]), i < read ? int(quint8(content[i])) : 0);
+    }
+
+    void readFile_unreadable_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("empty path") << "empty";
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("no permission") << "noperm";
+    }
+    void readFile_unreadable()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path;
+        if (kind == "missing") {
+            path = dir.filePath("none.bin");
+        } else if (kind == "folder") {
+            path = dir.filePath("folder.bin");
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == "fifo") {
+            // Opening a pipe with no writer would block the GUI for good.
+            path = dir.filePath("pipe.bin");
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == "noperm") {
+            path = dir.filePath("locked.bin");
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(validEdid());
+            f.close();
+            QVERIFY(f.setPermissions(QFileDevice::Permissions()));
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("running as root: permissions do not keep the file closed");
+        }
+        quint8 buffer[EdidBufferSize];
+        std::memset(buffer, 0x5A, sizeof buffer);
+        QCOMPARE(Edid_ReadFile(path, buffer), -1);
+        for (quint8 b : buffer)
+            QCOMPARE(int(b), 0);
+        QCOMPARE(int(Edid_Check(buffer)), int(EdidNotAnEdid));
+    }
+
+    void read_endlessSource_stopsAt256()
+    {
+        EndlessDevice device;
+        quint8 buffer[EdidBufferSize];
+        QCOMPARE(Edid_Read(&device, buffer), EdidBufferSize);
+        QCOMPARE(device.served, qint64(EdidBufferSize));
+        QCOMPARE(int(buffer[0]), 0xAB);
+        QCOMPARE(int(buffer[255]), 0xAB);
+    }
+
+    void read_closedDevice_leavesZero()
+    {
+        QBuffer closed;
+        quint8 buffer[EdidBufferSize];
+        std::memset(buffer, 1, sizeof buffer);
+        QCOMPARE(Edid_Read(&closed, buffer), 0);
+        QCOMPARE(Edid_Read(nullptr, buffer), 0);
+        for (quint8 b : buffer)
+            QCOMPARE(int(b), 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestEdidCheck)
+#include "tst_edid_check.moc"
