@@ -1,7 +1,11 @@
-// Feeds reply lines through the real dispatcher into the device pages under test: a
-// ReplyPages that forwards the output, audio and system calls to the pages given to it and
-// records the rest.
+// What the device-page tests share: a fresh environment per test, a ReplyPages that feeds
+// reply lines through the real dispatcher into the pages under test, and small drivers.
 #pragma once
+
+#include "app/language_texts.h"
+#include "state/link_settings.h"
+#include "support/queued_commands.h"
+#include "support/test_runtime.h"
 
 #include "state/reply_dispatcher.h"
 #include "ui/ui_audio.h"
@@ -13,6 +17,9 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <QtTest>
+
+#include <initializer_list>
 
 class PageReplies : public ReplyPages
 {
@@ -171,4 +178,34 @@ inline void Identify(quint8 model)
     DeviceState::modelIndex = model;
     DeviceState::modelIdentified = model < ModelCount;
     DeviceState::inputSourceCount = model < ModelCount ? InputSourceCounts[model] : 0;
+}
+
+// Scratch runtime with built-in texts, no model, the link-settings flag cleared, and `mode`
+// active with an empty send queue; the links are released again at the end.
+class PageTestEnv
+{
+public:
+    explicit PageTestEnv(qint32 mode = LinkModeTcp)
+    {
+        DeviceState::ResetForTesting();
+        LinkSettingsQueryOnly = false;
+        EdidFileDialogPath = QStringLiteral(".");
+        QueuedCommands_Start(mode);
+    }
+    ~PageTestEnv() { QueuedCommands_Stop(); }
+
+private:
+    TestRuntime runtime_;
+};
+
+// Data rows "model" (int) and "shown" (bool), one per model in table order, named after it.
+inline void ModelRows(std::initializer_list<bool> shown)
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<bool>("shown");
+    int model = 0;
+    for (bool s : shown) {
+        QTest::newRow(model < ModelCount ? ModelNames[model] : "no model") << model << s;
+        ++model;
+    }
 }

@@ -1,10 +1,7 @@
 // Audio page: the object-name convention the slots rely on, exact lines for every control,
 // lenient volume fields that never send beyond the device's range, per-model layouts and
 // source lists, and the device's replies shown where they belong.
-#include "app/language_texts.h"
 #include "page_replies.h"
-#include "support/queued_commands.h"
-#include "support/test_runtime.h"
 #include "ui/my_ui_layout.h"
 
 #include <QGroupBox>
@@ -31,20 +28,11 @@ class TestAudioPage : public QObject
 {
     Q_OBJECT
 
-    TestRuntime *rt_ = nullptr;
+    std::unique_ptr<PageTestEnv> env_;
 
 private slots:
-    void init()
-    {
-        rt_ = new TestRuntime;
-        DeviceState::ResetForTesting();
-        QueuedCommands_Start();
-    }
-    void cleanup()
-    {
-        QueuedCommands_Stop();
-        delete rt_;
-    }
+    void init() { env_ = std::make_unique<PageTestEnv>(); }
+    void cleanup() { env_.reset(); }
 
     void objectNames_everyControlIsNamed()
     {

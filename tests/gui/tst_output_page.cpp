@@ -1,9 +1,6 @@
 // Output page: every control queues exactly the catalogue's line and triggers the link; the
 // device's replies select, show and hide what they should, per model.
-#include "app/language_texts.h"
 #include "page_replies.h"
-#include "support/queued_commands.h"
-#include "support/test_runtime.h"
 #include "ui/my_ui_layout.h"
 
 #include <QLabel>
@@ -18,20 +15,11 @@ class TestOutputPage : public QObject
 {
     Q_OBJECT
 
-    TestRuntime *rt_ = nullptr;
+    std::unique_ptr<PageTestEnv> env_;
 
 private slots:
-    void init()
-    {
-        rt_ = new TestRuntime;
-        DeviceState::ResetForTesting();
-        QueuedCommands_Start();
-    }
-    void cleanup()
-    {
-        QueuedCommands_Stop();
-        delete rt_;
-    }
+    void init() { env_ = std::make_unique<PageTestEnv>(); }
+    void cleanup() { env_.reset(); }
 
     void combos_queueTheirWord_data()
     {
@@ -195,19 +183,13 @@ private slots:
 
     void model_decidesFourKAutoAndReadAll_data()
     {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<bool>("fourK");
-        QTest::newRow("Halden") << 0 << true;
-        QTest::newRow("Corvo") << 1 << false;
-        QTest::newRow("Marlet") << 2 << true;
-        QTest::newRow("Tessin") << 3 << true;
-        QTest::newRow("Brimo") << 4 << true;
-        QTest::newRow("no model yet") << 5 << true;
+        ModelRows({true, false, true, true, true, true}); // Corvo has none; nor before a model
     }
     void model_decidesFourKAutoAndReadAll()
     {
         QFETCH(int, model);
-        QFETCH(bool, fourK);
+        QFETCH(bool, shown);
+        const bool fourK = shown;
         Ui_Output page;
         Identify(quint8(model));
         page.ApplyModel();

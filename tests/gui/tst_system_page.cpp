@@ -2,12 +2,9 @@
 // and every awkward file, the device's network and baud settings with the reconnect notice,
 // and the per-model layout.
 #include "app/config_values.h"
-#include "app/language_texts.h"
 #include "page_replies.h"
-#include "state/link_settings.h"
+#include "support/edid_files.h"
 #include "support/modal_box_driver.h"
-#include "support/queued_commands.h"
-#include "support/test_runtime.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,8 +13,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using Lines = QList<QByteArray>;
 
 namespace {
@@ -25,33 +20,6 @@ const QString ReconnectNotice = QStringLiteral("1-Sync Config Info....\r\n2-Plea
 const QString NotEdid = QStringLiteral("this not is EDID File!");
 const QString CheckFail = QStringLiteral("EDID check fail,please check your EDID file!");
 const QString FirstLoad = QStringLiteral("error,please first select your EDID file");
-
-// Header, bytes, extension count and correct sums for both blocks.
-QByteArray validEdid(quint8 count)
-{
-    QByteArray b(256, '\0');
-    const char header[8]
-        = {0, char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), char(0xFF), 0};
-    std::memcpy(b.data(), header, 8);
-    for (int i = 8; i < 126; ++i)
-        b[i] = char(i * 3);
-    b[126] = char(count);
-    for (int i = 128; i < 255; ++i)
-        b[i] = char(i * 5 + 1);
-    for (int block : {0, 128}) {
-        unsigned sum = 0;
-        for (int i = block; i < block + 127; ++i)
-            sum += quint8(b[i]);
-        b[block + 127] = char(-int(sum & 0xFF));
-    }
-    return b;
-}
-
-QByteArray bump(QByteArray b, int index)
-{
-    b[index] = char(b[index] + 1);
-    return b;
-}
 
 // The upload line for these 256 bytes.
 QByteArray uploadLine(const QByteArray &bytes)
@@ -70,22 +38,11 @@ class TestSystemPage : public QObject
 {
     Q_OBJECT
 
-    TestRuntime *rt_ = nullptr;
+    std::unique_ptr<PageTestEnv> env_;
 
 private slots:
-    void init()
-    {
-        rt_ = new TestRuntime;
-        DeviceState::ResetForTesting();
-        LinkSettingsQueryOnly = false;
-        EdidFileDialogPath = QStringLiteral(".");
-        QueuedCommands_Start();
-    }
-    void cleanup()
-    {
-        QueuedCommands_Stop();
-        delete rt_;
-    }
+    void init() { env_ = std::make_unique<PageTestEnv>(); }
+    void cleanup() { env_.reset(); }
 
     void edidCombo_everyEntry()
     {
@@ -225,12 +182,12 @@ private slots:
         QTest::addColumn<QString>("kind"); // file, none, folder, missing, fifo
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message"); // empty: accepted
-        const QByteArray good = validEdid(1);
+        const QByteArray good = EdidSample(1);
         QTest::newRow("valid 256, one extension") << "file" << good << "";
-        QTest::newRow("valid 128, no extension") << "file" << validEdid(0).left(128) << "";
-        QTest::newRow("128 announcing one extension") << "file" << validEdid(1).left(128) << "";
+        QTest::newRow("valid 128, no extension") << "file" << EdidSample(0).left(128) << "";
+        QTest::newRow("128 announcing one extension") << "file" << EdidSample(1).left(128) << "";
         QTest::newRow("first byte 01, sums right") << "file" << [] {
-            QByteArray b = validEdid(0);
+            QByteArray b = EdidSample(0);
             b[0] = 1;
             b[127] = char(b[127] - 1);
             return b;
@@ -238,12 +195,15 @@ private slots:
         QTest::newRow("empty") << "file" << QByteArray() << NotEdid;
         QTest::newRow("one byte") << "file" << QByteArray(1, '\0') << NotEdid;
         QTest::newRow("text file") << "file" << QByteArray("not an edid at all\n") << NotEdid;
-        QTest::newRow("base sum wrong") << "file" << bump(good, 40) << CheckFail;
-        QTest::newRow("extension sum wrong, count 1") << "file" << bump(good, 200) << CheckFail;
-        QTest::newRow("extension sum wrong, count 0") << "file" << bump(validEdid(0), 200) << "";
-        QTest::newRow("extension sum wrong, count 2") << "file" << bump(validEdid(2), 200) << "";
+        QTest::newRow("base sum wrong") << "file" << EdidChanged(good, 40, 1) << CheckFail;
+        QTest::newRow("extension sum wrong, count 1")
+            << "file" << EdidChanged(good, 200, 1) << CheckFail;
+        QTest::newRow("extension sum wrong, count 0")
+            << "file" << EdidChanged(EdidSample(0), 200, 1) << "";
+        QTest::newRow("extension sum wrong, count 2")
+            << "file" << EdidChanged(EdidSample(2), 200, 1) << "";
         QTest::newRow("extension sum wrong, count 255")
-            << "file" << bump(validEdid(255), 200) << "";
+            << "file" << EdidChanged(EdidSample(255), 200, 1) << "";
         QTest::newRow("10 MB starting with an EDID")
             << "file" << good + QByteArray(10 * 1024 * 1024, char(0x77)) << "";
         QTest::newRow("no file chosen") << "none" << QByteArray() << FirstLoad;
@@ -258,17 +218,10 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         QString path = dir.filePath("edid.bin");
-        if (kind == "file") {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        } else if (kind == "folder") {
-            QVERIFY(QDir().mkdir(path));
-        } else if (kind == "fifo") {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == "none") {
+        if (kind == "none")
             path.clear();
-        }
+        else
+            QVERIFY(EdidMakePath(kind, path, content));
         Ui_System page;
         page.setFileChooser(
             [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
@@ -294,12 +247,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString longFile = dir.filePath("long.bin"), shortFile = dir.filePath("short.bin");
-        QFile a(longFile), b(shortFile);
-        QVERIFY(a.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
-        a.write(validEdid(1));
-        b.write(validEdid(0).left(128));
-        a.close();
-        b.close();
+        QVERIFY(EdidMakePath("file", longFile, EdidSample(1)));
+        QVERIFY(EdidMakePath("file", shortFile, EdidSample(0).left(128)));
         Ui_System page;
         QString chosen = longFile;
         page.setFileChooser(
@@ -311,7 +260,7 @@ private slots:
         page.edidWriteButton()->click();
         const Lines sent = QueuedCommands_Take();
         QCOMPARE(sent.size(), 2);
-        QCOMPARE(sent.at(1), uploadLine(validEdid(0).left(128)));
+        QCOMPARE(sent.at(1), uploadLine(EdidSample(0).left(128)));
         QVERIFY(sent.at(1).endsWith(QByteArray(" 00").repeated(128) + '\r'));
     }
 
@@ -494,18 +443,13 @@ private slots:
 
     void model_networkGroupAndSeparator_data()
     {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<bool>("network");
-        QTest::newRow("Halden") << 0 << true;
-        QTest::newRow("Corvo") << 1 << false;
-        QTest::newRow("Marlet") << 2 << true;
-        QTest::newRow("Tessin") << 3 << true;
-        QTest::newRow("Brimo") << 4 << false;
+        ModelRows({true, false, true, true, false}); // Corvo and Brimo have no network port
     }
     void model_networkGroupAndSeparator()
     {
         QFETCH(int, model);
-        QFETCH(bool, network);
+        QFETCH(bool, shown);
+        const bool network = shown;
         Ui_System page;
         Identify(quint8(model));
         page.ApplyModel();

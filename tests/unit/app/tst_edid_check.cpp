@@ -1,50 +1,19 @@
 // The user EDID rule and the bounded file read: header, both checksums, the extension count
 // that decides whether the second block counts, and files of every awkward size and kind.
 #include "app/edid_check.h"
+#include "support/edid_files.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <cstring>
 
-#include <sys/stat.h>
-
 namespace {
-// A 256-byte EDID with a correct header and both checksums, extension count `count`.
-QByteArray validEdid(quint8 count = 1)
-{
-    QByteArray b(EdidBufferSize, '\0');
-    const quint8 header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
-    for (int i = 0; i < 8; ++i)
-        b[i] = char(header[i]);
-    for (int i = 8; i < 126; ++i)
-        b[i] = char((i * 7) & 0xFF);
-    b[126] = char(count);
-    for (int i = 128; i < 255; ++i)
-        b[i] = char((i * 13 + 5) & 0xFF);
-    b[128] = char(0x02); // CTA extension tag
-    auto fixSum = [&b](int from) {
-        unsigned sum = 0;
-        for (int i = from; i < from + 127; ++i)
-            sum += quint8(b[i]);
-        b[from + 127] = char((256 - (sum & 0xFF)) & 0xFF);
-    };
-    fixSum(0);
-    fixSum(128);
-    return b;
-}
-
 EdidCheckResult check(const QByteArray &bytes)
 {
     quint8 buffer[EdidBufferSize] = {};
     std::memcpy(buffer, bytes.constData(), size_t(qMin(bytes.size(), EdidBufferSize)));
     return Edid_Check(buffer);
-}
-
-QByteArray withByte(QByteArray b, int index, int delta)
-{
-    b[index] = char(quint8(b[index]) + delta);
-    return b;
 }
 
 // An endless source: a reader that asked for "everything" would never return.
@@ -76,35 +45,35 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("result");
-        const QByteArray good = validEdid(1);
+        const QByteArray good = EdidSample(1);
         QTest::newRow("valid, one extension") << good << int(EdidAcceptable);
-        QTest::newRow("valid, no extension") << validEdid(0) << int(EdidAcceptable);
+        QTest::newRow("valid, no extension") << EdidSample(0) << int(EdidAcceptable);
         QTest::newRow("128 bytes, count 0")
-            << validEdid(0).left(128) << int(EdidAcceptable); // rest zero
-        QTest::newRow("first byte not 00") << withByte(good, 0, 1) << int(EdidNotAnEdid);
-        QTest::newRow("header byte 7 not 00") << withByte(good, 7, 1) << int(EdidNotAnEdid);
-        QTest::newRow("header byte 3 not FF") << withByte(good, 3, -1) << int(EdidNotAnEdid);
+            << EdidSample(0).left(128) << int(EdidAcceptable); // rest zero
+        QTest::newRow("first byte not 00") << EdidChanged(good, 0, 1) << int(EdidNotAnEdid);
+        QTest::newRow("header byte 7 not 00") << EdidChanged(good, 7, 1) << int(EdidNotAnEdid);
+        QTest::newRow("header byte 3 not FF") << EdidChanged(good, 3, -1) << int(EdidNotAnEdid);
         QTest::newRow("all zero") << QByteArray(256, '\0') << int(EdidNotAnEdid);
         QTest::newRow("all FF") << QByteArray(256, '\xFF') << int(EdidNotAnEdid);
         // Header wins over checksums: a broken header with broken sums is "not an EDID".
         QTest::newRow("bad header and sum")
-            << withByte(withByte(good, 0, 1), 20, 1) << int(EdidNotAnEdid);
-        QTest::newRow("base sum off by one") << withByte(good, 20, 1) << int(EdidChecksumError);
+            << EdidChanged(EdidChanged(good, 0, 1), 20, 1) << int(EdidNotAnEdid);
+        QTest::newRow("base sum off by one") << EdidChanged(good, 20, 1) << int(EdidChecksumError);
         QTest::newRow("base checksum byte wrong")
-            << withByte(good, 127, 1) << int(EdidChecksumError);
+            << EdidChanged(good, 127, 1) << int(EdidChecksumError);
         QTest::newRow("extension sum wrong, count 1")
-            << withByte(good, 200, 1) << int(EdidChecksumError);
+            << EdidChanged(good, 200, 1) << int(EdidChecksumError);
         QTest::newRow("extension checksum byte wrong, count 1")
-            << withByte(good, 255, -1) << int(EdidChecksumError);
+            << EdidChanged(good, 255, -1) << int(EdidChecksumError);
         // The extension block is examined only for a count of exactly 1.
-        QByteArray count2 = withByte(validEdid(2), 200, 1);
+        QByteArray count2 = EdidChanged(EdidSample(2), 200, 1);
         QTest::newRow("extension sum wrong, count 2") << count2 << int(EdidAcceptable);
         QTest::newRow("extension sum wrong, count 255")
-            << withByte(validEdid(255), 200, 1) << int(EdidAcceptable);
+            << EdidChanged(EdidSample(255), 200, 1) << int(EdidAcceptable);
         QTest::newRow("extension sum wrong, count 0")
-            << withByte(validEdid(0), 200, 1) << int(EdidAcceptable);
+            << EdidChanged(EdidSample(0), 200, 1) << int(EdidAcceptable);
         // Count 1 with the extension missing: zeros sum to 0 and pass.
-        QTest::newRow("128 bytes, count 1") << validEdid(1).left(128) << int(EdidAcceptable);
+        QTest::newRow("128 bytes, count 1") << EdidSample(1).left(128) << int(EdidAcceptable);
         QTest::newRow("1 byte") << QByteArray(1, '\0') << int(EdidNotAnEdid);
         QTest::newRow("header only") << good.left(8) << int(EdidChecksumError);
     }
@@ -161,25 +130,17 @@ private slots:
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
-        QString path;
-        if (kind == "missing") {
-            path = dir.filePath("none.bin");
-        } else if (kind == "folder") {
-            path = dir.filePath("folder.bin");
-            QVERIFY(QDir().mkdir(path));
-        } else if (kind == "fifo") {
-            // Opening a pipe with no writer would block the GUI for good.
-            path = dir.filePath("pipe.bin");
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        QString path = dir.filePath("edid.bin");
+        if (kind == "empty") {
+            path.clear();
         } else if (kind == "noperm") {
-            path = dir.filePath("locked.bin");
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(validEdid());
-            f.close();
-            QVERIFY(f.setPermissions(QFileDevice::Permissions()));
+            QVERIFY(EdidMakePath("file", path, EdidSample(1)));
+            QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
             if (QFile(path).open(QIODevice::ReadOnly))
                 QSKIP("running as root: permissions do not keep the file closed");
+        } else {
+            // A pipe with no writer would block the GUI for good if it were opened.
+            QVERIFY(EdidMakePath(kind, path));
         }
         quint8 buffer[EdidBufferSize];
         std::memset(buffer, 0x5A, sizeof buffer);
