@@ -44,6 +44,8 @@ QSize debugWindowSize(const QSize &screen)
 Ui_Debug::Ui_Debug()
     : QWidget(nullptr)
 {
+    // A window of its own: the style sheet's background reaches it only when styled.
+    setAttribute(Qt::WA_StyledBackground, true);
     build();
     setWindowTitle(QStringLiteral("Debug"));
     const QSize screen = Frame_PrimaryScreenSize();

@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class LineDrain;
 class QComboBox;
 class QTabWidget;
 class Ui_Debug;
@@ -66,10 +67,6 @@ public:
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
-
-    // Most received lines handled in one turn of the event loop; the rest wait for the next
-    // turn, so a device that floods lines cannot starve timers, input and painting.
-    static constexpr int DrainLinesPerTurn = 256;
 
     // ReplyPages: what the reply dispatcher does to the pages (ui_main_reply_pages.cpp).
     void connectionAppendStatus(const QString &text) override;
@@ -144,8 +141,8 @@ private:
     void triggerLinkSend();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
-    // The next drain, in a later turn of the event loop, with a fresh budget.
-    void scheduleDrain();
+    // One received line: shown in the debug terminal and applied by the reply dispatcher.
+    void handleReceivedLine(const QByteArray &line);
 
     QWidget *contentWidget_ = nullptr;
     QTabWidget *tabWidget_ = nullptr;
@@ -154,9 +151,5 @@ private:
     QVector<int> tabPages_; // page index shown at each tab index
     Ui_Uart_Network *connectionPage_ = nullptr;
     Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
-
-    int drainBudget_ = DrainLinesPerTurn; // lines this turn may still handle
-    bool drainScheduled_ = false;
-    bool draining_ = false; // a reply's message box runs a nested event loop
-    bool drainAgain_ = false;
+    LineDrain *lineDrain_ = nullptr; // the active link's received lines, in bounded turns
 };

@@ -6,6 +6,7 @@
 #include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
+#include "ui/line_drain.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_uart_network.h"
 
@@ -48,6 +49,7 @@ void Ui_Main::wirePages()
 
 void Ui_Main::wireLinkServices()
 {
+    lineDrain_ = new LineDrain([this](const QByteArray &line) { handleReceivedLine(line); }, this);
     connect(this, &Ui_Main::SGL_UnifyUpdateEmit, this, &Ui_Main::triggerLinkSend);
     if (ServiceTcpClient *tcp = Link_TcpService()) {
         connect(tcp, &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, this,

@@ -104,11 +104,15 @@ void Ui_Uart_Network::build()
     setContentsMargins(6, 0, 6, 0);
     setChildrenCollapsible(false);
 
+    // Parameters above at their natural height, the status log below taking the rest.
     auto *top = new QWidget(this);
     auto *columns = new QHBoxLayout(top);
     columns->setContentsMargins(0, 6, 0, 6);
     columns->setSpacing(12);
-    columns->addWidget(buildSerialGroup(), 1);
+    auto *left = new QVBoxLayout;
+    left->addWidget(buildSerialGroup());
+    left->addStretch(1);
+    columns->addLayout(left, 1);
     auto *right = new QVBoxLayout;
     right->setSpacing(12);
     right->addWidget(buildNetworkGroup());
@@ -118,8 +122,8 @@ void Ui_Uart_Network::build()
 
     addWidget(top);
     addWidget(buildStatusGroup());
-    setStretchFactor(0, 3);
-    setStretchFactor(1, 2);
+    setStretchFactor(0, 0);
+    setStretchFactor(1, 1);
 }
 
 QWidget *Ui_Uart_Network::buildSerialGroup()
@@ -139,7 +143,6 @@ QWidget *Ui_Uart_Network::buildSerialGroup()
     flowControlBox_ = addRow(grid, flowControlLabel_, listCombo(serialGroup_));
     uartButton_ = connectButton(serialGroup_);
     grid->addWidget(uartButton_, grid->rowCount(), 1);
-    grid->setRowStretch(grid->rowCount(), 1);
     return serialGroup_;
 }
 
