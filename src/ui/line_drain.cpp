@@ -6,15 +6,6 @@
 #include <QTimer>
 
 namespace {
-LinkContext *activeContext()
-{
-    if (LinkMode == LinkModeTcp)
-        return &TcpLinkContext;
-    if (LinkMode == LinkModeSerial)
-        return &SerialLinkContext;
-    return nullptr;
-}
-
 // Copies up to `most` lines off the front of the queue; false when the lock is busy.
 bool takeLines(LinkContext &context, int most, QVector<QByteArray> &lines)
 {
@@ -67,7 +58,7 @@ LineDrain::Outcome LineDrain::handleLines(const QElapsedTimer &clock)
         if (next_ >= taken_.size()) {
             taken_.clear();
             next_ = 0;
-            LinkContext *context = activeContext();
+            LinkContext *context = Link_ActiveContext();
             if (context == nullptr)
                 return Outcome::Done;
             if (!takeLines(*context, TakeAtOnce, taken_))

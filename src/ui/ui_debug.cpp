@@ -168,11 +168,7 @@ void Ui_Debug::SLT_SEND_DATA()
     const DebugWire wire = Debug_WireBytes(PendingInput());
     if (wire.bytes.isEmpty())
         return;
-    LinkContext *context = nullptr;
-    if (LinkMode == LinkModeTcp)
-        context = &TcpLinkContext;
-    else if (LinkMode == LinkModeSerial)
-        context = &SerialLinkContext;
+    LinkContext *context = Link_ActiveContext();
     if (context == nullptr)
         return; // no link: the input stays pending
     // Raw bytes, no attributes: no CR is added and no reply is awaited.

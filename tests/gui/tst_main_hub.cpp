@@ -35,6 +35,26 @@ QStringList texts(const QSignalSpy &spy)
     return out;
 }
 
+// A main window whose TCP link is open to a peer that identified itself as the model.
+struct IdentifiedLink
+{
+    TestRuntime rt;
+    ModalBoxDriver boxes;
+    TcpPeer peer;
+    std::unique_ptr<Ui_Main> window;
+
+    bool open(const QByteArray &model)
+    {
+        rt.copyPictures();
+        if (!peer.listen())
+            return false;
+        AnswerModel(peer, model);
+        window = std::make_unique<Ui_Main>();
+        return ConnectToPeer(*window, peer)
+            && QTest::qWaitFor([] { return DeviceState::modelIdentified; }, 5000);
+    }
+};
+
 int visibleMessageBoxes()
 {
     int count = 0;
@@ -206,15 +226,10 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, linkClosed);
         QFETCH(bool, queryOnlyAfter);
-        TestRuntime rt;
-        rt.copyPictures();
-        ModalBoxDriver boxes;
-        TcpPeer peer;
-        QVERIFY(peer.listen());
-        AnswerModel(peer, "Halden");
-        Ui_Main w;
-        QVERIFY(ConnectToPeer(w, peer));
-        QTRY_VERIFY(DeviceState::modelIdentified);
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
         LinkSettingsQueryOnly = queryOnlyBefore;
 
         emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(cmd);
@@ -233,21 +248,17 @@ private slots:
     // link stays, and the reply is no longer awaited.
     void timeout_realUnansweredCommand()
     {
-        TestRuntime rt;
-        ModalBoxDriver boxes;
-        TcpPeer peer;
-        QVERIFY(peer.listen());
-        AnswerModel(peer, "Corvo");
-        Ui_Main w;
-        QVERIFY(ConnectToPeer(w, peer));
-        QTRY_VERIFY(DeviceState::modelIdentified);
+        IdentifiedLink link;
+        QVERIFY(link.open("Corvo"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
         CmdGetOutHdcp();
         emit w.connectionPage()->SGL_UpdateEmit();
         QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 5000);
         QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET OUT HDCP\r"});
         QCOMPARE(LinkMode, LinkModeTcp);
         QTRY_COMPARE(TcpLinkContext.current.expectReply, quint8(0));
-        QCOMPARE(peer.lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET OUT HDCP\r"}));
+        QCOMPARE(link.peer.lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET OUT HDCP\r"}));
     }
 
     void timeout_reportForAClosedLink_ignored()
@@ -262,14 +273,9 @@ private slots:
     // Messages that arrive while one is open are shown after it, never on top of it.
     void messages_shownOneAfterAnother()
     {
-        TestRuntime rt;
-        ModalBoxDriver boxes;
-        TcpPeer peer;
-        QVERIFY(peer.listen());
-        AnswerModel(peer, "Brimo");
-        Ui_Main w;
-        QVERIFY(ConnectToPeer(w, peer));
-        QTRY_VERIFY(DeviceState::modelIdentified);
+        IdentifiedLink link;
+        QVERIFY(link.open("Brimo"));
+        ModalBoxDriver &boxes = link.boxes;
         int openWithSecond = -1;
         boxes.answer(QStringLiteral("OK"), [](QMessageBox *) {
             emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(QStringLiteral("GET B\r"));
@@ -293,13 +299,10 @@ private slots:
     void linkSettingsChanged()
     {
         QFETCH(bool, queryOnly);
-        TestRuntime rt;
-        ModalBoxDriver boxes;
-        TcpPeer peer;
-        QVERIFY(peer.listen());
-        AnswerModel(peer, "Marlet");
-        Ui_Main w;
-        QVERIFY(ConnectToPeer(w, peer));
+        IdentifiedLink link;
+        QVERIFY(link.open("Marlet"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
         LinkSettingsQueryOnly = queryOnly;
         SP_RemoteIp = QStringLiteral("127.0.0.2"); // what the system page stored
         w.SLT_SyncSerialPortNetworkInfo();
