@@ -5,6 +5,15 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <csignal>
+#include <sys/prctl.h>
+
+void SimChildProcess::setupChildProcess()
+{
+    // Runs in the child between fork and exec.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+}
+
 SimDevice::SimDevice()
 {
     process_.setStandardOutputFile(dir_.filePath(QStringLiteral("stdout.txt")));

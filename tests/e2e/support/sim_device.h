@@ -25,6 +25,14 @@ struct SimLogEntry
     QString text; // as logged: bytes outside printable ASCII appear as \xNN
 };
 
+// The simulator's process. It also ends when the test process dies without running its
+// destructors (a crash, an abort), so that no simulator is ever left behind.
+class SimChildProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override;
+};
+
 class SimDevice
 {
 public:
@@ -63,7 +71,7 @@ private:
     QStringList ofKind(const char *kind) const;
 
     QTemporaryDir dir_;
-    QProcess process_;
+    SimChildProcess process_;
     QString logPath_;
     quint16 port_ = 0;
     QString ptyPath_;
