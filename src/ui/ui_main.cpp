@@ -67,6 +67,9 @@ Ui_Main::~Ui_Main()
         delete entry.page;
     pages_.clear();
     connectionPage_ = nullptr;
+    outputPage_ = nullptr;
+    audioPage_ = nullptr;
+    systemPage_ = nullptr;
     delete debugTerminal_;
     debugTerminal_ = nullptr;
 }

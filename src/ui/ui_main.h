@@ -19,7 +19,10 @@
 class LineDrain;
 class QComboBox;
 class QTabWidget;
+class Ui_Audio;
 class Ui_Debug;
+class Ui_Output;
+class Ui_System;
 class Ui_Uart_Network;
 
 class Ui_Main : public MyFramelessWindow, public ReplyPages
@@ -64,6 +67,9 @@ public:
     QWidget *contentWidget() const { return contentWidget_; }
     Ui_Uart_Network *connectionPage() const { return connectionPage_; }
     Ui_Debug *debugTerminal() const { return debugTerminal_; }
+    Ui_Output *outputPage() const { return outputPage_; }
+    Ui_Audio *audioPage() const { return audioPage_; }
+    Ui_System *systemPage() const { return systemPage_; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -151,5 +157,8 @@ private:
     QVector<int> tabPages_; // page index shown at each tab index
     Ui_Uart_Network *connectionPage_ = nullptr;
     Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
+    Ui_Output *outputPage_ = nullptr;
+    Ui_Audio *audioPage_ = nullptr;
+    Ui_System *systemPage_ = nullptr;
     LineDrain *lineDrain_ = nullptr; // the active link's received lines, in bounded turns
 };

@@ -9,6 +9,8 @@
 #include "state/reply_dispatcher.h"
 #include "ui/line_drain.h"
 #include "ui/message_box.h"
+#include "ui/ui_audio.h"
+#include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
 #include <QByteArray>
@@ -55,10 +57,10 @@ void Ui_Main::SLT_SyncSerialPortNetworkInfo()
         connectionPage_->PressActiveConnectButton();
     LinkSettingsQueryOnly = false;
     connectionPage_->Retranslate(false, false);
-    // The system page re-applies its texts and stored parameters here (both flags false).
+    systemPage_->RefreshTexts(false, false);
 }
 
 void Ui_Main::SLT_SyncInputSourceName()
 {
-    // The audio page rebuilds its texts and source names here (both flags false).
+    audioPage_->RefreshTexts(false, false);
 }

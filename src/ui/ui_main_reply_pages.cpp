@@ -1,10 +1,12 @@
 // Main window as the reply dispatcher's page sink: each call goes to the page that owns the
-// widget. The connection calls are live; the output, multiview, audio and system calls reach
-// their pages once those pages are part of the window (each page fills in its own block
-// below) and do nothing until then.
+// widget. The multiview calls reach their page once that page is part of the window and do
+// nothing until then.
 #include "ui/ui_main.h"
 
 #include "ui/message_box.h"
+#include "ui/ui_audio.h"
+#include "ui/ui_output.h"
+#include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
 // Connection page and main window.
@@ -31,14 +33,45 @@ void Ui_Main::showMessageBox(const QString &text)
 
 // Output page.
 
-void Ui_Main::outputApplyModel() { }
-void Ui_Main::outputPressReadAll() { }
-void Ui_Main::outputSetResolution(int) { }
-void Ui_Main::outputSet4kAuto(int) { }
-void Ui_Main::outputSetHdcp(int) { }
-void Ui_Main::outputSetVka(int) { }
-void Ui_Main::outputSetItc(int) { }
-void Ui_Main::outputSetUserResolution(quint32, quint32) { }
+void Ui_Main::outputApplyModel()
+{
+    outputPage_->ApplyModel();
+}
+
+void Ui_Main::outputPressReadAll()
+{
+    outputPage_->PressReadAll();
+}
+
+void Ui_Main::outputSetResolution(int index)
+{
+    outputPage_->SetResolution(index);
+}
+
+void Ui_Main::outputSet4kAuto(int index)
+{
+    outputPage_->Set4kAuto(index);
+}
+
+void Ui_Main::outputSetHdcp(int index)
+{
+    outputPage_->SetHdcp(index);
+}
+
+void Ui_Main::outputSetVka(int index)
+{
+    outputPage_->SetVka(index);
+}
+
+void Ui_Main::outputSetItc(int index)
+{
+    outputPage_->SetItc(index);
+}
+
+void Ui_Main::outputSetUserResolution(quint32 width, quint32 height)
+{
+    outputPage_->SetUserResolution(width, height);
+}
 
 // Multiview page.
 
@@ -57,22 +90,75 @@ void Ui_Main::multiviewSetAspect(int) { }
 
 // Audio page.
 
-void Ui_Main::audioApplyModel() { }
-void Ui_Main::audioPressReadAll() { }
-void Ui_Main::audioSetSource(int) { }
-void Ui_Main::audioSetVolume(int) { }
-void Ui_Main::audioSetMute(int) { }
-void Ui_Main::audioSetMicLevel(int, int) { }
-void Ui_Main::audioSetSwitch(int, int) { }
+void Ui_Main::audioApplyModel()
+{
+    audioPage_->ApplyModel();
+}
+
+void Ui_Main::audioPressReadAll()
+{
+    audioPage_->PressReadAll();
+}
+
+void Ui_Main::audioSetSource(int index)
+{
+    audioPage_->SetSource(index);
+}
+
+void Ui_Main::audioSetVolume(int volume)
+{
+    audioPage_->SetVolume(volume);
+}
+
+void Ui_Main::audioSetMute(int index)
+{
+    audioPage_->SetMute(index);
+}
+
+void Ui_Main::audioSetMicLevel(int mic, int level)
+{
+    audioPage_->SetMicLevel(mic, level);
+}
+
+void Ui_Main::audioSetSwitch(int channel, int index)
+{
+    audioPage_->SetSwitch(channel, index);
+}
 
 // System page.
 
-void Ui_Main::systemApplyModel() { }
-void Ui_Main::systemPressReadAll() { }
-void Ui_Main::systemSetEdidSelection(int) { }
-void Ui_Main::systemSetVersionText(const QString &) { }
-void Ui_Main::systemUserEdidWritten() { }
-void Ui_Main::systemSetNetworkInfo(const QString &, const QString &, const QString &,
-                                   const QString &)
-{ }
-void Ui_Main::systemSetBaudRate(qint32) { }
+void Ui_Main::systemApplyModel()
+{
+    systemPage_->ApplyModel();
+}
+
+void Ui_Main::systemPressReadAll()
+{
+    systemPage_->PressReadAll();
+}
+
+void Ui_Main::systemSetEdidSelection(int index)
+{
+    systemPage_->SetEdidSelection(index);
+}
+
+void Ui_Main::systemSetVersionText(const QString &text)
+{
+    systemPage_->SetVersionText(text);
+}
+
+void Ui_Main::systemUserEdidWritten()
+{
+    systemPage_->UserEdidWritten();
+}
+
+void Ui_Main::systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
+                                   const QString &gateway)
+{
+    systemPage_->SetNetworkInfo(ip, port, mask, gateway);
+}
+
+void Ui_Main::systemSetBaudRate(qint32 baudRate)
+{
+    systemPage_->SetBaudRate(baudRate);
+}

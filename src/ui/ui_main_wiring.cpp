@@ -2,12 +2,16 @@
 // the two link services.
 #include "ui/ui_main.h"
 
+#include "app/config_values.h"
 #include "app/language_texts.h"
 #include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 #include "ui/line_drain.h"
+#include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_output.h"
+#include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
 #include <QKeySequence>
@@ -23,8 +27,22 @@ void Ui_Main::createPages()
         connectionPage_, &Ui_Uart_Network_AppName, nullptr,
         [page = connectionPage_](bool refill, bool second) { page->Retranslate(refill, second); });
 
-    // The output, multiview, audio and system pages join here, in that order, each with
-    // AddLinkedPage(page, &Ui_<Page>_AppName, &Key_UI_<Page>, its text refresh).
+    outputPage_ = new Ui_Output;
+    AddLinkedPage(
+        outputPage_, &Ui_Output_AppName, &Key_UI_Output,
+        [page = outputPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+
+    // The multiview page joins here, with AddLinkedPage(page, &Ui_Multiview_AppName,
+    // &Key_UI_Multiview, its text refresh).
+
+    audioPage_ = new Ui_Audio;
+    AddLinkedPage(
+        audioPage_, &Ui_Audio_AppName, &Key_UI_Audio,
+        [page = audioPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+    systemPage_ = new Ui_System;
+    AddLinkedPage(
+        systemPage_, &Ui_System_AppName, &Key_UI_System,
+        [page = systemPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
     debugTerminal_ = new Ui_Debug;
 }
@@ -37,8 +55,9 @@ void Ui_Main::wirePages()
     connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, debugTerminal_, &Ui_Debug::SLT_Sync_Show_Send);
     connect(debugTerminal_, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
 
-    // The system page's SGL_SyncSerialPortNetworkInfo() joins SLT_SyncSerialPortNetworkInfo()
-    // and the multiview page's SGL_SyncInputSourceName() joins SLT_SyncInputSourceName() here.
+    connect(systemPage_, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
+            &Ui_Main::SLT_SyncSerialPortNetworkInfo);
+    // The multiview page's SGL_SyncInputSourceName() joins SLT_SyncInputSourceName() here.
 
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
     // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.

@@ -233,21 +233,26 @@ void Ui_System::SetVersionText(const QString &text)
     Page_ShowText(versionEdit_, text);
 }
 
+// Boxes that answer a device reply wait for one another instead of nesting.
 void Ui_System::UserEdidWritten()
 {
-    MessageBox_Info(SMSG_EdidWriteOk, this);
+    MessageBox_InfoSerial(SMSG_EdidWriteOk, this);
 }
 
 void Ui_System::showReconnectNotice()
 {
     // A reply to a write means the device now listens with other settings than this link.
     if (!LinkSettingsQueryOnly)
-        MessageBox_Info(SMSG_SyncConfigInfo + QStringLiteral("\r\n") + SMSG_ReConnect, this);
+        MessageBox_InfoSerial(SMSG_SyncConfigInfo + QStringLiteral("\r\n") + SMSG_ReConnect, this);
 }
 
 void Ui_System::SetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
                                const QString &gateway)
 {
+    // These become the panel's own connection settings (and are saved): a reply that the
+    // operator could not have typed is dropped like a baud rate the panel does not offer.
+    if (!Net_CheckParams(ip, port, mask, gateway))
+        return;
     SP_RemoteIp = ip;
     SP_RemotePort = port;
     SP_RemoteSubmask = mask;

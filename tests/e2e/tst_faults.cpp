@@ -115,20 +115,26 @@ private slots:
     // goes out normally, with no message.
     void tcpDeviceHangsUp_nextCommandReconnects()
     {
+        // The device hangs up once the identification and the pages' read-all are answered.
+        const QStringList identification = E2ePanel::IdentificationCommands(2, false);
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Marlet", "--disconnect-after", "1"}),
+        QVERIFY2(sim.start({"--model", "Marlet", "--disconnect-after",
+                            QString::number(identification.size())}),
                  qPrintable(sim.error()));
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(2));
         QVERIFY(sim.waitForEvent(QStringLiteral("hang-up")));
         QVERIFY(sim.waitForEvent(QStringLiteral("disconnected")));
+        QVERIFY(panel.waitForLinkIdle());
+        const QStringList status = panel.statusLines();
 
         CmdGetOutResolution(); // what a page's button does
         emit panel.page().SGL_UpdateEmit();
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET OUT RESOLUTION"}));
-        QTRY_COMPARE(panel.statusLines(), QStringList {"Sync Resolution: Message."});
+        QVERIFY(sim.waitForReceived(identification.size() + 1));
+        QCOMPARE(sim.received(), identification + QStringList {"GET OUT RESOLUTION"});
+        QTRY_COMPARE(panel.statusLines().mid(status.size()),
+                     QStringList {"Sync Resolution: Message."});
         QCOMPARE(panel.boxes().count(), 0);
         QCOMPARE(LinkMode, LinkModeTcp);
     }
@@ -142,6 +148,7 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(3));
+        QVERIFY(panel.waitForLinkIdle());
         sim.stop();
 
         LoopWatch watch;
@@ -161,12 +168,17 @@ private slots:
     void serialDeviceDropsLine_nextCommandTimesOutOnce()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Halden", "--no-tcp", "--pty", "--disconnect-after", "1"}),
+        // The line drops once the identification and the pages' read-all are answered.
+        const int answered = E2ePanel::IdentificationCommands(0, true).size();
+        QVERIFY2(sim.start({"--model", "Halden", "--no-tcp", "--pty", "--disconnect-after",
+                            QString::number(answered)}),
                  qPrintable(sim.error()));
         E2ePanel panel;
         panel.connectSerial(sim.ptyPath());
         QVERIFY(panel.waitForIdentification(0));
         QVERIFY(sim.waitForEvent(QStringLiteral("hang-up")));
+        QVERIFY(panel.waitForLinkIdle());
+        QCOMPARE(panel.boxes().count(), 0);
 
         CmdGetOutHdcp();
         emit panel.page().SGL_UpdateEmit();

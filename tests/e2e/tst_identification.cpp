@@ -57,8 +57,9 @@ private slots:
         QCOMPARE(DeviceState::inputSourceCount, InputSourceCounts[model]);
         QCOMPARE(LinkMode, LinkModeTcp);
 
-        const QStringList expected = E2ePanel::IdentificationCommands();
+        const QStringList expected = E2ePanel::IdentificationCommands(model, false);
         QVERIFY(sim.waitForReceived(expected.size()));
+        QVERIFY(panel.waitForLinkIdle());
         QCOMPARE(sim.received(), expected);
         QCOMPARE(sim.sent().value(0), QStringLiteral("MODEL TYPE ") + ModelNames[model]);
         QCOMPARE(panel.boxes().texts(), QStringList());
@@ -72,9 +73,8 @@ private slots:
 
         // The debug terminal saw both directions, exactly as on the wire.
         Ui_Debug *terminal = panel.window().debugTerminal();
-        QTRY_COMPARE(terminal->sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\n"));
-        QCOMPARE(terminal->recvPane()->toPlainText(),
-                 QStringLiteral("MODEL TYPE %1\n").arg(ModelNames[model]));
+        QTRY_COMPARE(terminal->sendPane()->toPlainText(), expected.join('\n') + '\n');
+        QCOMPARE(terminal->recvPane()->toPlainText(), sim.sent().join('\n') + '\n');
     }
 
     void serial_identifiesModelsThroughTypedPortPath_data() { addModelRows({0, 2, 3}); }
@@ -89,8 +89,8 @@ private slots:
         panel.connectSerial(sim.ptyPath());
         QVERIFY(panel.waitForIdentification(model));
         QCOMPARE(LinkMode, LinkModeSerial);
-        QVERIFY(sim.waitForReceived(1));
-        QCOMPARE(sim.received(), E2ePanel::IdentificationCommands());
+        QVERIFY(panel.waitForLinkIdle());
+        QCOMPARE(sim.received(), E2ePanel::IdentificationCommands(model, true));
         QCOMPARE(panel.boxes().count(), 0);
         Ui_Uart_Network &page = panel.page();
         QCOMPARE(page.uartButton()->text(), S_ConnectDisconnect[1]);
@@ -108,22 +108,26 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(1));
-        QCOMPARE(panel.statusLines(), QStringList());
+        QVERIFY(panel.waitForLinkIdle()); // the pages' read-all is answered
+        const int received = sim.received().size();
+        const QStringList status = panel.statusLines();
 
         QTest::keyClick(&panel.window(), Qt::Key_Z, Qt::AltModifier);
         Ui_Debug *terminal = panel.window().debugTerminal();
         QVERIFY(terminal->isVisible());
         sendRaw(terminal, QStringLiteral("GET OUT RESOLUTION\n"));
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET OUT RESOLUTION"}));
-        QTRY_COMPARE(panel.statusLines(), QStringList {"Sync Resolution: Message."});
+        QVERIFY(sim.waitForReceived(received + 1));
+        QCOMPARE(sim.received().mid(received), QStringList {"GET OUT RESOLUTION"});
+        QTRY_COMPARE(panel.statusLines().mid(status.size()),
+                     QStringList {"Sync Resolution: Message."});
 
         // A second Send transmits only what was typed since: no echo, no earlier command.
         sendRaw(terminal, QStringLiteral("GET OUT HDCP\n"));
-        QVERIFY(sim.waitForReceived(3));
-        QCOMPARE(sim.received().value(2), QStringLiteral("GET OUT HDCP"));
-        QTRY_COMPARE(panel.statusLines().size(), 2);
-        QCOMPARE(panel.statusLines().value(1), QStringLiteral("Sync HDCP: Message."));
+        QVERIFY(sim.waitForReceived(received + 2));
+        QCOMPARE(sim.received().value(received + 1), QStringLiteral("GET OUT HDCP"));
+        QTRY_COMPARE(panel.statusLines().size(), status.size() + 2);
+        QCOMPARE(panel.statusLines().value(status.size() + 1),
+                 QStringLiteral("Sync HDCP: Message."));
         QCOMPARE(panel.boxes().count(), 0);
     }
 
@@ -149,6 +153,7 @@ private slots:
         };
         connectLink();
         QVERIFY(panel.waitForIdentification(4));
+        QVERIFY(panel.waitForLinkIdle());
 
         panel.disconnect();
         QVERIFY(panel.linkClosed());
@@ -159,8 +164,9 @@ private slots:
 
         connectLink();
         QVERIFY(panel.waitForIdentification(4));
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET MODEL TYPE"}));
+        QVERIFY(panel.waitForLinkIdle());
+        const QStringList once = E2ePanel::IdentificationCommands(4, serial);
+        QCOMPARE(sim.received(), once + once);
         QCOMPARE(panel.boxes().count(), 0);
     }
 };

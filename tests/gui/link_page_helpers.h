@@ -8,6 +8,7 @@
 #include "link_peers.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
+#include "support/queued_commands.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
 
@@ -62,6 +63,28 @@ inline void AnswerModel(TcpPeer &peer, const QByteArray &name)
     peer.responder = [name](const QByteArray &line) {
         return line == "GET MODEL TYPE\r" ? "MODEL TYPE " + name + "\r" : QByteArray();
     };
+}
+
+// Answers the model query with the name and every other query with a line that names its
+// item and no value, so the pages' read-all after the identification goes through without
+// time-outs. The line `silent` stays unanswered.
+inline void AnswerModelAndQueries(TcpPeer &peer, const QByteArray &name,
+                                  const QByteArray &silent = QByteArray())
+{
+    peer.responder = [name, silent](const QByteArray &line) -> QByteArray {
+        if (line == "GET MODEL TYPE\r")
+            return "MODEL TYPE " + name + "\r";
+        if (line == silent || !line.startsWith("GET "))
+            return QByteArray();
+        return line.mid(4);
+    };
+}
+
+// Waits until the read-all after a TCP identification went out and its last reply came.
+inline bool WaitForTcpReadAll(const TcpPeer &peer, int timeoutMs = 10000)
+{
+    return QTest::qWaitFor([&] { return peer.lines.contains("GET NETWORK-INFO\r"); }, timeoutMs)
+        && QTest::qWaitFor([] { return ActiveLinkIdle(); }, timeoutMs);
 }
 
 inline bool ThreadStopped(QThread *thread)

@@ -441,6 +441,33 @@ private slots:
         QCOMPARE(SP_BaudRate, QStringLiteral("19200"));
     }
 
+    void networkReply_unusable_changesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::newRow("no value") << QByteArray("NETWORK-INFO");
+        QTest::newRow("three fields") << QByteArray("NETWORK-INFO 127.0.0.2 6001 255.0.0.0");
+        QTest::newRow("port 0") << QByteArray("NETWORK-INFO 127.0.0.2 0 255.0.0.0 127.0.0.1");
+        QTest::newRow("bad address")
+            << QByteArray("NETWORK-INFO 127.0.0.300 6001 255.0.0.0 127.0.0.1");
+        QTest::newRow("letters") << QByteArray("NETWORK-INFO host 6001 255.0.0.0 127.0.0.1");
+    }
+    void networkReply_unusable_changesNothing()
+    {
+        QFETCH(QByteArray, reply);
+        Ui_System page;
+        PageReplies replies;
+        replies.system = &page;
+        const QString ip = SP_RemoteIp, port = SP_RemotePort;
+        LinkSettingsQueryOnly = false;
+        ModalBoxDriver boxes;
+        QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
+        replies.line(reply);
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(synced.count(), 0);
+        QCOMPARE(SP_RemoteIp, ip);
+        QCOMPARE(SP_RemotePort, port);
+    }
+
     void model_networkGroupAndSeparator_data()
     {
         ModelRows({true, false, true, true, false}); // Corvo and Brimo have no network port

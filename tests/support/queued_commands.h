@@ -1,5 +1,6 @@
 // Reads what the pages queued: the active link's send queue as lines (CR included), with no
-// service running. Header-only so that only tests linking the link library pull it in.
+// service running; and whether a running link has settled. Header-only so that only tests
+// linking the link library pull it in.
 #pragma once
 
 #include "link/link_context.h"
@@ -32,6 +33,21 @@ inline QList<QByteArray> QueuedCommands_Take()
         Queue_PopFront(&context.sendQueue);
     }
     return lines;
+}
+
+// Nothing left to send on the active link, no reply awaited and every received line taken.
+inline bool ActiveLinkIdle()
+{
+    if (LinkMode != LinkModeSerial && LinkMode != LinkModeTcp)
+        return true;
+    LinkContext &context = QueuedCommands_Context(LinkMode);
+    {
+        QMutexLocker lock(&context.sendLock);
+        if (!context.sendQueue.isEmpty() || context.current.expectReply != 0)
+            return false;
+    }
+    QMutexLocker lock(&context.recvLock);
+    return context.recvQueue.isEmpty();
 }
 
 inline void QueuedCommands_Stop()

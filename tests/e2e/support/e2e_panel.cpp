@@ -5,6 +5,7 @@
 #include "link/link_context.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
+#include "support/queued_commands.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
 
@@ -124,8 +125,39 @@ QStringList E2ePanel::statusLines() const
     return lines;
 }
 
-QStringList E2ePanel::IdentificationCommands()
+bool E2ePanel::linkIdle() const
 {
-    // The pages' read-all commands follow here as the pages join the window.
-    return {QStringLiteral("GET MODEL TYPE")};
+    return ActiveLinkIdle();
+}
+
+bool E2ePanel::waitForLinkIdle(int timeoutMs) const
+{
+    // Twice in a row, a turn of the event loop apart: a reply just taken from the receive
+    // queue is handled before the next check.
+    return QTest::qWaitFor([&] { return linkIdle() && (QTest::qWait(20), linkIdle()); }, timeoutMs);
+}
+
+QStringList E2ePanel::IdentificationCommands(int modelIndex, bool serial)
+{
+    QStringList commands {QStringLiteral("GET MODEL TYPE")};
+    // Output page.
+    commands << "GET OUT RESOLUTION"
+             << "GET OUT HDCP"
+             << "GET OUT VKA"
+             << "GET OUT ITC";
+    if (modelIndex != 1) // a Corvo has no 4K AUTO
+        commands << "GET OUT 4K-AUTO";
+    // Audio page.
+    commands << "GET AUDIO SOURCE"
+             << "GET AUDIO VOL"
+             << "GET AUDIO-MUTE";
+    if (modelIndex == 3) // the Tessin's main audio switch and microphones
+        commands << "GET MAIN-AUDIO ONOFF"
+                 << "GET MIC1 ONOFF"
+                 << "GET MIC1 VOL"
+                 << "GET MIC2 ONOFF"
+                 << "GET MIC2 VOL";
+    // System page: the EDID choice and the settings of the link in use.
+    commands << "GET IN EDIDMODE" << (serial ? "GET BAUDRATE" : "GET NETWORK-INFO");
+    return commands;
 }

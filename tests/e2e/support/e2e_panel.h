@@ -7,7 +7,8 @@
 //   E2ePanel panel;
 //   panel.connectTcp(sim.tcpPort());
 //   QVERIFY(panel.waitForIdentification(ModelMarlet));
-//   QCOMPARE(sim.received(), E2ePanel::IdentificationCommands());
+//   QVERIFY(panel.waitForLinkIdle());
+//   QCOMPARE(sim.received(), E2ePanel::IdentificationCommands(ModelMarlet, false));
 //
 // Page tests add their page's read-all commands to IdentificationCommands() as the pages join
 // the window, and reach their page through window().
@@ -55,9 +56,15 @@ public:
     // Lines of the status log, without the empty last one.
     QStringList statusLines() const;
 
+    // Nothing left to send, no reply awaited and every received line handled.
+    bool linkIdle() const;
+    bool waitForLinkIdle(int timeoutMs = 10000) const;
+
     // What the panel sends on its own after a link opened, in order, up to the end of the
-    // identification: the model query, then the read-all commands of the pages in the window.
-    static QStringList IdentificationCommands();
+    // identification: the model query, then the read-all commands of the pages in the window
+    // (they depend on the model and on the link: the system page reads the settings of the
+    // link in use).
+    static QStringList IdentificationCommands(int modelIndex, bool serial);
 
 private:
     TestRuntime runtime_;
