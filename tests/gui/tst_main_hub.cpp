@@ -6,10 +6,13 @@
 #include "app/config_values.h"
 #include "link/command_catalogue.h"
 #include "link/service_tcp_client.h"
+#include "state/vocabulary.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/line_drain.h"
+#include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_system.h"
 
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -313,9 +316,25 @@ private slots:
         QCOMPARE(LinkMode == LinkModeNone, !queryOnly);
         QVERIFY(!LinkSettingsQueryOnly);
         QCOMPARE(w.connectionPage()->ipEdit()->text(), QStringLiteral("127.0.0.2"));
+        QCOMPARE(w.systemPage()->networkEdit(0)->text(), QStringLiteral("127.0.0.2"));
         QCOMPARE(w.connectionPage()->networkButton()->text(),
                  S_ConnectDisconnect[queryOnly ? 1 : 0]);
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // A renamed input shows in the audio page's source list, at the same position.
+    void sourceRename_reachesTheAudioPage()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        DeviceState::modelIndex = 0;
+        DeviceState::inputSourceCount = InputSourceCounts[0];
+        w.audioApplyModel();
+        w.audioSetSource(2);
+        S_InputSource_Name[1] = QStringLiteral("Lectern");
+        w.SLT_SyncInputSourceName();
+        QCOMPARE(w.audioPage()->commonSource()->itemText(2), QStringLiteral("Lectern"));
+        QCOMPARE(w.audioPage()->commonSource()->currentIndex(), 2);
     }
 
     void altZ_data()
