@@ -32,7 +32,7 @@ constexpr int Margin = 4;
 constexpr int Gap = 6;
 constexpr int RowHeight = 26;
 constexpr int SmallButton = 28;
-constexpr int OnOffButton = 46;
+constexpr int OnOffButton = 42;
 constexpr int ValueWidth = 52;
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
@@ -145,21 +145,22 @@ void Ui_Audio::buildGroups()
     microphoneGroup_ = new QGroupBox(this);
     microphoneGroup_->setObjectName(QStringLiteral("Audio-MicrophoneGroup"));
     microphoneGroup_->resize(MicrophoneSize);
+    // Two rows per microphone, the two microphones set apart.
     for (int mic = 0; mic < 2; ++mic) {
-        const int y = 28 + mic * 56;
+        const int y = 22 + mic * 58;
         micSwitchLabel_[mic] = Page_Place(new QLabel(microphoneGroup_), 10, y, 150, RowHeight);
         micSwitch_[mic] = makePair(microphoneGroup_, Microphone[mic], 160, y);
-        micVolumeLabel_[mic] = Page_Place(new QLabel(microphoneGroup_), 10, y + 27, 150, RowHeight);
-        micVolume_[mic] = makeVolume(microphoneGroup_, Microphone[mic], 160, y + 27);
+        micVolumeLabel_[mic] = Page_Place(new QLabel(microphoneGroup_), 10, y + 29, 150, RowHeight);
+        micVolume_[mic] = makeVolume(microphoneGroup_, Microphone[mic], 160, y + 29);
     }
 
     overallGroup_ = new QGroupBox(this);
     overallGroup_->setObjectName(QStringLiteral("Audio-OverallGroup"));
     overallGroup_->resize(OverallSize);
-    overallVolumeLabel_ = Page_Place(new QLabel(overallGroup_), 10, 36, 60, RowHeight);
+    overallVolumeLabel_ = Page_Place(new QLabel(overallGroup_), 10, 36, 56, RowHeight);
     overallVolume_ = makeVolume(overallGroup_, Overall, 70, 36);
-    overallMuteLabel_ = Page_Place(new QLabel(overallGroup_), 194, 36, 42, RowHeight);
-    overallMute_ = makePair(overallGroup_, Overall, 236, 36);
+    overallMuteLabel_ = Page_Place(new QLabel(overallGroup_), 192, 36, 46, RowHeight);
+    overallMute_ = makePair(overallGroup_, Overall, 240, 36);
 
     // Until a Tessin is identified the page shows the common block.
     for (QGroupBox *group : {mainGroup_, microphoneGroup_, overallGroup_})

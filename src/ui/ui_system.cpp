@@ -29,8 +29,8 @@ const QSize EdidAreaSize(860, 124);
 const QSize CommunicationAreaSize(742, 154);
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
-constexpr int LabelWidth = 120;
-constexpr int FieldX = 130;
+constexpr int LabelWidth = 124;
+constexpr int FieldX = 140;
 constexpr int ComboWidth = 150;
 constexpr int EdidRow[] = {14, 49, 84};
 constexpr int NetworkRow[] = {12, 46, 80, 114};
@@ -85,24 +85,24 @@ void Ui_System::buildEdidArea()
     edidLabel_ = label(0);
     edidCombo_ = Page_Place(Page_Combo(edidArea_, QStringLiteral("System-EdidSelect")), FieldX,
                             EdidRow[0], ComboWidth, RowHeight);
-    resetLabel_ = Page_Place(new QLabel(edidArea_), 310, EdidRow[0], 60, RowHeight);
-    resetButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-Reset")), 370,
+    resetLabel_ = Page_Place(new QLabel(edidArea_), 320, EdidRow[0], 60, RowHeight);
+    resetButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-Reset")), 380,
                               EdidRow[0], 110, RowHeight);
 
     firmwareLabel_ = label(1);
     firmwareCombo_ = Page_Place(Page_Combo(edidArea_, QStringLiteral("System-Firmware")), FieldX,
                                 EdidRow[1], ComboWidth, RowHeight);
-    versionEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-Version")), 290,
+    versionEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-Version")), 300,
                               EdidRow[1], 300, RowHeight);
     versionEdit_->setReadOnly(true);
 
     userEdidLabel_ = label(2);
     loadButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-EdidLoad")), FieldX,
                              EdidRow[2], ComboWidth, RowHeight);
-    pathEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-EdidPath")), 290, EdidRow[2],
-                           440, RowHeight);
+    pathEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-EdidPath")), 300, EdidRow[2],
+                           434, RowHeight);
     pathEdit_->setReadOnly(true);
-    edidWriteButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-EdidWrite")), 740,
+    edidWriteButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-EdidWrite")), 746,
                                   EdidRow[2], 100, RowHeight);
 }
 
