@@ -156,10 +156,17 @@ private slots:
         CmdGetOutHdcp();
         emit panel.page().SGL_UpdateEmit();
         QVERIFY(panel.waitForBoxes(1));
-        QCOMPARE(panel.boxes().texts(), QStringList {SMSG_Network_ReConnect_Fail});
         QVERIFY(panel.waitForLinkClosed());
+        // When the link service has not yet seen the close (a busy machine), the first command
+        // still goes to the dead socket and is reported unanswered; the reconnect before the
+        // next one fails either way, and that is told once.
+        QStringList texts = panel.boxes().texts();
+        const QString unanswered = SMSG_CommunicationFail + QStringLiteral("GET OUT RESOLUTION\r");
+        if (texts.size() == 2 && texts.first() == unanswered)
+            texts.removeFirst();
+        QCOMPARE(texts, QStringList {SMSG_Network_ReConnect_Fail});
         QVERIFY(!DeviceState::modelIdentified);
-        QVERIFY(noMoreBoxesWithin(panel, 1, 2000));
+        QVERIFY(noMoreBoxesWithin(panel, panel.boxes().count(), 2000));
         QVERIFY2(watch.worstDelayMs() < FreezeLimitMs,
                  qPrintable(QString::number(watch.worstDelayMs())));
     }
