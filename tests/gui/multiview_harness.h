@@ -8,6 +8,7 @@
 #include "state/device_state.h"
 #include "state/reply_dispatcher.h"
 #include "state/vocabulary.h"
+#include "support/test_runtime.h"
 #include "ui/ui_multiview.h"
 #include "unit/state/recording_pages.h"
 
@@ -42,6 +43,31 @@ inline QList<QByteArray> Multiview_TakeQueued()
     Multiview_ResetLink();
     return out;
 }
+
+// The wire lines of the given commands, CR included.
+inline QByteArrayList Lines(std::initializer_list<const char *> lines)
+{
+    QByteArrayList out;
+    for (const char *line : lines)
+        out.append(QByteArray(line) + '\r');
+    return out;
+}
+
+// One scratch runtime (with the pictures) for a test program; reset() before each test puts
+// the texts, the device state and the link back to their start.
+struct MultiviewTestRun
+{
+    TestRuntime runtime;
+
+    MultiviewTestRun() { runtime.copyPictures(); }
+    ~MultiviewTestRun() { LinkMode = LinkModeNone; }
+    void reset()
+    {
+        TestRuntime::restoreDefaults();
+        DeviceState::ResetForTesting();
+        Multiview_ResetLink();
+    }
+};
 
 class MultiviewPages : public RecordingPages
 {

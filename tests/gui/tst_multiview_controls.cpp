@@ -39,13 +39,6 @@ void Type(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-QByteArrayList Lines(std::initializer_list<const char *> lines)
-{
-    QByteArrayList out;
-    for (const char *line : lines)
-        out.append(QByteArray(line) + '\r');
-    return out;
-}
 } // namespace
 
 class TestMultiviewControls : public QObject
@@ -53,25 +46,10 @@ class TestMultiviewControls : public QObject
     Q_OBJECT
 
 private:
-    TestRuntime *runtime_ = nullptr;
+    MultiviewTestRun run_;
 
 private slots:
-    void initTestCase()
-    {
-        runtime_ = new TestRuntime;
-        runtime_->copyPictures();
-    }
-    void cleanupTestCase()
-    {
-        delete runtime_;
-        LinkMode = LinkModeNone;
-    }
-    void init()
-    {
-        TestRuntime::restoreDefaults();
-        DeviceState::ResetForTesting();
-        Multiview_ResetLink();
-    }
+    void init() { run_.reset(); }
 
     void action_queuesExactly_data()
     {
@@ -318,8 +296,8 @@ private slots:
         boxes.answer(QLatin1String(MessageBox_YesText));
         Choose(page.saveCombo(), 7);
         Config_SaveAll();
-        QVERIFY(runtime_->lines(EnglishIni).contains("ScomboBox_Layout[7]=Lectern"));
-        QVERIFY(runtime_->lines(EnglishIni).contains("ScomboBox_Layout[8]=Layout-9"));
+        QVERIFY(run_.runtime.lines(EnglishIni).contains("ScomboBox_Layout[7]=Lectern"));
+        QVERIFY(run_.runtime.lines(EnglishIni).contains("ScomboBox_Layout[8]=Layout-9"));
     }
 
     // A pasted line break would split the positional language file.

@@ -20,14 +20,6 @@ QString Picture(const char *name)
     return QStringLiteral("/APP/Image/MultiView/%1.png").arg(QLatin1String(name));
 }
 
-QByteArrayList Lines(std::initializer_list<const char *> lines)
-{
-    QByteArrayList out;
-    for (const char *line : lines)
-        out.append(QByteArray(line) + '\r');
-    return out;
-}
-
 // The source columns whose button is flat in a row, e.g. "4".
 QString FlatSources(const Ui_Multiview &page, int row)
 {
@@ -60,25 +52,10 @@ class TestMultiviewReplies : public QObject
     Q_OBJECT
 
 private:
-    TestRuntime *runtime_ = nullptr;
+    MultiviewTestRun run_;
 
 private slots:
-    void initTestCase()
-    {
-        runtime_ = new TestRuntime;
-        runtime_->copyPictures();
-    }
-    void cleanupTestCase()
-    {
-        delete runtime_;
-        LinkMode = LinkModeNone;
-    }
-    void init()
-    {
-        TestRuntime::restoreDefaults();
-        DeviceState::ResetForTesting();
-        Multiview_ResetLink();
-    }
+    void init() { run_.reset(); }
 
     void restatement_data()
     {
@@ -399,11 +376,11 @@ private slots:
         pages.identify(0);
         pages.reply("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON");
         const qint64 key = page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey();
-        QVERIFY(QFile::remove(runtime_->path(Picture("PBP_1_FULL"))));
+        QVERIFY(QFile::remove(run_.runtime.path(Picture("PBP_1_FULL"))));
         pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3");
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
         QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey(), key);
-        runtime_->copyPictures();
+        run_.runtime.copyPictures();
     }
 
     void rename_data()
@@ -468,7 +445,7 @@ private slots:
         QTest::keyClicks(page.renameEdit(), QStringLiteral("Podium"));
         QTest::keyClick(page.renameEdit(), Qt::Key_Return);
         Config_SaveAll();
-        const QList<QByteArray> lines = runtime_->lines(EnglishIni);
+        const QList<QByteArray> lines = run_.runtime.lines(EnglishIni);
         QVERIFY(lines.contains("S_InputSource_Name[2]=Podium"));
         QVERIFY(lines.contains("S_InputSource_Name[3]=IN-4"));
     }

@@ -118,25 +118,9 @@ QRectF badgeRect(const QRectF &window, const QPointF &centre)
 void drawWindow(QPainter &p, const QRectF &r, int number, const QPointF *badgeAt = nullptr)
 {
     const WindowLook &look = Looks[(number - 1) % 4];
+    DrawLandscape(p, r, look.sky, look.ground);
     p.save();
-    p.setClipRect(r);
-    QLinearGradient sky(r.topLeft(), r.bottomLeft());
-    sky.setColorAt(0, look.sky.lighter(125));
-    sky.setColorAt(1, look.sky.darker(140));
-    p.fillRect(r, sky);
-    QPainterPath hills;
-    hills.moveTo(r.left(), r.bottom());
-    hills.lineTo(r.left(), r.top() + r.height() * 0.72);
-    hills.quadTo(r.left() + r.width() * 0.3, r.top() + r.height() * 0.5,
-                 r.left() + r.width() * 0.55, r.top() + r.height() * 0.7);
-    hills.quadTo(r.left() + r.width() * 0.8, r.top() + r.height() * 0.58, r.right(),
-                 r.top() + r.height() * 0.68);
-    hills.lineTo(r.right(), r.bottom());
-    hills.closeSubpath();
     p.setPen(Qt::NoPen);
-    p.setBrush(look.ground);
-    p.drawPath(hills);
-
     const QRectF disc = badgeRect(r, badgeAt ? *badgeAt : r.center());
     p.setBrush(QColor(0, 0, 0, 150));
     p.drawEllipse(disc);
