@@ -1,6 +1,6 @@
 // Every catalogue command on every model, exact reply lines, per-model differences, and
 // that refused commands change nothing.
-#include "protocol_keywords.h"
+#include "support/protocol_keywords.h"
 #include "sim/sim_interpreter.h"
 
 #include <QtTest>

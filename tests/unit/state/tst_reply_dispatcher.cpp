@@ -3,6 +3,7 @@
 #include "recording_pages.h"
 
 #include "app/language_texts.h"
+#include "support/protocol_keywords.h"
 #include "state/reply_dispatcher.h"
 
 #include <QtTest>
@@ -18,80 +19,6 @@ QString Sync(const char *label)
 {
     return QStringLiteral("connectionAppendStatus(Sync %1 Message.)").arg(QLatin1String(label));
 }
-
-// The 72 reply keywords in the order the device protocol searches them.
-const char *const ExpectedKeywords[] = {"HELP",
-                                        "RESET",
-                                        "VERSION",
-                                        "ARM VERSION",
-                                        "IP ADDRESS",
-                                        "SUBMASK",
-                                        "GATEWAY",
-                                        "NETPORT",
-                                        "AUTO SWITCH",
-                                        "IN SOURCE",
-                                        "IN RESOLUTION",
-                                        "OUT RESOLUTION",
-                                        "OUT BRIGHTNESS",
-                                        "OUT CONTRAST",
-                                        "OUT 4K-AUTO",
-                                        "OUT HDCP",
-                                        "OUT VKA",
-                                        "OUT ITC",
-                                        "MULTIVIEW",
-                                        "WINDOW1 IN",
-                                        "WINDOW2 IN",
-                                        "WINDOW3 IN",
-                                        "WINDOW4 IN",
-                                        "PIP POS",
-                                        "PIP SIZE",
-                                        "PBP MODE",
-                                        "PBP ASPECT",
-                                        "3xWIN MODE",
-                                        "3xWIN ASPECT",
-                                        "4xWIN MODE",
-                                        "4xWIN ASPECT",
-                                        "AUDIO SOURCE",
-                                        "AUDIO VOL",
-                                        "AUDIO-MUTE",
-                                        "KVM",
-                                        "USB ROAMING",
-                                        "IN EDIDMODE",
-                                        "MODEL TYPE",
-                                        "LONG-REACH",
-                                        "USB-HDBT",
-                                        "SAVE SCENE",
-                                        "LOAD SCENE",
-                                        "EDID-USER",
-                                        "RS232-PER",
-                                        "MAXMODE",
-                                        "MULTIVIEW-SYNC",
-                                        "SUB-VERSION",
-                                        "EXPAND-VERSION",
-                                        "KEYBOARD-VERSION",
-                                        "NETWORK-INFO",
-                                        "BAUDRATE",
-                                        "KVM-BORDER",
-                                        "KVM-BORDER-COLOR",
-                                        "OUT TSP",
-                                        "OUT TSP-COLOR",
-                                        "OUT TSP-TIMING",
-                                        "MAIN-AUDIO ONOFF",
-                                        "MIC1 ONOFF",
-                                        "MIC2 ONOFF",
-                                        "MIC1 VOL",
-                                        "MIC2 VOL",
-                                        "DUCKING",
-                                        "FREEZE-WIN1",
-                                        "FREEZE-WIN2",
-                                        "FREEZE-WIN3",
-                                        "FREEZE-WIN4",
-                                        "FREEZE-WINALL",
-                                        "IN STATUS",
-                                        "OUT STATUS",
-                                        "PBP-PRESENTER",
-                                        "PIP USER",
-                                        "RESO-USER"};
 
 // Keywords the panel recognises (they end the search) but does nothing with.
 const char *const SilentKeywords[] = {"HELP",
@@ -141,7 +68,7 @@ private slots:
         QCOMPARE(Reply_KeywordCount(), 72);
         for (int i = 0; i < 72; ++i)
             QCOMPARE(QByteArray(Reply_Keyword(i).data(), int(Reply_Keyword(i).size())),
-                     QByteArray(ExpectedKeywords[i]));
+                     QByteArray(DispatcherKeywords[i]));
         QVERIFY(Reply_Keyword(72).empty());
         QVERIFY(Reply_Keyword(-1).empty());
     }
@@ -152,7 +79,7 @@ private slots:
     {
         SetUpDevice(Halden, Single);
         for (int i = 0; i < 72; ++i) {
-            const QByteArray keyword(ExpectedKeywords[i]);
+            const QByteArray keyword(DispatcherKeywords[i]);
             const int expected
                 = keyword.endsWith(" VERSION") || keyword.endsWith("-VERSION") ? 2 : i;
             RecordingPages pages;
@@ -168,7 +95,7 @@ private slots:
             RecordingPages pages;
             const QByteArray line = QByteArray(keyword) + " ON 1 HDMI1\r";
             QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages),
-                     QStringList(ExpectedKeywords, ExpectedKeywords + 72).indexOf(keyword));
+                     QStringList(DispatcherKeywords, DispatcherKeywords + 72).indexOf(keyword));
             QCOMPARE(pages.callTexts(), QStringList());
             QCOMPARE(DeviceStateMap(), before);
         }

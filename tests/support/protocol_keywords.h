@@ -1,6 +1,7 @@
-// The reply keywords the panel's dispatcher searches for, in its order, and its token rule:
-// a keyword matches where its bytes occur followed by a space or CR. Written out here so that
-// the simulator's replies are checked against the panel's reading of them.
+// The reply keywords in the order the panel's dispatcher searches them, and its token rule:
+// a keyword matches where its bytes occur followed by a space or CR. Written out by hand in
+// the tests, independent of the dispatcher's own table, so that the dispatcher's order and
+// the simulator's replies are both checked against one independent reading.
 #pragma once
 
 #include <QByteArray>
