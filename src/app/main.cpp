@@ -9,11 +9,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
-    int code = 0;
-    {
-        KorvaneStartup startup;
-        startup.ShowFirstWindow();
-        code = app.exec();
-    } // Ui_Login, then Ui_Main, before the application object
-    return code;
+    // The windows and then the link threads go before the application object.
+    return Korvane_Run();
 }

@@ -48,15 +48,20 @@ void Queue_Release(LinkContext &context)
     SetQueues(context, false);
 }
 
+LinkContext *Link_ActiveContext()
+{
+    if (LinkMode == LinkModeTcp)
+        return &TcpLinkContext;
+    if (LinkMode == LinkModeSerial)
+        return &SerialLinkContext;
+    return nullptr;
+}
+
 void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
 {
     if (length < 0 || length > CommandMaxLength || (text == nullptr && length > 0))
         return;
-    LinkContext *context = nullptr;
-    if (LinkMode == LinkModeTcp)
-        context = &TcpLinkContext;
-    else if (LinkMode == LinkModeSerial)
-        context = &SerialLinkContext;
+    LinkContext *context = Link_ActiveContext();
     if (context == nullptr)
         return;
     // Built on the stack: the node's own copy is the only allocation on the way to the wire.

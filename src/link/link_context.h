@@ -39,6 +39,9 @@ extern LinkContext TcpLinkContext;
 enum : qint32 { LinkModeNone = 0, LinkModeSerial = 1, LinkModeTcp = 2 };
 extern qint32 LinkMode;
 
+// The context of the link LinkMode names, or nullptr when no link is active.
+LinkContext *Link_ActiveContext();
+
 // Queues text + CR with the attributes on the active link's send queue (GUI thread). A text
 // longer than CommandMaxLength, an inactive LinkMode or a released context queue nothing.
 void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);

@@ -1,5 +1,6 @@
 #include "link/link_runtime.h"
 
+#include "link/link_context.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 
@@ -92,6 +93,23 @@ QThread *Link_TcpThread()
 {
     LinkRuntime *r = Runtime();
     return r ? r->tcpThread.get() : nullptr;
+}
+
+void Link_ClearReplyAwaited(int linkMode)
+{
+    QObject *service = nullptr;
+    LinkContext *context = nullptr;
+    if (linkMode == LinkModeTcp) {
+        service = Link_TcpService();
+        context = &TcpLinkContext;
+    } else if (linkMode == LinkModeSerial) {
+        service = Link_SerialService();
+        context = &SerialLinkContext;
+    }
+    if (service == nullptr)
+        return;
+    QMetaObject::invokeMethod(
+        service, [context] { context->current.expectReply = 0; }, Qt::QueuedConnection);
 }
 
 void Link_Shutdown()

@@ -3,6 +3,7 @@
 #include "app/app_paths.h"
 #include "ui/png_resave.h"
 
+#include <QList>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -41,6 +42,29 @@ void MessageBox_Info(const QString &text, QWidget *parent)
     box->addButton(QString::fromLatin1(MessageBox_OkText), QMessageBox::YesRole);
     runBox(box);
     delete box;
+}
+
+void MessageBox_InfoSerial(const QString &text, QWidget *parent)
+{
+    struct Pending
+    {
+        QString text;
+        QPointer<QWidget> parent;
+    };
+    static bool showing = false;
+    static QList<Pending> pending;
+    if (showing) {
+        if (pending.size() < MessageBox_PendingLimit)
+            pending.append({text, parent});
+        return;
+    }
+    showing = true;
+    MessageBox_Info(text, parent);
+    while (!pending.isEmpty()) {
+        const Pending next = pending.takeFirst();
+        MessageBox_Info(next.text, next.parent);
+    }
+    showing = false;
 }
 
 bool MessageBox_Confirm(const QString &text, QWidget *parent)

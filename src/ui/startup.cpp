@@ -2,6 +2,7 @@
 
 #include "app/config_file.h"
 #include "app/config_values.h"
+#include "link/link_runtime.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_resources.h"
@@ -9,8 +10,23 @@
 #include <QApplication>
 #include <QTimer>
 
+int Korvane_Run()
+{
+    int code = 0;
+    {
+        KorvaneStartup startup;
+        startup.ShowFirstWindow();
+        code = QApplication::exec();
+    } // Ui_Login, then Ui_Main (whose connection page stops the active link's thread)
+    Link_Shutdown();
+    return code;
+}
+
 KorvaneStartup::KorvaneStartup()
 {
+    // The services and threads exist before any window wires itself to them.
+    Link_SerialService();
+    Link_TcpService();
     Ui_InitResources();
     configExisted_ = Config_LoadAtStartup();
     main_ = std::make_unique<Ui_Main>();

@@ -8,12 +8,18 @@
 class Ui_Login;
 class Ui_Main;
 
+// The whole run of the panel inside an existing application object: the link services and
+// their threads, the start-up sequence, the event loop, the windows' tear-down and then the
+// link shutdown (no worker thread outlives it). Returns the event loop's exit code. Runs once
+// per process: afterwards the link services are gone.
+int Korvane_Run();
+
 class KorvaneStartup
 {
 public:
-    // Loads config.ini and the language file (writing the defaults on a first start) and
-    // applies the style sheet, then builds Ui_Main and Ui_Login and wires the login to the
-    // main window.
+    // Creates the link services and their (idle) threads, loads config.ini and the language
+    // file (writing the defaults on a first start) and applies the style sheet, then builds
+    // Ui_Main and Ui_Login and wires the login to the main window.
     KorvaneStartup();
     // Destroys Ui_Login, then Ui_Main; the first of them performs the exit save.
     ~KorvaneStartup();

@@ -5,12 +5,16 @@
 #include "app/config_values.h"
 #include "app/language_texts.h"
 #include "app/save_on_exit.h"
+#include "link/link_context.h"
 #include "ui/frame_geometry.h"
+#include "ui/ui_debug.h"
+#include "ui/ui_uart_network.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QListView>
 #include <QTabWidget>
 
@@ -31,6 +35,7 @@ Ui_Main::Ui_Main(QWidget *parent)
     languageSelector_->setObjectName(QStringLiteral("LanguageSelector"));
     // A list view lets the style sheet reach the popup's items.
     languageSelector_->setView(new QListView(languageSelector_));
+    createPages();
 
     const QSize screen = Frame_PrimaryScreenSize();
     resize(Main_WindowSize(screen));
@@ -50,6 +55,8 @@ Ui_Main::Ui_Main(QWidget *parent)
                 if (index >= 0)
                     SLT_ReloadUILanguage(languageSelector_->itemText(index));
             });
+    wirePages();
+    wireLinkServices();
 }
 
 Ui_Main::~Ui_Main()
@@ -59,6 +66,9 @@ Ui_Main::~Ui_Main()
     for (const PageEntry &entry : qAsConst(pages_))
         delete entry.page;
     pages_.clear();
+    connectionPage_ = nullptr;
+    delete debugTerminal_;
+    debugTerminal_ = nullptr;
 }
 
 void Ui_Main::AddPage(const PageEntry &entry)
@@ -156,6 +166,19 @@ void Ui_Main::resizeEvent(QResizeEvent *event)
     MyFramelessWindow::resizeEvent(event);
     event->accept();
     placeLanguageSelector();
+}
+
+void Ui_Main::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_Z)
+        openDebugTerminal();
+    MyFramelessWindow::keyPressEvent(event);
+}
+
+void Ui_Main::openDebugTerminal()
+{
+    if (LinkMode != LinkModeNone)
+        emit SGL_SETUP_UI_DEBUG();
 }
 
 void Ui_Main::placeLanguageSelector()

@@ -1,7 +1,14 @@
-// The main window: the tabs of the pages, the language selector, and (as the pages and the
-// link services arrive) the hub between them.
+// The main window: the tabs of the pages, the language selector, and the hub between the pages
+// and the two link services. Every page's "commands queued" signal reaches the services
+// through it; every received line, sent command and reply time-out comes back through it, and
+// received lines are handed to the reply dispatcher with this window as the page sink.
+//
+// The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
+// (the pages and every connection), ui_main_link.cpp (receive drain, time-outs, link-settings
+// sync) and ui_main_reply_pages.cpp (the dispatcher's calls forwarded to the pages).
 #pragma once
 
+#include "state/reply_pages.h"
 #include "ui/my_frameless_window.h"
 
 #include <QString>
@@ -9,10 +16,13 @@
 
 #include <functional>
 
+class LineDrain;
 class QComboBox;
 class QTabWidget;
+class Ui_Debug;
+class Ui_Uart_Network;
 
-class Ui_Main : public MyFramelessWindow
+class Ui_Main : public MyFramelessWindow, public ReplyPages
 {
     Q_OBJECT
 
@@ -35,6 +45,16 @@ public:
     // the tabs are built by the next ApplyTexts(true).
     void AddPage(const PageEntry &entry);
 
+    // AddPage for a page that queues commands: its SGL_UpdateEmit() becomes this window's
+    // SGL_UnifyUpdateEmit(), which makes the active link send.
+    template <class Page>
+    void AddLinkedPage(Page *page, const QString *title, const QString *flag,
+                       std::function<void(bool, bool)> retranslate)
+    {
+        AddPage({page, title, flag, std::move(retranslate)});
+        connect(page, &Page::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
+    }
+
     // Sets every text of the window; `initial` also refills the language selector and
     // rebuilds the tabs from the page flags.
     void ApplyTexts(bool initial);
@@ -42,9 +62,53 @@ public:
     QTabWidget *tabWidget() const { return tabWidget_; }
     QComboBox *languageSelector() const { return languageSelector_; }
     QWidget *contentWidget() const { return contentWidget_; }
+    Ui_Uart_Network *connectionPage() const { return connectionPage_; }
+    Ui_Debug *debugTerminal() const { return debugTerminal_; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
+
+    // ReplyPages: what the reply dispatcher does to the pages (ui_main_reply_pages.cpp).
+    void connectionAppendStatus(const QString &text) override;
+    void connectionShowIdentifyResult(bool ok) override;
+    void connectionPressActiveConnectButton() override;
+    void showMessageBox(const QString &text) override;
+    void outputApplyModel() override;
+    void outputPressReadAll() override;
+    void outputSetResolution(int index) override;
+    void outputSet4kAuto(int index) override;
+    void outputSetHdcp(int index) override;
+    void outputSetVka(int index) override;
+    void outputSetItc(int index) override;
+    void outputSetUserResolution(quint32 width, quint32 height) override;
+    void multiviewApplyModel() override;
+    void multiviewPressReadAll() override;
+    void multiviewSetLayout(quint32 mode, bool readSync) override;
+    void multiviewSetWindowSource(int window, int source) override;
+    void multiviewSetAutoSwitch(int index) override;
+    void multiviewSetInputResolutionText(const QString &text) override;
+    void multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
+                                   quint32 vSize) override;
+    void multiviewSetVariantCount(quint32 count) override;
+    void multiviewSetLayoutVariant(int index) override;
+    void multiviewSetPipPosition(int index) override;
+    void multiviewSetPipSize(int index) override;
+    void multiviewSetAspect(int index) override;
+    void audioApplyModel() override;
+    void audioPressReadAll() override;
+    void audioSetSource(int index) override;
+    void audioSetVolume(int volume) override;
+    void audioSetMute(int index) override;
+    void audioSetMicLevel(int mic, int level) override;
+    void audioSetSwitch(int channel, int index) override;
+    void systemApplyModel() override;
+    void systemPressReadAll() override;
+    void systemSetEdidSelection(int index) override;
+    void systemSetVersionText(const QString &text) override;
+    void systemUserEdidWritten() override;
+    void systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
+                              const QString &gateway) override;
+    void systemSetBaudRate(qint32 baudRate) override;
 
 signals:
     void SGL_SETUP_UI_DEBUG();
@@ -55,19 +119,37 @@ signals:
 
 public slots:
     void SLT_GetFocus_tabBar(int index);
+    void SLT_WaitReplyTimeoutMessage(QString cmd);
+    void SLT_SyncSerialPortNetworkInfo();
+    void SLT_SyncInputSourceName();
     void SLT_SETUP_UI_MAIN();
     void SLT_ReloadUILanguage(QString LanguageText);
+    void SLT_UnifyUpdateRecv();
+    void SLT_UnifyUpdateSend(QString text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeLanguageSelector();
+    void createPages();
+    void wirePages();
+    void wireLinkServices();
+    // SGL_UnifyUpdateEmit() reaching the services' send slots.
+    void triggerLinkSend();
+    // Alt+Z: the debug terminal opens while a link is open.
+    void openDebugTerminal();
+    // One received line: shown in the debug terminal and applied by the reply dispatcher.
+    void handleReceivedLine(const QByteArray &line);
 
     QWidget *contentWidget_ = nullptr;
     QTabWidget *tabWidget_ = nullptr;
     QComboBox *languageSelector_ = nullptr;
     QVector<PageEntry> pages_;
     QVector<int> tabPages_; // page index shown at each tab index
+    Ui_Uart_Network *connectionPage_ = nullptr;
+    Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
+    LineDrain *lineDrain_ = nullptr; // the active link's received lines, in bounded turns
 };

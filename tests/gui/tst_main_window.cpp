@@ -7,6 +7,7 @@
 #include "support/test_runtime.h"
 #include "ui/frame_geometry.h"
 #include "ui/ui_main.h"
+#include "ui/ui_uart_network.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,7 +16,8 @@
 #include <QtTest>
 
 namespace {
-// Dummy pages that record the text refreshes they are asked for.
+// Dummy flagged pages (beside the window's own connection page) that record the text
+// refreshes they are asked for. pages[0] is the connection page.
 struct Pages
 {
     QStringList calls;
@@ -23,12 +25,13 @@ struct Pages
 
     void addTo(Ui_Main &w)
     {
-        const QString *titles[] = {&Ui_Uart_Network_AppName, &Ui_Output_AppName,
-                                   &Ui_Multiview_AppName, &Ui_Audio_AppName, &Ui_System_AppName};
+        pages[0] = w.connectionPage();
+        const QString *titles[] = {nullptr, &Ui_Output_AppName, &Ui_Multiview_AppName,
+                                   &Ui_Audio_AppName, &Ui_System_AppName};
         const QString *flags[]
             = {nullptr, &Key_UI_Output, &Key_UI_Multiview, &Key_UI_Audio, &Key_UI_System};
         const char *names[] = {"connect", "output", "multiview", "audio", "system"};
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 1; i < 5; ++i) {
             pages[i] = new QWidget;
             const QString name = QLatin1String(names[i]);
             w.AddPage({pages[i], titles[i], flags[i], [this, name](bool a, bool b) {
@@ -93,12 +96,13 @@ private slots:
         Key_UI_Audio = flags[2];
         Key_UI_System = flags[3];
         Ui_Main w;
-        QCOMPARE(w.tabWidget()->count(), 0); // no pages yet
+        QCOMPARE(tabTitles(w), QStringList {"Connect"}); // the window's own page
+        QCOMPARE(w.tabWidget()->widget(0), w.connectionPage());
         Pages pages;
         pages.addTo(w);
         QCOMPARE(tabTitles(w), titles);
         QCOMPARE(w.tabWidget()->widget(0), pages.pages[0]);
-        QCOMPARE(pages.calls, QStringList {"connect(0,0)"});
+        QCOMPARE(pages.calls, QStringList {}); // flagged pages refresh on a language switch
 
         // Pages without a tab stay hidden when the window shows.
         w.show();
@@ -121,10 +125,13 @@ private slots:
         pages.calls.clear();
         Ui_Multiview_AppName = QStringLiteral("MV");
         Ui_Uart_Network_AppName = QStringLiteral("Link");
+        SP_Name = QStringLiteral("COM7");
         Key_UI_Output = QStringLiteral("1"); // flags change only at the next initial build
         w.ApplyTexts(false);
         QCOMPARE(tabTitles(w), (QStringList {"Link", "MV", "Audio", "System"}));
-        QCOMPARE(pages.calls, QStringList {"connect(0,1)"});
+        QCOMPARE(pages.calls, QStringList {});
+        // The connection page re-applied its texts and stored parameters.
+        QCOMPARE(w.connectionPage()->portBox()->currentText(), QStringLiteral("COM7"));
     }
 
     void languageSwitch_refreshesFlaggedPagesInOrder()
@@ -138,8 +145,7 @@ private slots:
         pages.addTo(w);
         pages.calls.clear();
         w.SLT_ReloadUILanguage(QStringLiteral("English"));
-        QCOMPARE(pages.calls,
-                 (QStringList {"connect(0,1)", "output(0,1)", "audio(0,1)", "system(0,1)"}));
+        QCOMPARE(pages.calls, (QStringList {"output(0,1)", "audio(0,1)", "system(0,1)"}));
     }
 
     void selector_data()

@@ -1,0 +1,204 @@
+// How responsive the window stays while the device floods it with lines: the panel's main
+// window (offscreen unless a display is given) is connected over loopback TCP to a peer in a
+// thread of its own that, once the model is identified, writes reply lines as fast as the
+// socket takes them. A 10 ms timer on the GUI thread measures how late it fires (the event
+// loop's latency), first with the link idle, then during the flood with the debug terminal
+// hidden and shown. Also reports how many lines per second reached the dispatcher, and how
+// long a disconnect in the middle of the flood holds the window.
+//
+//   bench_flood [seconds per phase]     default 3
+#include "app/app_paths.h"
+#include "link/link_context.h"
+#include "link/link_runtime.h"
+#include "state/device_state.h"
+#include "ui/ui_debug.h"
+#include "ui/ui_main.h"
+#include "ui/ui_uart_network.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Plays the device: answers the model query, then floods. Lives in its own thread.
+class FloodPeer : public QObject
+{
+public:
+    std::atomic<qint64> linesWritten {0};
+    std::atomic<bool> flooding {false};
+
+    quint16 listen()
+    {
+        server_ = new QTcpServer(this);
+        server_->listen(QHostAddress(QHostAddress::LocalHost), 0);
+        connect(server_, &QTcpServer::newConnection, this, [this] {
+            client_ = server_->nextPendingConnection();
+            connect(client_, &QTcpSocket::readyRead, this, [this] {
+                if (client_->readAll().contains("GET MODEL TYPE\r"))
+                    client_->write("MODEL TYPE Halden\r");
+            });
+            connect(client_, &QTcpSocket::bytesWritten, this, [this] { refill(); });
+        });
+        for (int i = 0; i < 64; ++i) {
+            static const char *const lines[]
+                = {"OUT RESOLUTION 1920x1080p60\r", "AUDIO VOL 60\r", "OUT HDCP FORCE-2.2\r",
+                   "NOISE 0123456789 abcdefghij\r"};
+            chunk_ += lines[i % 4];
+        }
+        return server_->serverPort();
+    }
+
+    void start()
+    {
+        flooding = true;
+        refill();
+    }
+    void stop() { flooding = false; }
+
+private:
+    void refill()
+    {
+        while (flooding && client_ && client_->bytesToWrite() < 256 * 1024) {
+            client_->write(chunk_);
+            linesWritten += 64;
+        }
+    }
+
+    QTcpServer *server_ = nullptr;
+    QTcpSocket *client_ = nullptr;
+    QByteArray chunk_;
+};
+
+struct Latency
+{
+    double median = 0;
+    double p99 = 0;
+    double worst = 0;
+};
+
+// Runs the event loop for `seconds` and measures how late a 10 ms timer fires.
+Latency Measure(double seconds)
+{
+    std::vector<double> late;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        late.push_back(std::max(0.0, (now - last) / 1e6 - 10.0));
+        last = now;
+    });
+    tick.start();
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+    Latency out;
+    if (late.empty())
+        return out;
+    std::sort(late.begin(), late.end());
+    out.median = late[late.size() / 2];
+    out.p99 = late[std::min(late.size() - 1, static_cast<size_t>(late.size() * 0.99))];
+    out.worst = late.back();
+    return out;
+}
+
+void Report(const char *phase, const Latency &l, double linesPerSecond, double writtenPerSecond)
+{
+    std::printf("%-28s timer lateness median %6.2f ms, p99 %7.2f ms, worst %7.2f ms", phase,
+                l.median, l.p99, l.worst);
+    if (writtenPerSecond > 0)
+        std::printf("; lines handled %8.0f/s of %8.0f/s written", linesPerSecond, writtenPerSecond);
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const double seconds = argc > 1 ? std::max(0.5, atof(argv[1])) : 3.0;
+    QTemporaryDir runtime;
+    App_SetDirOverride(runtime.path());
+
+    QThread peerThread;
+    FloodPeer peer;
+    peer.moveToThread(&peerThread);
+    peerThread.start();
+    quint16 port = 0;
+    QMetaObject::invokeMethod(
+        &peer, [&] { port = peer.listen(); }, Qt::BlockingQueuedConnection);
+
+    int result = 0;
+    {
+        Ui_Main window;
+        window.show();
+        Ui_Uart_Network *page = window.connectionPage();
+        page->setAddressSource([] {
+            LocalAddressEntry lo;
+            lo.ip = QStringLiteral("127.0.0.1");
+            lo.netmask = QStringLiteral("255.0.0.0");
+            lo.interfaceName = QStringLiteral("lo");
+            lo.ipv4 = lo.loopback = true;
+            return QList<LocalAddressEntry> {lo};
+        });
+        page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
+        page->portEdit()->setText(QString::number(port));
+        page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
+        page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
+        page->networkButton()->click();
+        QElapsedTimer wait;
+        wait.start();
+        while (!DeviceState::modelIdentified && wait.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        if (!DeviceState::modelIdentified) {
+            std::printf("bench_flood: the link did not come up\n");
+            result = 1;
+        } else {
+            qint64 handled = 0;
+            QObject::connect(&window, &Ui_Main::SGL_DEBUG_SHOW_RecvText, [&] { ++handled; });
+            Report("idle link", Measure(seconds), 0, 0);
+
+            QMetaObject::invokeMethod(&peer, [&] { peer.start(); });
+            for (bool shown : {false, true}) {
+                if (shown)
+                    window.debugTerminal()->show();
+                const qint64 handledBefore = handled;
+                const qint64 writtenBefore = peer.linesWritten;
+                const Latency l = Measure(seconds);
+                Report(shown ? "flood, debug terminal shown" : "flood, debug terminal hidden", l,
+                       (handled - handledBefore) / seconds,
+                       (peer.linesWritten - writtenBefore) / seconds);
+            }
+            // Closing the link in the middle of the flood: the window waits for the link
+            // thread to stop (bounded at 2 s).
+            QElapsedTimer closing;
+            closing.start();
+            page->networkButton()->click();
+            std::printf("%-28s %.2f ms\n", "disconnect during the flood",
+                        closing.nsecsElapsed() / 1e6);
+            QMetaObject::invokeMethod(&peer, [&] { peer.stop(); });
+        }
+    }
+    peerThread.quit();
+    peerThread.wait();
+    Link_Shutdown();
+    return result;
+}

@@ -1,0 +1,22 @@
+#include "ui/debug_wire.h"
+
+DebugWire Debug_WireBytes(const QString &text, int limit)
+{
+    DebugWire wire;
+    int i = 0;
+    while (i < text.size()) {
+        const int width
+            = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+            ? 2
+            : 1;
+        const QByteArray bytes = text.at(i) == QLatin1Char('\n')
+            ? QByteArray("\r\n", 2)
+            : QStringView(text).mid(i, width).toUtf8();
+        if (wire.bytes.size() + bytes.size() > limit)
+            break;
+        wire.bytes += bytes;
+        i += width;
+        wire.consumed = i;
+    }
+    return wire;
+}

@@ -1,0 +1,54 @@
+// The GUI thread's side of the receive queues: hands the active link's received lines to a
+// handler in arrival order without ever blocking on the link service, and without letting a
+// device that floods lines starve the event loop.
+//
+// The queue's lock is only tried, never waited for. A busy lock leaves the lines for the next
+// announcement and for a retry a moment later (a full queue announces nothing more). Lines
+// are copied out in small batches so the lock is held only for the copy; the handler runs
+// with the lock free, so it may close the link or open a message box. Handling stops for the
+// current turn of the event loop once TurnBudgetMs of work have been spent in it; the rest
+// follows in the next turn, after timers, input and painting had theirs. Lines taken from a
+// link that has meanwhile been closed or replaced are dropped.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QVector>
+
+#include <functional>
+
+class QElapsedTimer;
+
+class LineDrain : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int TakeAtOnce = 64; // lines copied out per lock
+    static constexpr int TurnBudgetMs = 8; // handling time per turn of the event loop
+    static constexpr int BusyRetryMs = 1; // next try after the lock was busy
+
+    using Handler = std::function<void(const QByteArray &line)>;
+
+    explicit LineDrain(Handler handler, QObject *parent = nullptr);
+
+    // Lines were announced: handle what waits, within this turn's budget.
+    void drain();
+
+private:
+    enum class Outcome { Done, Busy, OutOfTime };
+
+    Outcome handleLines(const QElapsedTimer &clock);
+    void scheduleTurn();
+    void scheduleRetry();
+
+    Handler handler_;
+    QVector<QByteArray> taken_; // copied out of the queue, not yet handled
+    int next_ = 0;
+    qint32 takenMode_ = 0; // the link the taken lines came from
+    qint64 usedNs_ = 0; // handling time spent in this turn
+    bool waitingForTurn_ = false;
+    bool retryScheduled_ = false;
+    bool running_ = false; // a handler may run a nested event loop (a message box)
+    bool again_ = false;
+};

@@ -1,0 +1,88 @@
+// Main window: the pages it owns and every connection between them, the debug terminal and
+// the two link services.
+#include "ui/ui_main.h"
+
+#include "app/language_texts.h"
+#include "link/link_runtime.h"
+#include "link/service_serial_port.h"
+#include "link/service_tcp_client.h"
+#include "ui/line_drain.h"
+#include "ui/ui_debug.h"
+#include "ui/ui_uart_network.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QThread>
+
+// Pages in tab order: the connection page, then each flagged page, then the debug terminal
+// (a window of its own, not a tab).
+void Ui_Main::createPages()
+{
+    connectionPage_ = new Ui_Uart_Network;
+    AddLinkedPage(
+        connectionPage_, &Ui_Uart_Network_AppName, nullptr,
+        [page = connectionPage_](bool refill, bool second) { page->Retranslate(refill, second); });
+
+    // The output, multiview, audio and system pages join here, in that order, each with
+    // AddLinkedPage(page, &Ui_<Page>_AppName, &Key_UI_<Page>, its text refresh).
+
+    debugTerminal_ = new Ui_Debug;
+}
+
+void Ui_Main::wirePages()
+{
+    connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, debugTerminal_, &Ui_Debug::SLT_SETUP_UI_DEBUG);
+    connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, debugTerminal_, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
+    connect(this, &Ui_Main::SGL_DEBUG_SHOW_RecvText, debugTerminal_, &Ui_Debug::SLT_Sync_Show_Recv);
+    connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, debugTerminal_, &Ui_Debug::SLT_Sync_Show_Send);
+    connect(debugTerminal_, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
+
+    // The system page's SGL_SyncSerialPortNetworkInfo() joins SLT_SyncSerialPortNetworkInfo()
+    // and the multiview page's SGL_SyncInputSourceName() joins SLT_SyncInputSourceName() here.
+
+    // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
+    // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.
+    auto *debugKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
+    debugKey->setContext(Qt::WindowShortcut);
+    connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
+}
+
+void Ui_Main::wireLinkServices()
+{
+    lineDrain_ = new LineDrain([this](const QByteArray &line) { handleReceivedLine(line); }, this);
+    connect(this, &Ui_Main::SGL_UnifyUpdateEmit, this, &Ui_Main::triggerLinkSend);
+    if (ServiceTcpClient *tcp = Link_TcpService()) {
+        connect(tcp, &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, this,
+                &Ui_Main::SLT_UnifyUpdateRecv);
+        connect(tcp, &ServiceTcpClient::SGL_UpdateSendData_TcpClient, this,
+                &Ui_Main::SLT_UnifyUpdateSend);
+        connect(tcp, &ServiceTcpClient::SGL_WaitReplyTimeout_TcpClient, this,
+                &Ui_Main::SLT_WaitReplyTimeoutMessage);
+    }
+    if (ServiceSerialPort *serial = Link_SerialService()) {
+        connect(serial, &ServiceSerialPort::SGL_UpdateRecvData_SerialPort, this,
+                &Ui_Main::SLT_UnifyUpdateRecv);
+        connect(serial, &ServiceSerialPort::SGL_UpdateSendData_SerialPort, this,
+                &Ui_Main::SLT_UnifyUpdateSend);
+        connect(serial, &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort, this,
+                &Ui_Main::SLT_WaitReplyTimeoutMessage);
+    }
+}
+
+// Both services get the trigger and only the connected one acts. A service whose thread is
+// not running cannot be connected, and a call queued to it would wait in its thread's event
+// queue until the thread next starts: one such call per command would pile up for as long
+// as the other link is in use. So the call goes only to services whose thread runs.
+void Ui_Main::triggerLinkSend()
+{
+    ServiceTcpClient *tcp = Link_TcpService();
+    QThread *tcpThread = Link_TcpThread();
+    if (tcp && tcpThread && tcpThread->isRunning())
+        QMetaObject::invokeMethod(tcp, &ServiceTcpClient::SLT_RealSendData_TcpClient,
+                                  Qt::QueuedConnection);
+    ServiceSerialPort *serial = Link_SerialService();
+    QThread *serialThread = Link_SerialThread();
+    if (serial && serialThread && serialThread->isRunning())
+        QMetaObject::invokeMethod(serial, &ServiceSerialPort::SLT_RealSendData_SerialPort,
+                                  Qt::QueuedConnection);
+}

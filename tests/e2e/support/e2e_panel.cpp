@@ -1,0 +1,131 @@
+#include "e2e/support/e2e_panel.h"
+
+#include "app/app_paths.h"
+#include "app/language_texts.h"
+#include "link/link_context.h"
+#include "state/device_state.h"
+#include "state/link_settings.h"
+#include "ui/ui_main.h"
+#include "ui/ui_uart_network.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+void resetLinkState()
+{
+    LinkMode = LinkModeNone;
+    LinkSettingsQueryOnly = false;
+    DeviceState::ResetForTesting();
+}
+} // namespace
+
+E2ePanel::E2ePanel()
+{
+    runtime_.copyPictures();
+    resetLinkState();
+    window_ = std::make_unique<Ui_Main>();
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_.get()))
+        qWarning("e2e: the main window was not exposed");
+}
+
+E2ePanel::~E2ePanel()
+{
+    disconnect();
+    window_.reset(); // the connection page stops the thread of a link still open
+    resetLinkState();
+}
+
+Ui_Uart_Network &E2ePanel::page() const
+{
+    return *window_->connectionPage();
+}
+
+void E2ePanel::connectTcp(quint16 port, const QString &host)
+{
+    Ui_Uart_Network &p = page();
+    p.ipEdit()->setText(host);
+    p.portEdit()->setText(QString::number(port));
+    p.maskEdit()->setText(QStringLiteral("255.0.0.0"));
+    p.gatewayEdit()->setText(host);
+    p.localIpBox()->clear();
+    QTest::mouseClick(p.networkButton(), Qt::LeftButton);
+}
+
+void E2ePanel::connectSerial(const QString &portOrPath)
+{
+    Ui_Uart_Network &p = page();
+    QLineEdit *edit = p.portBox()->lineEdit();
+    edit->clear();
+    QTest::keyClicks(edit, portOrPath);
+    QTest::mouseClick(p.uartButton(), Qt::LeftButton);
+}
+
+void E2ePanel::disconnect()
+{
+    Ui_Uart_Network &p = page();
+    if (LinkMode == LinkModeTcp && p.networkButton()->text() == S_ConnectDisconnect[1])
+        QTest::mouseClick(p.networkButton(), Qt::LeftButton);
+    else if (LinkMode == LinkModeSerial && p.uartButton()->text() == S_ConnectDisconnect[1])
+        QTest::mouseClick(p.uartButton(), Qt::LeftButton);
+}
+
+bool E2ePanel::waitForIdentification(int modelIndex, int timeoutMs) const
+{
+    return QTest::qWaitFor(
+        [&] {
+            return DeviceState::modelIdentified && DeviceState::modelIndex == modelIndex
+                && showsIdentifyResult(true);
+        },
+        timeoutMs);
+}
+
+bool E2ePanel::linkClosed() const
+{
+    const Ui_Uart_Network &p = page();
+    return LinkMode == LinkModeNone && p.uartButton()->text() == S_ConnectDisconnect[0]
+        && p.networkButton()->text() == S_ConnectDisconnect[0] && p.uartButton()->isEnabled()
+        && p.networkButton()->isEnabled();
+}
+
+bool E2ePanel::waitForLinkClosed(int timeoutMs) const
+{
+    return QTest::qWaitFor([&] { return linkClosed(); }, timeoutMs);
+}
+
+bool E2ePanel::waitForBoxes(int count, int timeoutMs) const
+{
+    return QTest::qWaitFor([&] { return boxes_.count() >= count; }, timeoutMs);
+}
+
+bool E2ePanel::showsIdentifyResult(bool ok) const
+{
+    const QLabel *label = page().statusImage();
+    const QPixmap shown = label->pixmap(Qt::ReturnByValue);
+    const QPixmap mark(
+        App_Path(QLatin1String(ok ? "/APP/Image/success.png" : "/APP/Image/fail.png")));
+    if (shown.isNull() || mark.isNull())
+        return false;
+    const QImage expected
+        = mark.scaled(label->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation).toImage();
+    return shown.toImage() == expected;
+}
+
+QStringList E2ePanel::statusLines() const
+{
+    QStringList lines = page().statusLog()->toPlainText().split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QStringList E2ePanel::IdentificationCommands()
+{
+    // The pages' read-all commands follow here as the pages join the window.
+    return {QStringLiteral("GET MODEL TYPE")};
+}

@@ -1,0 +1,162 @@
+#include "e2e/support/sim_device.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+void SimChildProcess::setupChildProcess()
+{
+    // Runs in the child between fork and exec.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+}
+
+SimDevice::SimDevice()
+{
+    process_.setStandardOutputFile(dir_.filePath(QStringLiteral("stdout.txt")));
+    process_.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.txt")));
+}
+
+SimDevice::~SimDevice()
+{
+    stop();
+}
+
+QString SimDevice::executable()
+{
+    return QStringLiteral(KORVANE_SIM_EXE);
+}
+
+bool SimDevice::start(const QStringList &args)
+{
+    QStringList all = args;
+    const bool tcpChosen = all.contains(QStringLiteral("--no-tcp"))
+        || all.contains(QStringLiteral("--port")) || all.contains(QStringLiteral("--listen"));
+    if (!tcpChosen)
+        all << QStringLiteral("--listen") << QStringLiteral("127.0.0.1") << QStringLiteral("--port")
+            << QStringLiteral("0");
+    const int logArg = all.indexOf(QStringLiteral("--log"));
+    if (logArg >= 0 && logArg + 1 < all.size()) {
+        logPath_ = all.at(logArg + 1);
+    } else {
+        logPath_ = dir_.filePath(QStringLiteral("wire.log"));
+        all << QStringLiteral("--log") << logPath_;
+    }
+    process_.start(executable(), all);
+    if (!process_.waitForStarted(5000)) {
+        error_ = QStringLiteral("cannot start ") + executable();
+        return false;
+    }
+    // Waits on the child's events (it may exit early), not a fixed sleep.
+    QDeadlineTimer deadline(10000);
+    while (!output().contains("korvane-sim: ready")) {
+        if (process_.state() == QProcess::NotRunning || deadline.hasExpired()) {
+            error_ = QStringLiteral("not ready: ") + QString::fromLocal8Bit(output());
+            stop();
+            return false;
+        }
+        process_.waitForFinished(20);
+    }
+    const QString text = QString::fromLocal8Bit(output());
+    const auto port
+        = QRegularExpression(QStringLiteral("korvane-sim: tcp [0-9.]+:(\\d+)")).match(text);
+    if (port.hasMatch())
+        port_ = static_cast<quint16>(port.captured(1).toUInt());
+    const auto pty = QRegularExpression(QStringLiteral("korvane-sim: pty (\\S+)")).match(text);
+    if (pty.hasMatch())
+        ptyPath_ = pty.captured(1);
+    return true;
+}
+
+void SimDevice::stop()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+QByteArray SimDevice::output() const
+{
+    QByteArray text;
+    for (const char *name : {"stdout.txt", "stderr.txt"}) {
+        QFile file(dir_.filePath(QLatin1String(name)));
+        if (file.open(QIODevice::ReadOnly))
+            text += file.readAll();
+    }
+    return text;
+}
+
+QList<SimLogEntry> SimDevice::log() const
+{
+    QList<SimLogEntry> entries;
+    QFile file(logPath_);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        // "<s.mmm> <KIND> <text>"; the text may be empty, a line being written may be cut.
+        const int first = line.indexOf(' ');
+        const int second = first < 0 ? -1 : line.indexOf(' ', first + 1);
+        if (first < 0)
+            continue;
+        SimLogEntry entry;
+        entry.seconds = line.left(first).toDouble();
+        entry.kind = QString::fromLatin1(second < 0 ? line.mid(first + 1)
+                                                    : line.mid(first + 1, second - first - 1));
+        entry.text = second < 0 ? QString() : QString::fromLatin1(line.mid(second + 1));
+        entries.append(entry);
+    }
+    return entries;
+}
+
+QStringList SimDevice::ofKind(const char *kind) const
+{
+    QStringList texts;
+    const QList<SimLogEntry> entries = log();
+    for (const SimLogEntry &entry : entries) {
+        if (entry.kind == QLatin1String(kind))
+            texts << entry.text;
+    }
+    return texts;
+}
+
+QStringList SimDevice::received() const
+{
+    return ofKind("RX");
+}
+
+QStringList SimDevice::sent() const
+{
+    return ofKind("TX");
+}
+
+QStringList SimDevice::events() const
+{
+    return ofKind("EV");
+}
+
+bool SimDevice::waitForReceived(int count, int timeoutMs) const
+{
+    return QTest::qWaitFor([&] { return received().size() >= count; }, timeoutMs);
+}
+
+bool SimDevice::waitForEvent(const QString &text, int timeoutMs) const
+{
+    return QTest::qWaitFor(
+        [&] {
+            const QStringList all = events();
+            for (const QString &event : all) {
+                if (event.contains(text))
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
+}

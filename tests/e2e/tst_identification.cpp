@@ -1,0 +1,169 @@
+// The panel against the simulator: connect over TCP and over the simulator's pseudo-terminal,
+// identify every model, the exact commands on the wire, the debug terminal's view of them,
+// and a disconnect followed by a reconnect that identifies the device again.
+#include "e2e/support/e2e_panel.h"
+#include "e2e/support/sim_device.h"
+
+#include "app/language_texts.h"
+#include "link/link_context.h"
+#include "state/device_state.h"
+#include "state/vocabulary.h"
+#include "ui/ui_debug.h"
+#include "ui/ui_main.h"
+#include "ui/ui_uart_network.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+void addModelRows(std::initializer_list<int> models)
+{
+    QTest::addColumn<int>("model");
+    for (int model : models)
+        QTest::newRow(ModelNames[model]) << model;
+}
+
+// Types text into the debug terminal's send pane (each LF as the Return key) and presses Send.
+void sendRaw(Ui_Debug *terminal, const QString &text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(terminal->sendPane(), Qt::Key_Return);
+        QTest::keyClicks(terminal->sendPane(), lines.at(i));
+    }
+    QTest::mouseClick(terminal->sendButton(), Qt::LeftButton);
+}
+} // namespace
+
+class TestE2eIdentification : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tcp_identifiesEveryModel_data() { addModelRows({0, 1, 2, 3, 4}); }
+    void tcp_identifiesEveryModel()
+    {
+        QFETCH(int, model);
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", ModelNames[model]}), qPrintable(sim.error()));
+        E2ePanel panel;
+        panel.connectTcp(sim.tcpPort());
+        QVERIFY(panel.waitForIdentification(model));
+        QCOMPARE(DeviceState::inputSourceCount, InputSourceCounts[model]);
+        QCOMPARE(LinkMode, LinkModeTcp);
+
+        const QStringList expected = E2ePanel::IdentificationCommands();
+        QVERIFY(sim.waitForReceived(expected.size()));
+        QCOMPARE(sim.received(), expected);
+        QCOMPARE(sim.sent().value(0), QStringLiteral("MODEL TYPE ") + ModelNames[model]);
+        QCOMPARE(panel.boxes().texts(), QStringList());
+
+        // The PC address came from the page's own rule, the link is open on its button.
+        Ui_Uart_Network &page = panel.page();
+        QCOMPARE(page.localIpBox()->currentText(), QStringLiteral("127.0.0.1<lo>"));
+        QCOMPARE(page.networkButton()->text(), S_ConnectDisconnect[1]);
+        QVERIFY(!page.uartButton()->isEnabled());
+        QVERIFY(!page.ipEdit()->isEnabled());
+
+        // The debug terminal saw both directions, exactly as on the wire.
+        Ui_Debug *terminal = panel.window().debugTerminal();
+        QTRY_COMPARE(terminal->sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\n"));
+        QCOMPARE(terminal->recvPane()->toPlainText(),
+                 QStringLiteral("MODEL TYPE %1\n").arg(ModelNames[model]));
+    }
+
+    void serial_identifiesModelsThroughTypedPortPath_data() { addModelRows({0, 2, 3}); }
+    void serial_identifiesModelsThroughTypedPortPath()
+    {
+        QFETCH(int, model);
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", ModelNames[model], "--no-tcp", "--pty"}),
+                 qPrintable(sim.error()));
+        QVERIFY(!sim.ptyPath().isEmpty());
+        E2ePanel panel;
+        panel.connectSerial(sim.ptyPath());
+        QVERIFY(panel.waitForIdentification(model));
+        QCOMPARE(LinkMode, LinkModeSerial);
+        QVERIFY(sim.waitForReceived(1));
+        QCOMPARE(sim.received(), E2ePanel::IdentificationCommands());
+        QCOMPARE(panel.boxes().count(), 0);
+        Ui_Uart_Network &page = panel.page();
+        QCOMPARE(page.uartButton()->text(), S_ConnectDisconnect[1]);
+        QVERIFY(!page.networkButton()->isEnabled());
+        QVERIFY(!page.portBox()->isEnabled());
+        QCOMPARE(panel.page().portBox()->currentText(), sim.ptyPath());
+    }
+
+    // The raw text typed into the debug terminal reaches the device, and the reply goes
+    // through the dispatcher into the status log.
+    void debugTerminal_rawCommandAndItsReplyInTheStatusLog()
+    {
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", "Corvo"}), qPrintable(sim.error()));
+        E2ePanel panel;
+        panel.connectTcp(sim.tcpPort());
+        QVERIFY(panel.waitForIdentification(1));
+        QCOMPARE(panel.statusLines(), QStringList());
+
+        QTest::keyClick(&panel.window(), Qt::Key_Z, Qt::AltModifier);
+        Ui_Debug *terminal = panel.window().debugTerminal();
+        QVERIFY(terminal->isVisible());
+        sendRaw(terminal, QStringLiteral("GET OUT RESOLUTION\n"));
+        QVERIFY(sim.waitForReceived(2));
+        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET OUT RESOLUTION"}));
+        QTRY_COMPARE(panel.statusLines(), QStringList {"Sync Resolution: Message."});
+
+        // A second Send transmits only what was typed since: no echo, no earlier command.
+        sendRaw(terminal, QStringLiteral("GET OUT HDCP\n"));
+        QVERIFY(sim.waitForReceived(3));
+        QCOMPARE(sim.received().value(2), QStringLiteral("GET OUT HDCP"));
+        QTRY_COMPARE(panel.statusLines().size(), 2);
+        QCOMPARE(panel.statusLines().value(1), QStringLiteral("Sync HDCP: Message."));
+        QCOMPARE(panel.boxes().count(), 0);
+    }
+
+    void disconnectAndReconnect_identifiesAgain_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("tcp") << false;
+        QTest::newRow("serial") << true;
+    }
+    void disconnectAndReconnect_identifiesAgain()
+    {
+        QFETCH(bool, serial);
+        SimDevice sim;
+        QVERIFY2(sim.start(serial ? QStringList {"--model", "Brimo", "--no-tcp", "--pty"}
+                                  : QStringList {"--model", "Brimo"}),
+                 qPrintable(sim.error()));
+        E2ePanel panel;
+        auto connectLink = [&] {
+            if (serial)
+                panel.connectSerial(sim.ptyPath());
+            else
+                panel.connectTcp(sim.tcpPort());
+        };
+        connectLink();
+        QVERIFY(panel.waitForIdentification(4));
+
+        panel.disconnect();
+        QVERIFY(panel.linkClosed());
+        QVERIFY(!DeviceState::modelIdentified);
+        QVERIFY(panel.showsIdentifyResult(false));
+        if (!serial)
+            QVERIFY(sim.waitForEvent(QStringLiteral("disconnected")));
+
+        connectLink();
+        QVERIFY(panel.waitForIdentification(4));
+        QVERIFY(sim.waitForReceived(2));
+        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET MODEL TYPE"}));
+        QCOMPARE(panel.boxes().count(), 0);
+    }
+};
+
+QTEST_MAIN(TestE2eIdentification)
+#include "tst_identification.moc"

@@ -1,0 +1,381 @@
+// Main window as the hub of the link: the receive drain (try-lock, order, bounded turns, a
+// link closed by one of its own lines), reply time-outs, the reconnect after a link-settings
+// change, the debug terminal's key and echoes, and the forwarding of the pages' send triggers.
+#include "link_page_helpers.h"
+
+#include "app/config_values.h"
+#include "link/command_catalogue.h"
+#include "link/service_tcp_client.h"
+#include "support/modal_box_driver.h"
+#include "support/test_runtime.h"
+#include "ui/line_drain.h"
+#include "ui/ui_debug.h"
+
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+void pushReceived(const QByteArray &line)
+{
+    Queue_Push(line.constData(), line.size(), nullptr, 0, &TcpLinkContext.recvLock,
+               &TcpLinkContext.recvQueue);
+}
+
+void emitReceived()
+{
+    emit Link_TcpService()->SGL_UpdateRecvData_TcpClient();
+}
+
+QStringList texts(const QSignalSpy &spy)
+{
+    QStringList out;
+    for (const QList<QVariant> &call : spy)
+        out << call.at(0).toString();
+    return out;
+}
+
+// A main window whose TCP link is open to a peer that identified itself as the model.
+struct IdentifiedLink
+{
+    TestRuntime rt;
+    ModalBoxDriver boxes;
+    TcpPeer peer;
+    std::unique_ptr<Ui_Main> window;
+
+    bool open(const QByteArray &model)
+    {
+        rt.copyPictures();
+        if (!peer.listen())
+            return false;
+        AnswerModel(peer, model);
+        window = std::make_unique<Ui_Main>();
+        return ConnectToPeer(*window, peer)
+            && QTest::qWaitFor([] { return DeviceState::modelIdentified; }, 5000);
+    }
+};
+
+int visibleMessageBoxes()
+{
+    int count = 0;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *w : windows)
+        count += qobject_cast<QMessageBox *>(w) && w->isVisible() ? 1 : 0;
+    return count;
+}
+} // namespace
+
+class TestMainHub : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        ResetLinkState();
+        Queue_Reset(TcpLinkContext);
+        QMutexLocker locker(&TcpLinkContext.recvLock);
+        while (!TcpLinkContext.recvQueue.isEmpty())
+            Queue_PopFront(&TcpLinkContext.recvQueue);
+    }
+    void cleanup() { ResetLinkState(); }
+
+    void drain_lockHeld_linesWaitForTheNextSignalInOrder()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        LinkMode = LinkModeTcp;
+        QSignalSpy shown(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText);
+        pushReceived("OUT RESOLUTION 1920x1080p60\r");
+        pushReceived("OUT HDCP FORCE-1.4\r");
+
+        TcpLinkContext.recvLock.lock(); // the service is pushing a line
+        emitReceived();
+        QCOMPARE(shown.size(), 0);
+        QCOMPARE(w.connectionPage()->statusLog()->toPlainText(), QString());
+        TcpLinkContext.recvLock.unlock();
+        pushReceived("OUT VKA BLUESCREEN\r");
+
+        emitReceived();
+        QCOMPARE(texts(shown),
+                 QStringList({"OUT RESOLUTION 1920x1080p60\r", "OUT HDCP FORCE-1.4\r",
+                              "OUT VKA BLUESCREEN\r"}));
+        QCOMPARE(w.connectionPage()->statusLog()->toPlainText(),
+                 QStringLiteral("Sync Resolution: Message.\nSync HDCP: Message.\n"
+                                "Sync VKA: Message.\n"));
+        QVERIFY(TcpLinkContext.recvQueue.isEmpty());
+        // The debug terminal saw the same lines.
+        QCOMPARE(w.debugTerminal()->recvPane()->toPlainText(),
+                 QStringLiteral("OUT RESOLUTION 1920x1080p60\nOUT HDCP FORCE-1.4\n"
+                                "OUT VKA BLUESCREEN\n"));
+    }
+
+    void drain_onlyTheActiveLinksQueue()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        QSignalSpy shown(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText);
+        pushReceived("OUT HDCP FORCE-1.4\r");
+        emitReceived(); // LinkMode 0: no link is read
+        LinkMode = LinkModeSerial;
+        emitReceived(); // the serial queue is empty; the TCP line is not its business
+        QCOMPARE(shown.size(), 0);
+        LinkMode = LinkModeTcp;
+        emitReceived();
+        QCOMPARE(shown.size(), 1);
+    }
+
+    // A flooding device, or slow pages: each turn of the event loop spends a bounded time on
+    // received lines, the rest follow in later turns, in order, and other events get their
+    // turn in between.
+    void drain_boundedPerTurn_restFollowsInOrder()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        LinkMode = LinkModeTcp;
+        QSignalSpy shown(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText);
+        // Each line costs about 1 ms (a slow page setter).
+        connect(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText, this, [] {
+            QElapsedTimer busy;
+            busy.start();
+            while (busy.nsecsElapsed() < 1000 * 1000) { }
+        });
+        const int total = 3 * LineDrain::TakeAtOnce + 10;
+        for (int i = 0; i < total; ++i)
+            pushReceived(QByteArray("NOISE ") + QByteArray::number(i) + '\r');
+
+        emitReceived();
+        const int firstTurn = shown.size();
+        QVERIFY2(firstTurn >= 1 && firstTurn <= LineDrain::TurnBudgetMs + 1,
+                 qPrintable(QString::number(firstTurn)));
+        emitReceived(); // more announcements in the same turn add no work
+        emitReceived();
+        QCOMPARE(shown.size(), firstTurn);
+        int seenByOtherEvent = -1;
+        QTimer::singleShot(0, &w, [&] { seenByOtherEvent = shown.size(); });
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), total, 10000);
+        QVERIFY2(seenByOtherEvent > 0 && seenByOtherEvent < total,
+                 qPrintable(QString::number(seenByOtherEvent)));
+        for (int i = 0; i < total; ++i)
+            QCOMPARE(shown.at(i).at(0).toString(), QStringLiteral("NOISE %1\r").arg(i));
+    }
+
+    // The queue filled up while its lock was busy: the service announces no more lines, yet
+    // the waiting ones are handled.
+    void drain_lockBusyAtTheLastAnnouncement_retries()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        LinkMode = LinkModeTcp;
+        QSignalSpy shown(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText);
+        pushReceived("OUT HDCP FORCE-1.4\r");
+        TcpLinkContext.recvLock.lock();
+        emitReceived();
+        QCOMPARE(shown.size(), 0);
+        TcpLinkContext.recvLock.unlock();
+        QTRY_COMPARE(shown.size(), 1); // no further announcement needed
+    }
+
+    // A wrong model closes the link while its lines are being handled: the lines the device
+    // sent after it are not applied, and the operator is told once.
+    void drain_wrongModelClosesTheLink_laterLinesDropped()
+    {
+        TestRuntime rt;
+        ModalBoxDriver boxes;
+        TcpPeer peer;
+        QVERIFY(peer.listen());
+        peer.responder = [](const QByteArray &) {
+            return QByteArray("MODEL TYPE Foo\rOUT RESOLUTION 1920x1080p60\r");
+        };
+        Ui_Main w;
+        QSignalSpy shown(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText);
+        QVERIFY(ConnectToPeer(w, peer));
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 5000);
+        QCOMPARE(boxes.texts(), QStringList {SMSG_MachineNotMatch});
+        QCOMPARE(LinkMode, LinkModeNone);
+        QVERIFY(ThreadStopped(Link_TcpThread()));
+        QCOMPARE(texts(shown).value(0), QStringLiteral("MODEL TYPE Foo\r"));
+        QVERIFY(!texts(shown).contains(QStringLiteral("OUT RESOLUTION 1920x1080p60\r")));
+        QCOMPARE(w.connectionPage()->statusLog()->toPlainText(), QString());
+        QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 300));
+    }
+
+    void timeout_data()
+    {
+        QTest::addColumn<QString>("cmd");
+        QTest::addColumn<bool>("queryOnlyBefore");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("linkClosed");
+        QTest::addColumn<bool>("queryOnlyAfter");
+        QTest::newRow("model query") << "GET MODEL TYPE\r" << true
+                                     << SMSG_ReadDeviceFail + "GET MODEL TYPE\r" << true << true;
+        QTest::newRow("other command")
+            << "GET OUT HDCP\r" << true << SMSG_CommunicationFail + "GET OUT HDCP\r" << false
+            << true;
+        QTest::newRow("network info")
+            << "GET NETWORK-INFO\r" << true << SMSG_CommunicationFail + "GET NETWORK-INFO\r"
+            << false << false;
+        QTest::newRow("baud rate write")
+            << "SET BAUDRATE 115200\r" << true << SMSG_CommunicationFail + "SET BAUDRATE 115200\r"
+            << false << false;
+    }
+    void timeout()
+    {
+        QFETCH(QString, cmd);
+        QFETCH(bool, queryOnlyBefore);
+        QFETCH(QString, message);
+        QFETCH(bool, linkClosed);
+        QFETCH(bool, queryOnlyAfter);
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
+        LinkSettingsQueryOnly = queryOnlyBefore;
+
+        emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(cmd);
+        QTRY_COMPARE(boxes.count(), 1);
+        QCOMPARE(boxes.texts(), QStringList {message});
+        QCOMPARE(boxes.seen().at(0).pos, w.pos());
+        QCOMPARE(LinkMode == LinkModeNone, linkClosed);
+        QCOMPARE(LinkSettingsQueryOnly, queryOnlyAfter);
+        if (linkClosed) {
+            QVERIFY(ThreadStopped(Link_TcpThread()));
+            QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[0]);
+        }
+    }
+
+    // A command the device never answers: the operator is told once with the command, the
+    // link stays, and the reply is no longer awaited.
+    void timeout_realUnansweredCommand()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Corvo"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
+        CmdGetOutHdcp();
+        emit w.connectionPage()->SGL_UpdateEmit();
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 5000);
+        QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET OUT HDCP\r"});
+        QCOMPARE(LinkMode, LinkModeTcp);
+        QTRY_COMPARE(TcpLinkContext.current.expectReply, quint8(0));
+        QCOMPARE(link.peer.lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET OUT HDCP\r"}));
+    }
+
+    void timeout_reportForAClosedLink_ignored()
+    {
+        TestRuntime rt;
+        ModalBoxDriver boxes;
+        Ui_Main w;
+        emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(QStringLiteral("GET OUT HDCP\r"));
+        QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 0; }, 200));
+    }
+
+    // Messages that arrive while one is open are shown after it, never on top of it.
+    void messages_shownOneAfterAnother()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Brimo"));
+        ModalBoxDriver &boxes = link.boxes;
+        int openWithSecond = -1;
+        boxes.answer(QStringLiteral("OK"), [](QMessageBox *) {
+            emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(QStringLiteral("GET B\r"));
+        });
+        boxes.answer(QStringLiteral("OK"),
+                     [&](QMessageBox *) { openWithSecond = visibleMessageBoxes(); });
+        emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(QStringLiteral("GET A\r"));
+        QTRY_COMPARE(boxes.count(), 2);
+        QCOMPARE(
+            boxes.texts(),
+            QStringList({SMSG_CommunicationFail + "GET A\r", SMSG_CommunicationFail + "GET B\r"}));
+        QCOMPARE(openWithSecond, 1);
+    }
+
+    void linkSettingsChanged_data()
+    {
+        QTest::addColumn<bool>("queryOnly");
+        QTest::newRow("after a write: reconnect") << false;
+        QTest::newRow("after a query: link stays") << true;
+    }
+    void linkSettingsChanged()
+    {
+        QFETCH(bool, queryOnly);
+        IdentifiedLink link;
+        QVERIFY(link.open("Marlet"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
+        LinkSettingsQueryOnly = queryOnly;
+        SP_RemoteIp = QStringLiteral("127.0.0.2"); // what the system page stored
+        w.SLT_SyncSerialPortNetworkInfo();
+        QCOMPARE(LinkMode == LinkModeNone, !queryOnly);
+        QVERIFY(!LinkSettingsQueryOnly);
+        QCOMPARE(w.connectionPage()->ipEdit()->text(), QStringLiteral("127.0.0.2"));
+        QCOMPARE(w.connectionPage()->networkButton()->text(),
+                 S_ConnectDisconnect[queryOnly ? 1 : 0]);
+        QCOMPARE(boxes.count(), 0);
+    }
+
+    void altZ_data()
+    {
+        QTest::addColumn<bool>("linkOpen");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("inTextField");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("Alt+Z, no link")
+            << false << int(Qt::AltModifier) << int(Qt::Key_Z) << false << false;
+        QTest::newRow("Alt+Z, link open")
+            << true << int(Qt::AltModifier) << int(Qt::Key_Z) << false << true;
+        QTest::newRow("Alt+Z in a text field")
+            << true << int(Qt::AltModifier) << int(Qt::Key_Z) << true << true;
+        QTest::newRow("Ctrl+Alt+Z") << true << int(Qt::ControlModifier | Qt::AltModifier)
+                                    << int(Qt::Key_Z) << false << false;
+        QTest::newRow("Shift+Alt+Z")
+            << true << int(Qt::ShiftModifier | Qt::AltModifier) << int(Qt::Key_Z) << false << false;
+        QTest::newRow("Z") << true << int(Qt::NoModifier) << int(Qt::Key_Z) << false << false;
+        QTest::newRow("Alt+X") << true << int(Qt::AltModifier) << int(Qt::Key_X) << false << false;
+    }
+    void altZ()
+    {
+        QFETCH(bool, linkOpen);
+        QFETCH(int, modifiers);
+        QFETCH(int, key);
+        QFETCH(bool, inTextField);
+        QFETCH(bool, opens);
+        TestRuntime rt;
+        Ui_Main w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QSignalSpy setup(&w, &Ui_Main::SGL_SETUP_UI_DEBUG);
+        LinkMode = linkOpen ? LinkModeTcp : LinkModeNone;
+        QWidget *target = &w;
+        if (inTextField) {
+            target = w.connectionPage()->ipEdit();
+            target->setFocus();
+        }
+        const QString before = w.connectionPage()->ipEdit()->text();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(setup.size(), opens ? 1 : 0);
+        QCOMPARE(w.debugTerminal()->isVisible(), opens);
+        if (opens)
+            QCOMPARE(w.connectionPage()->ipEdit()->text(), before); // not typed as text
+        w.debugTerminal()->close();
+    }
+
+    void echoesAndSendTriggers()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        QSignalSpy sendText(&w, &Ui_Main::SGL_DEBUG_SHOW_SendText);
+        QSignalSpy unify(&w, &Ui_Main::SGL_UnifyUpdateEmit);
+        emit Link_TcpService()->SGL_UpdateSendData_TcpClient(QStringLiteral("GET MODEL TYPE\r"));
+        QCOMPARE(texts(sendText), QStringList {"GET MODEL TYPE\r"});
+        QCOMPARE(w.debugTerminal()->sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\n"));
+        emit w.connectionPage()->SGL_UpdateEmit();
+        emit w.debugTerminal()->SGL_UpdateEmit();
+        QCOMPARE(unify.size(), 2);
+    }
+};
+
+QTEST_MAIN(TestMainHub)
+#include "tst_main_hub.moc"
