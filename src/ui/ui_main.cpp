@@ -67,6 +67,7 @@ Ui_Main::~Ui_Main()
         delete entry.page;
     pages_.clear();
     connectionPage_ = nullptr;
+    multiviewPage_ = nullptr;
     delete debugTerminal_;
     debugTerminal_ = nullptr;
 }

@@ -20,6 +20,7 @@ class LineDrain;
 class QComboBox;
 class QTabWidget;
 class Ui_Debug;
+class Ui_Multiview;
 class Ui_Uart_Network;
 
 class Ui_Main : public MyFramelessWindow, public ReplyPages
@@ -63,6 +64,7 @@ public:
     QComboBox *languageSelector() const { return languageSelector_; }
     QWidget *contentWidget() const { return contentWidget_; }
     Ui_Uart_Network *connectionPage() const { return connectionPage_; }
+    Ui_Multiview *multiviewPage() const { return multiviewPage_; }
     Ui_Debug *debugTerminal() const { return debugTerminal_; }
 
     // Whether a page with this flag gets a tab (no flag: always).
@@ -150,6 +152,7 @@ private:
     QVector<PageEntry> pages_;
     QVector<int> tabPages_; // page index shown at each tab index
     Ui_Uart_Network *connectionPage_ = nullptr;
+    Ui_Multiview *multiviewPage_ = nullptr;
     Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
     LineDrain *lineDrain_ = nullptr; // the active link's received lines, in bounded turns
 };

@@ -2,12 +2,14 @@
 // the two link services.
 #include "ui/ui_main.h"
 
+#include "app/config_values.h"
 #include "app/language_texts.h"
 #include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 #include "ui/line_drain.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_multiview.h"
 #include "ui/ui_uart_network.h"
 
 #include <QKeySequence>
@@ -25,6 +27,10 @@ void Ui_Main::createPages()
 
     // The output, multiview, audio and system pages join here, in that order, each with
     // AddLinkedPage(page, &Ui_<Page>_AppName, &Key_UI_<Page>, its text refresh).
+    multiviewPage_ = new Ui_Multiview;
+    AddLinkedPage(
+        multiviewPage_, &Ui_Multiview_AppName, &Key_UI_Multiview,
+        [page = multiviewPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
     debugTerminal_ = new Ui_Debug;
 }
@@ -38,7 +44,9 @@ void Ui_Main::wirePages()
     connect(debugTerminal_, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
 
     // The system page's SGL_SyncSerialPortNetworkInfo() joins SLT_SyncSerialPortNetworkInfo()
-    // and the multiview page's SGL_SyncInputSourceName() joins SLT_SyncInputSourceName() here.
+    // here.
+    connect(multiviewPage_, &Ui_Multiview::SGL_SyncInputSourceName, this,
+            &Ui_Main::SLT_SyncInputSourceName);
 
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
     // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.

@@ -116,19 +116,24 @@ private slots:
     void tcpDeviceHangsUp_nextCommandReconnects()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Marlet", "--disconnect-after", "1"}),
-                 qPrintable(sim.error()));
+        // It hangs up once the identification and the pages' read-all are answered.
+        const QStringList burst = E2ePanel::IdentificationCommands();
+        QVERIFY2(
+            sim.start({"--model", "Marlet", "--disconnect-after", QString::number(burst.size())}),
+            qPrintable(sim.error()));
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(2));
         QVERIFY(sim.waitForEvent(QStringLiteral("hang-up")));
         QVERIFY(sim.waitForEvent(QStringLiteral("disconnected")));
+        QVERIFY(panel.waitForLinkIdle());
+        const QStringList log = panel.statusLines();
 
         CmdGetOutResolution(); // what a page's button does
         emit panel.page().SGL_UpdateEmit();
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET OUT RESOLUTION"}));
-        QTRY_COMPARE(panel.statusLines(), QStringList {"Sync Resolution: Message."});
+        QVERIFY(sim.waitForReceived(burst.size() + 1));
+        QCOMPARE(sim.received(), burst + QStringList {"GET OUT RESOLUTION"});
+        QTRY_COMPARE(panel.statusLines(), log + QStringList {"Sync Resolution: Message."});
         QCOMPARE(panel.boxes().count(), 0);
         QCOMPARE(LinkMode, LinkModeTcp);
     }
@@ -142,6 +147,7 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(3));
+        QVERIFY(panel.waitForLinkIdle());
         sim.stop();
 
         LoopWatch watch;
@@ -161,7 +167,8 @@ private slots:
     void serialDeviceDropsLine_nextCommandTimesOutOnce()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Halden", "--no-tcp", "--pty", "--disconnect-after", "1"}),
+        const QString burst = QString::number(E2ePanel::IdentificationCommands().size());
+        QVERIFY2(sim.start({"--model", "Halden", "--no-tcp", "--pty", "--disconnect-after", burst}),
                  qPrintable(sim.error()));
         E2ePanel panel;
         panel.connectSerial(sim.ptyPath());

@@ -89,7 +89,7 @@ private slots:
         panel.connectSerial(sim.ptyPath());
         QVERIFY(panel.waitForIdentification(model));
         QCOMPARE(LinkMode, LinkModeSerial);
-        QVERIFY(sim.waitForReceived(1));
+        QVERIFY(sim.waitForReceived(E2ePanel::IdentificationCommands().size()));
         QCOMPARE(sim.received(), E2ePanel::IdentificationCommands());
         QCOMPARE(panel.boxes().count(), 0);
         Ui_Uart_Network &page = panel.page();
@@ -108,22 +108,24 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(1));
-        QCOMPARE(panel.statusLines(), QStringList());
+        QVERIFY(panel.waitForLinkIdle()); // the pages' read-all answered
+        const QStringList burst = E2ePanel::IdentificationCommands();
+        const QStringList log = panel.statusLines();
 
         QTest::keyClick(&panel.window(), Qt::Key_Z, Qt::AltModifier);
         Ui_Debug *terminal = panel.window().debugTerminal();
         QVERIFY(terminal->isVisible());
         sendRaw(terminal, QStringLiteral("GET OUT RESOLUTION\n"));
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET OUT RESOLUTION"}));
-        QTRY_COMPARE(panel.statusLines(), QStringList {"Sync Resolution: Message."});
+        QVERIFY(sim.waitForReceived(burst.size() + 1));
+        QCOMPARE(sim.received(), burst + QStringList {"GET OUT RESOLUTION"});
+        QTRY_COMPARE(panel.statusLines(), log + QStringList {"Sync Resolution: Message."});
 
         // A second Send transmits only what was typed since: no echo, no earlier command.
         sendRaw(terminal, QStringLiteral("GET OUT HDCP\n"));
-        QVERIFY(sim.waitForReceived(3));
-        QCOMPARE(sim.received().value(2), QStringLiteral("GET OUT HDCP"));
-        QTRY_COMPARE(panel.statusLines().size(), 2);
-        QCOMPARE(panel.statusLines().value(1), QStringLiteral("Sync HDCP: Message."));
+        QVERIFY(sim.waitForReceived(burst.size() + 2));
+        QCOMPARE(sim.received().value(burst.size() + 1), QStringLiteral("GET OUT HDCP"));
+        QTRY_COMPARE(panel.statusLines().size(), log.size() + 2);
+        QCOMPARE(panel.statusLines().last(), QStringLiteral("Sync HDCP: Message."));
         QCOMPARE(panel.boxes().count(), 0);
     }
 
@@ -149,6 +151,7 @@ private slots:
         };
         connectLink();
         QVERIFY(panel.waitForIdentification(4));
+        QVERIFY(panel.waitForLinkIdle());
 
         panel.disconnect();
         QVERIFY(panel.linkClosed());
@@ -159,8 +162,9 @@ private slots:
 
         connectLink();
         QVERIFY(panel.waitForIdentification(4));
-        QVERIFY(sim.waitForReceived(2));
-        QCOMPARE(sim.received(), QStringList({"GET MODEL TYPE", "GET MODEL TYPE"}));
+        const QStringList burst = E2ePanel::IdentificationCommands();
+        QVERIFY(sim.waitForReceived(2 * burst.size()));
+        QCOMPARE(sim.received(), burst + burst);
         QCOMPARE(panel.boxes().count(), 0);
     }
 };

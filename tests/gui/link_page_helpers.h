@@ -57,9 +57,12 @@ inline bool ConnectToPeer(Ui_Main &w, TcpPeer &peer)
 }
 
 // Answers every model query with the model's name.
+// The device names its model and answers the read-all queries the identification sends.
 inline void AnswerModel(TcpPeer &peer, const QByteArray &name)
 {
     peer.responder = [name](const QByteArray &line) {
+        if (line == "GET MULTIVIEW-SYNC\r")
+            return QByteArray("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON\r");
         return line == "GET MODEL TYPE\r" ? "MODEL TYPE " + name + "\r" : QByteArray();
     };
 }

@@ -258,7 +258,8 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET OUT HDCP\r"});
         QCOMPARE(LinkMode, LinkModeTcp);
         QTRY_COMPARE(TcpLinkContext.current.expectReply, quint8(0));
-        QCOMPARE(link.peer.lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET OUT HDCP\r"}));
+        QCOMPARE(link.peer.lines,
+                 QList<QByteArray>({"GET MODEL TYPE\r", "GET MULTIVIEW-SYNC\r", "GET OUT HDCP\r"}));
     }
 
     void timeout_reportForAClosedLink_ignored()

@@ -7,6 +7,7 @@
 #include "support/test_runtime.h"
 #include "ui/frame_geometry.h"
 #include "ui/ui_main.h"
+#include "ui/ui_multiview.h"
 #include "ui/ui_uart_network.h"
 
 #include <QComboBox>
@@ -16,8 +17,9 @@
 #include <QtTest>
 
 namespace {
-// Dummy flagged pages (beside the window's own connection page) that record the text
-// refreshes they are asked for. pages[0] is the connection page.
+// Dummy flagged pages (beside the window's own connection and multiview pages, which come
+// first) that record the text refreshes they are asked for. pages[0] is the connection page,
+// pages[2] the multiview page.
 struct Pages
 {
     QStringList calls;
@@ -26,12 +28,15 @@ struct Pages
     void addTo(Ui_Main &w)
     {
         pages[0] = w.connectionPage();
+        pages[2] = w.multiviewPage();
         const QString *titles[] = {nullptr, &Ui_Output_AppName, &Ui_Multiview_AppName,
                                    &Ui_Audio_AppName, &Ui_System_AppName};
         const QString *flags[]
             = {nullptr, &Key_UI_Output, &Key_UI_Multiview, &Key_UI_Audio, &Key_UI_System};
         const char *names[] = {"connect", "output", "multiview", "audio", "system"};
         for (int i = 1; i < 5; ++i) {
+            if (pages[i])
+                continue;
             pages[i] = new QWidget;
             const QString name = QLatin1String(names[i]);
             w.AddPage({pages[i], titles[i], flags[i], [this, name](bool a, bool b) {
@@ -74,7 +79,7 @@ private slots:
         QTest::addColumn<QStringList>("flags");
         QTest::addColumn<QStringList>("titles");
         QTest::newRow("all on") << QStringList {"1", "1", "1", "1"}
-                                << QStringList {"Connect", "Output", "Multiview", "Audio",
+                                << QStringList {"Connect", "Multiview", "Output", "Audio",
                                                 "System"};
         QTest::newRow("output off") << QStringList {"0", "1", "1", "1"}
                                     << QStringList {"Connect", "Multiview", "Audio", "System"};
@@ -96,7 +101,10 @@ private slots:
         Key_UI_Audio = flags[2];
         Key_UI_System = flags[3];
         Ui_Main w;
-        QCOMPARE(tabTitles(w), QStringList {"Connect"}); // the window's own page
+        QStringList own {"Connect"}; // the window's own pages
+        if (flags[1] == "1")
+            own << "Multiview";
+        QCOMPARE(tabTitles(w), own);
         QCOMPARE(w.tabWidget()->widget(0), w.connectionPage());
         Pages pages;
         pages.addTo(w);
@@ -255,11 +263,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.tabWidget()->setCurrentIndex(2);
         w.SLT_GetFocus_tabBar(2);
-        QTRY_COMPARE(QApplication::focusWidget(), pages.pages[2]);
+        QWidget *page = w.tabWidget()->widget(2);
+        QTRY_COMPARE(QApplication::focusWidget(), page);
         w.SLT_GetFocus_tabBar(-1);
-        QCOMPARE(QApplication::focusWidget(), pages.pages[2]);
+        QCOMPARE(QApplication::focusWidget(), page);
         w.SLT_GetFocus_tabBar(99);
-        QCOMPARE(QApplication::focusWidget(), pages.pages[2]);
+        QCOMPARE(QApplication::focusWidget(), page);
     }
 
     void close_endsEventLoopWithZero()

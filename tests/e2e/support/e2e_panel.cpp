@@ -93,6 +93,31 @@ bool E2ePanel::linkClosed() const
         && p.networkButton()->isEnabled();
 }
 
+bool E2ePanel::linkIdle() const
+{
+    LinkContext *context = Link_ActiveContext();
+    // A busy lock means the link is sending or receiving right now.
+    if (!context || !context->sendLock.tryLock())
+        return false;
+    bool idle = context->sendQueue.isEmpty();
+    context->sendLock.unlock();
+    if (!idle || !context->recvLock.tryLock())
+        return false;
+    idle = context->recvQueue.isEmpty();
+    context->recvLock.unlock();
+    // expectReply belongs to the service thread; it clears only after the matching line was
+    // queued for the window, so a stale read merely costs one more poll.
+    return idle && context->current.expectReply == 0;
+}
+
+bool E2ePanel::waitForLinkIdle(int timeoutMs) const
+{
+    // Idle on two polls in a row: a reply handled between them may have queued more.
+    int idlePolls = 0;
+    return QTest::qWaitFor([&] { return linkIdle() ? ++idlePolls >= 2 : (idlePolls = 0) > 0; },
+                           timeoutMs);
+}
+
 bool E2ePanel::waitForLinkClosed(int timeoutMs) const
 {
     return QTest::qWaitFor([&] { return linkClosed(); }, timeoutMs);
@@ -127,5 +152,5 @@ QStringList E2ePanel::statusLines() const
 QStringList E2ePanel::IdentificationCommands()
 {
     // The pages' read-all commands follow here as the pages join the window.
-    return {QStringLiteral("GET MODEL TYPE")};
+    return {QStringLiteral("GET MODEL TYPE"), QStringLiteral("GET MULTIVIEW-SYNC")};
 }

@@ -50,6 +50,11 @@ public:
     bool linkClosed() const;
     bool waitForLinkClosed(int timeoutMs = 5000) const;
     bool waitForBoxes(int count, int timeoutMs = 5000) const;
+    // The open link has nothing left to do: no command queued or awaiting its reply and every
+    // received line handled (replies that queue further commands count as work). After an
+    // action this is when its whole exchange with the device is over.
+    bool linkIdle() const;
+    bool waitForLinkIdle(int timeoutMs = 5000) const;
     // Whether the status picture is the success (true) or the failure (false) mark.
     bool showsIdentifyResult(bool ok) const;
     // Lines of the status log, without the empty last one.
