@@ -158,17 +158,17 @@ void drawUserOutline(QPainter &p, const QRectF &r)
     p.restore();
 }
 
-// Small tag in the screen's top right corner naming the aspect.
+// Tag in the screen's top right corner naming the aspect (readable at half size, as shown).
 void drawAspectTag(QPainter &p, const QRectF &screen, bool keep169)
 {
     const QString text = keep169 ? QStringLiteral("16:9") : QStringLiteral("FULL");
-    const QRectF tag(screen.right() - 46, screen.top() + 4, 42, 17);
+    const QRectF tag(screen.right() - 62, screen.top() + 4, 58, 24);
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 170));
-    p.drawRoundedRect(tag, 4, 4);
+    p.setBrush(QColor(0, 0, 0, 190));
+    p.drawRoundedRect(tag, 5, 5);
     p.setPen(keep169 ? Palette::Accent : Palette::Text);
-    p.setFont(pixelFont(11));
+    p.setFont(pixelFont(17));
     p.drawText(tag, Qt::AlignCenter, text);
     p.restore();
 }
