@@ -195,7 +195,10 @@ void Ui_Multiview::RefreshTexts(bool first, bool readAll)
     refillCombo(aspectCombo_, ScomboBox_Aspect, 2);
     variantLabel_->setText(Slabel_Mode);
     const quint32 offered = DeviceState::layoutMaxMode;
+    const int variant = variantCombo_->currentIndex();
     fillVariantCombo(first ? 6 : (offered >= 1 && offered <= 6 ? int(offered) : 0));
+    if (!first)
+        variantCombo_->setCurrentIndex(variant < variantCombo_->count() ? variant : -1);
     positionLabel_->setText(Slabel_Position);
     refillCombo(positionCombo_, ScomboBox_Position, 5);
     sizeLabel_->setText(Slabel_Size);

@@ -469,6 +469,7 @@ private slots:
         QCOMPARE(page.modeButton(1)->text(), QStringLiteral("Bild im Bild"));
         QCOMPARE(page.aspectCombo()->currentText(), QStringLiteral("Breit"));
         QCOMPARE(page.variantCombo()->count(), 3);
+        QCOMPARE(page.variantCombo()->currentIndex(), 2);
         QCOMPARE(page.saveCombo()->currentText(), QStringLiteral("Sechs"));
         QCOMPARE(page.loadCombo()->itemText(5), QStringLiteral("Sechs"));
         QCOMPARE(page.sourceLabel(1)->text(), QStringLiteral("Zwei"));
