@@ -85,12 +85,6 @@ private slots:
         QCOMPARE(Multiview_PictureName(state), name);
     }
 
-    void path_isUnderTheMultiviewFolder()
-    {
-        QCOMPARE(Multiview_PictureRelPath(QStringLiteral("PBP__FULL")),
-                 QStringLiteral("/APP/Image/MultiView/PBP__FULL.png"));
-    }
-
     void userRectangle_data()
     {
         QTest::addColumn<MultiviewPictureState>("state");
