@@ -68,6 +68,7 @@ Ui_Main::~Ui_Main()
     pages_.clear();
     connectionPage_ = nullptr;
     outputPage_ = nullptr;
+    multiviewPage_ = nullptr;
     audioPage_ = nullptr;
     systemPage_ = nullptr;
     delete debugTerminal_;

@@ -21,6 +21,7 @@ class QComboBox;
 class QTabWidget;
 class Ui_Audio;
 class Ui_Debug;
+class Ui_Multiview;
 class Ui_Output;
 class Ui_System;
 class Ui_Uart_Network;
@@ -66,6 +67,7 @@ public:
     QComboBox *languageSelector() const { return languageSelector_; }
     QWidget *contentWidget() const { return contentWidget_; }
     Ui_Uart_Network *connectionPage() const { return connectionPage_; }
+    Ui_Multiview *multiviewPage() const { return multiviewPage_; }
     Ui_Debug *debugTerminal() const { return debugTerminal_; }
     Ui_Output *outputPage() const { return outputPage_; }
     Ui_Audio *audioPage() const { return audioPage_; }
@@ -156,6 +158,7 @@ private:
     QVector<PageEntry> pages_;
     QVector<int> tabPages_; // page index shown at each tab index
     Ui_Uart_Network *connectionPage_ = nullptr;
+    Ui_Multiview *multiviewPage_ = nullptr;
     Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
     Ui_Output *outputPage_ = nullptr;
     Ui_Audio *audioPage_ = nullptr;

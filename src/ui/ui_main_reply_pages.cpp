@@ -1,10 +1,10 @@
 // Main window as the reply dispatcher's page sink: each call goes to the page that owns the
-// widget. The multiview calls reach their page once that page is part of the window and do
-// nothing until then.
+// widget.
 #include "ui/ui_main.h"
 
 #include "ui/message_box.h"
 #include "ui/ui_audio.h"
+#include "ui/ui_multiview.h"
 #include "ui/ui_output.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
@@ -75,18 +75,66 @@ void Ui_Main::outputSetUserResolution(quint32 width, quint32 height)
 
 // Multiview page.
 
-void Ui_Main::multiviewApplyModel() { }
-void Ui_Main::multiviewPressReadAll() { }
-void Ui_Main::multiviewSetLayout(quint32, bool) { }
-void Ui_Main::multiviewSetWindowSource(int, int) { }
-void Ui_Main::multiviewSetAutoSwitch(int) { }
-void Ui_Main::multiviewSetInputResolutionText(const QString &) { }
-void Ui_Main::multiviewSetUserRectangle(quint32, quint32, quint32, quint32) { }
-void Ui_Main::multiviewSetVariantCount(quint32) { }
-void Ui_Main::multiviewSetLayoutVariant(int) { }
-void Ui_Main::multiviewSetPipPosition(int) { }
-void Ui_Main::multiviewSetPipSize(int) { }
-void Ui_Main::multiviewSetAspect(int) { }
+void Ui_Main::multiviewApplyModel()
+{
+    multiviewPage_->ApplyModel();
+}
+
+void Ui_Main::multiviewPressReadAll()
+{
+    multiviewPage_->PressReadAll();
+}
+
+void Ui_Main::multiviewSetLayout(quint32 mode, bool readSync)
+{
+    multiviewPage_->SetLayout(mode, readSync);
+}
+
+void Ui_Main::multiviewSetWindowSource(int window, int source)
+{
+    multiviewPage_->SetWindowSource(window, source);
+}
+
+void Ui_Main::multiviewSetAutoSwitch(int index)
+{
+    multiviewPage_->SetAutoSwitch(index);
+}
+
+void Ui_Main::multiviewSetInputResolutionText(const QString &text)
+{
+    multiviewPage_->SetInputResolutionText(text);
+}
+
+void Ui_Main::multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
+                                        quint32 vSize)
+{
+    multiviewPage_->SetUserRectangle(hStart, vStart, hSize, vSize);
+}
+
+void Ui_Main::multiviewSetVariantCount(quint32 count)
+{
+    multiviewPage_->SetVariantCount(count);
+}
+
+void Ui_Main::multiviewSetLayoutVariant(int index)
+{
+    multiviewPage_->SetLayoutVariant(index);
+}
+
+void Ui_Main::multiviewSetPipPosition(int index)
+{
+    multiviewPage_->SetPipPosition(index);
+}
+
+void Ui_Main::multiviewSetPipSize(int index)
+{
+    multiviewPage_->SetPipSize(index);
+}
+
+void Ui_Main::multiviewSetAspect(int index)
+{
+    multiviewPage_->SetAspect(index);
+}
 
 // Audio page.
 

@@ -10,6 +10,7 @@
 #include "ui/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_multiview.h"
 #include "ui/ui_output.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
@@ -31,10 +32,10 @@ void Ui_Main::createPages()
     AddLinkedPage(
         outputPage_, &Ui_Output_AppName, &Key_UI_Output,
         [page = outputPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-
-    // The multiview page joins here, with AddLinkedPage(page, &Ui_Multiview_AppName,
-    // &Key_UI_Multiview, its text refresh).
-
+    multiviewPage_ = new Ui_Multiview;
+    AddLinkedPage(
+        multiviewPage_, &Ui_Multiview_AppName, &Key_UI_Multiview,
+        [page = multiviewPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
     audioPage_ = new Ui_Audio;
     AddLinkedPage(
         audioPage_, &Ui_Audio_AppName, &Key_UI_Audio,
@@ -57,7 +58,8 @@ void Ui_Main::wirePages()
 
     connect(systemPage_, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
             &Ui_Main::SLT_SyncSerialPortNetworkInfo);
-    // The multiview page's SGL_SyncInputSourceName() joins SLT_SyncInputSourceName() here.
+    connect(multiviewPage_, &Ui_Multiview::SGL_SyncInputSourceName, this,
+            &Ui_Main::SLT_SyncInputSourceName);
 
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
     // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.

@@ -58,25 +58,29 @@ inline bool ConnectToPeer(Ui_Main &w, TcpPeer &peer)
 }
 
 // Answers every model query with the model's name.
+// The device names its model and answers the read-all queries the identification sends.
 inline void AnswerModel(TcpPeer &peer, const QByteArray &name)
 {
     peer.responder = [name](const QByteArray &line) {
+        if (line == "GET MULTIVIEW-SYNC\r")
+            return QByteArray("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON\r");
         return line == "GET MODEL TYPE\r" ? "MODEL TYPE " + name + "\r" : QByteArray();
     };
 }
 
-// Answers the model query with the name and every other query with a line that names its
-// item and no value, so the pages' read-all after the identification goes through without
-// time-outs. The line `silent` stays unanswered.
+// As AnswerModel, and every other query with a line that names its item and no value, so the
+// pages' read-all after the identification goes through without time-outs. The line `silent`
+// stays unanswered.
 inline void AnswerModelAndQueries(TcpPeer &peer, const QByteArray &name,
                                   const QByteArray &silent = QByteArray())
 {
-    peer.responder = [name, silent](const QByteArray &line) -> QByteArray {
-        if (line == "GET MODEL TYPE\r")
-            return "MODEL TYPE " + name + "\r";
+    AnswerModel(peer, name);
+    const auto modelAndLayout = peer.responder;
+    peer.responder = [modelAndLayout, silent](const QByteArray &line) -> QByteArray {
         if (line == silent || !line.startsWith("GET "))
             return QByteArray();
-        return line.mid(4);
+        const QByteArray known = modelAndLayout(line);
+        return known.isEmpty() ? line.mid(4) : known;
     };
 }
 

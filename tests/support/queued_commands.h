@@ -35,19 +35,23 @@ inline QList<QByteArray> QueuedCommands_Take()
     return lines;
 }
 
-// Nothing left to send on the active link, no reply awaited and every received line taken.
+// The open link has nothing left to do: no command queued or awaiting its reply and every
+// received line handled. False while no link is open.
 inline bool ActiveLinkIdle()
 {
-    if (LinkMode != LinkModeSerial && LinkMode != LinkModeTcp)
-        return true;
-    LinkContext &context = QueuedCommands_Context(LinkMode);
-    {
-        QMutexLocker lock(&context.sendLock);
-        if (!context.sendQueue.isEmpty() || context.current.expectReply != 0)
-            return false;
-    }
-    QMutexLocker lock(&context.recvLock);
-    return context.recvQueue.isEmpty();
+    LinkContext *context = Link_ActiveContext();
+    // A busy lock means the link is sending or receiving right now.
+    if (!context || !context->sendLock.tryLock())
+        return false;
+    bool idle = context->sendQueue.isEmpty();
+    context->sendLock.unlock();
+    if (!idle || !context->recvLock.tryLock())
+        return false;
+    idle = context->recvQueue.isEmpty();
+    context->recvLock.unlock();
+    // expectReply belongs to the service thread; it clears only after the matching line was
+    // queued for the window, so a stale read merely costs one more poll.
+    return idle && context->current.expectReply == 0;
 }
 
 inline void QueuedCommands_Stop()

@@ -4,23 +4,28 @@
 
 #include <QSize>
 
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QPainter;
 
+using ImageDraw = std::function<void(QPainter &painter, const QSize &size)>;
+
 struct GeneratedImage
 {
-    const char *path; // relative to the runtime folder, e.g. "APP/Image/success.png"
+    std::string path; // relative to the runtime folder, e.g. "APP/Image/success.png"
     QSize size;
-    void (*draw)(QPainter &painter, const QSize &size);
+    ImageDraw draw;
 };
 
 std::vector<GeneratedImage> &ImageRegistry_All();
 
 struct ImageRegistration
 {
-    ImageRegistration(const char *path, QSize size, void (*draw)(QPainter &, const QSize &))
+    ImageRegistration(const char *path, QSize size, ImageDraw draw)
     {
-        ImageRegistry_All().push_back({path, size, draw});
+        ImageRegistry_All().push_back({path, size, std::move(draw)});
     }
 };

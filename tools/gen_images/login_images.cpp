@@ -21,27 +21,9 @@ void drawScene(QPainter &p, const QRectF &r, const QColor &sky, const QColor &gr
                const QString &label, bool active)
 {
     p.save();
+    DrawLandscape(p, r, sky, ground);
     p.setClipRect(r);
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, sky.lighter(125));
-    g.setColorAt(1, sky.darker(140));
-    p.fillRect(r, g);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 60));
-    p.drawEllipse(QPointF(r.right() - r.width() * 0.25, r.top() + r.height() * 0.3),
-                  r.height() * 0.11, r.height() * 0.11);
-    QPainterPath hills;
-    hills.moveTo(r.left(), r.bottom());
-    hills.lineTo(r.left(), r.top() + r.height() * 0.7);
-    hills.quadTo(r.left() + r.width() * 0.3, r.top() + r.height() * 0.45,
-                 r.left() + r.width() * 0.55, r.top() + r.height() * 0.68);
-    hills.quadTo(r.left() + r.width() * 0.8, r.top() + r.height() * 0.55, r.right(),
-                 r.top() + r.height() * 0.66);
-    hills.lineTo(r.right(), r.bottom());
-    hills.closeSubpath();
-    p.setBrush(ground);
-    p.drawPath(hills);
-
     const QRectF tag(r.left() + 6, r.top() + 6, 44, 18);
     p.setBrush(QColor(0, 0, 0, 140));
     p.drawRoundedRect(tag, 4, 4);

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     }
     const QString root = QString::fromLocal8Bit(argv[1]);
     for (const GeneratedImage &image : ImageRegistry_All()) {
-        const QString path = root + QLatin1Char('/') + QLatin1String(image.path);
+        const QString path = root + QLatin1Char('/') + QString::fromStdString(image.path);
         if (!writeIfChanged(path, render(image))) {
             std::fprintf(stderr, "korvane_gen_images: cannot write %s\n", qPrintable(path));
             return 1;

@@ -21,3 +21,6 @@ inline const QColor Fail(0xe0, 0x4f, 0x4f);
 
 // The product mark: a rounded tile holding a 2 x 2 multiview grid with one window lit.
 void DrawLogo(QPainter &painter, const QRectF &rect);
+
+// A video picture in miniature: sky, sun and hills filling the rectangle.
+void DrawLandscape(QPainter &painter, const QRectF &rect, const QColor &sky, const QColor &ground);

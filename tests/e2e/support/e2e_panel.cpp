@@ -94,6 +94,19 @@ bool E2ePanel::linkClosed() const
         && p.networkButton()->isEnabled();
 }
 
+bool E2ePanel::linkIdle() const
+{
+    return ActiveLinkIdle();
+}
+
+bool E2ePanel::waitForLinkIdle(int timeoutMs) const
+{
+    // Idle on two polls in a row: a reply handled between them may have queued more.
+    int idlePolls = 0;
+    return QTest::qWaitFor([&] { return linkIdle() ? ++idlePolls >= 2 : (idlePolls = 0) > 0; },
+                           timeoutMs);
+}
+
 bool E2ePanel::waitForLinkClosed(int timeoutMs) const
 {
     return QTest::qWaitFor([&] { return linkClosed(); }, timeoutMs);
@@ -125,18 +138,6 @@ QStringList E2ePanel::statusLines() const
     return lines;
 }
 
-bool E2ePanel::linkIdle() const
-{
-    return ActiveLinkIdle();
-}
-
-bool E2ePanel::waitForLinkIdle(int timeoutMs) const
-{
-    // Twice in a row, a turn of the event loop apart: a reply just taken from the receive
-    // queue is handled before the next check.
-    return QTest::qWaitFor([&] { return linkIdle() && (QTest::qWait(20), linkIdle()); }, timeoutMs);
-}
-
 QStringList E2ePanel::IdentificationCommands(int modelIndex, bool serial)
 {
     QStringList commands {QStringLiteral("GET MODEL TYPE")};
@@ -147,6 +148,8 @@ QStringList E2ePanel::IdentificationCommands(int modelIndex, bool serial)
              << "GET OUT ITC";
     if (modelIndex != 1) // a Corvo has no 4K AUTO
         commands << "GET OUT 4K-AUTO";
+    // Multiview page.
+    commands << "GET MULTIVIEW-SYNC";
     // Audio page.
     commands << "GET AUDIO SOURCE"
              << "GET AUDIO VOL"

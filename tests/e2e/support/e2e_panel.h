@@ -10,8 +10,7 @@
 //   QVERIFY(panel.waitForLinkIdle());
 //   QCOMPARE(sim.received(), E2ePanel::IdentificationCommands(ModelMarlet, false));
 //
-// Page tests add their page's read-all commands to IdentificationCommands() as the pages join
-// the window, and reach their page through window().
+// Page tests reach their page through window().
 #pragma once
 
 #include "support/modal_box_driver.h"
@@ -51,14 +50,15 @@ public:
     bool linkClosed() const;
     bool waitForLinkClosed(int timeoutMs = 5000) const;
     bool waitForBoxes(int count, int timeoutMs = 5000) const;
+    // The open link has nothing left to do: no command queued or awaiting its reply and every
+    // received line handled (replies that queue further commands count as work). After an
+    // action this is when its whole exchange with the device is over.
+    bool linkIdle() const;
+    bool waitForLinkIdle(int timeoutMs = 10000) const;
     // Whether the status picture is the success (true) or the failure (false) mark.
     bool showsIdentifyResult(bool ok) const;
     // Lines of the status log, without the empty last one.
     QStringList statusLines() const;
-
-    // Nothing left to send, no reply awaited and every received line handled.
-    bool linkIdle() const;
-    bool waitForLinkIdle(int timeoutMs = 10000) const;
 
     // What the panel sends on its own after a link opened, in order, up to the end of the
     // identification: the model query, then the read-all commands of the pages in the window

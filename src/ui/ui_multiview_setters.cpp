@@ -1,0 +1,132 @@
+// The device's multiview values arriving at the page: the reply dispatcher calls these (through
+// the main window) after it has stored the values in DeviceState.
+#include "ui/ui_multiview.h"
+
+#include "app/app_paths.h"
+#include "app/language_texts.h"
+#include "link/command_catalogue.h"
+#include "state/device_state.h"
+#include "ui/multiview_picture.h"
+#include "ui/png_resave.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+
+void Ui_Multiview::ApplyModel()
+{
+    if (DeviceState::modelIndex < DeviceState::NoModel)
+        updateGridVisibility();
+}
+
+void Ui_Multiview::PressReadAll()
+{
+    readAllButton_->click();
+}
+
+// readSync: a bare layout reply, so the page asks for the whole configuration.
+void Ui_Multiview::SetLayout(quint32 mode, bool readSync)
+{
+    applyLayout(mode);
+    if (readSync)
+        CmdGetMultiviewSync();
+    updatePicture();
+    queued();
+}
+
+void Ui_Multiview::applyLayout(quint32 mode)
+{
+    DeviceState::multiviewMode = mode;
+    if (mode >= quint32(ModeCount))
+        return;
+    for (int i = 0; i < ModeCount; ++i)
+        modeButtons_[i]->setFlat(quint32(i) == mode);
+    if (DeviceState::modelIndex < DeviceState::NoModel)
+        updateGridVisibility();
+    placeOptionRows(mode);
+    showSingleRows(mode == 0);
+}
+
+// The picture of the layout, then the user-rectangle group, whose numbers are asked for
+// whenever it shows (the rectangle may have changed with a scene or on the device itself).
+void Ui_Multiview::updatePicture()
+{
+    const MultiviewPictureState state = Multiview_CurrentPictureState();
+    const QString name = Multiview_PictureName(state);
+    if (!name.isEmpty()) {
+        const QString relative = Multiview_PictureRelPath(name);
+        const QString path = App_Path(relative);
+        Png_Resave(path);
+        if (QFile::exists(path)) {
+            const QImage image(path);
+            if (!image.isNull()) {
+                pictureLabel_->setPixmap(QPixmap::fromImage(image));
+                shownPicture_ = relative;
+            }
+        }
+    }
+
+    const UserRectangleKind kind = Multiview_UserRectangleKind(state);
+    if (kind == UserRectangleKind::Hidden) {
+        userRectGroup_->hide();
+        return;
+    }
+    userRectCaption_->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
+                                                                        : Slabel_CaptureDisplay_2);
+    userRectGroup_->show();
+    CmdGetUserLayout();
+    queued();
+}
+
+void Ui_Multiview::SetAutoSwitch(int index)
+{
+    autoSwitchOn_->setFlat(index == 0);
+    autoSwitchOff_->setFlat(index != 0);
+}
+
+void Ui_Multiview::SetInputResolutionText(const QString &text)
+{
+    inputResolutionEdit_->clear();
+    inputResolutionEdit_->setText(text);
+}
+
+void Ui_Multiview::SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize, quint32 vSize)
+{
+    const quint32 values[UserRectangleFields] = {hStart, vStart, hSize, vSize};
+    for (int i = 0; i < UserRectangleFields; ++i)
+        userRectEdits_[i]->setText(QString::number(values[i]));
+}
+
+void Ui_Multiview::SetVariantCount(quint32 count)
+{
+    fillVariantCombo(count <= 6 ? int(count) : 0);
+}
+
+// An index outside a combo's list leaves the combo without a choice.
+void Ui_Multiview::SetPipPosition(int index)
+{
+    positionCombo_->setCurrentIndex(index);
+    updatePicture();
+}
+
+void Ui_Multiview::SetPipSize(int index)
+{
+    sizeCombo_->setCurrentIndex(index);
+    updatePicture();
+}
+
+void Ui_Multiview::SetAspect(int index)
+{
+    aspectCombo_->setCurrentIndex(index);
+    updatePicture();
+}
+
+void Ui_Multiview::SetLayoutVariant(int index)
+{
+    variantCombo_->setCurrentIndex(index);
+    updatePicture();
+}
