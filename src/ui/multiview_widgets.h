@@ -1,12 +1,13 @@
-// Widget makers shared by the multiview page's files: every label is centred, every combo
-// box lists its items in a QListView (so that the style sheet reaches them), and every
-// widget is placed by hand at a fixed size.
+// Widget makers shared by the multiview page's files: every label is centred, combos and
+// buttons are the device pages' own (page_widgets.h), and every widget is placed by hand at
+// a fixed size.
 #pragma once
+
+#include "ui/page_widgets.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QRect>
 
@@ -20,23 +21,21 @@ inline QLabel *Multiview_Label(QWidget *parent, const QRect &geometry)
 
 inline QComboBox *Multiview_Combo(QWidget *parent, const QRect &geometry)
 {
-    auto *combo = new QComboBox(parent);
-    combo->setView(new QListView(combo));
+    QComboBox *combo = Page_Combo(parent);
     combo->setGeometry(geometry);
     return combo;
 }
 
 inline QPushButton *Multiview_Button(QWidget *parent, const QRect &geometry)
 {
-    auto *button = new QPushButton(parent);
-    button->setAutoDefault(false);
+    QPushButton *button = Page_Button(parent);
     button->setGeometry(geometry);
     return button;
 }
 
 inline QLineEdit *Multiview_Edit(QWidget *parent, const QRect &geometry, int maxLength)
 {
-    auto *edit = new QLineEdit(parent);
+    QLineEdit *edit = Page_Edit(parent);
     edit->setMaxLength(maxLength);
     edit->setGeometry(geometry);
     return edit;
