@@ -118,7 +118,10 @@ void SimInterpreter::addLayoutOptionCommands()
     const PipSide pos {"PIP POS", SimPipPositions, &mv.pipPosition, SimPipPositionUser, 3};
     const PipSide size {"PIP SIZE", SimPipSizes, &mv.pipSize, SimPipSizeUser, 2};
     auto line = [](const PipSide &s) { return SimReplyLine(s.item, s.words.at(*s.field)); };
-    for (const auto &[own, other] : {std::pair {pos, size}, std::pair {size, pos}}) {
+    for (const auto &sides : {std::pair {pos, size}, std::pair {size, pos}}) {
+        // Named copies, not structured bindings: lambdas may not capture those before C++20.
+        const PipSide own = sides.first;
+        const PipSide other = sides.second;
         add(own.item, query([=] { return SimReplies {line(own)}; }),
             [=](const SimArgs &args) -> SimReplies {
                 const int index = args.size() == 1 ? own.words.indexOf(args.first()) : -1;
