@@ -42,20 +42,20 @@ public:
 
     quint16 listen()
     {
-        server_ = new QTcpServer(this);
-        server_->listen(QHostAddress(QHostAddress::LocalHost), 0);
-        connect(server_, &QTcpServer::newConnection, this, [this] {
-            client_ = server_->nextPendingConnection();
-            connect(client_, &QTcpSocket::readyRead, this, [this] { answer(); });
-            connect(client_, &QTcpSocket::bytesWritten, this, [this] { refill(); });
+        m_server = new QTcpServer(this);
+        m_server->listen(QHostAddress(QHostAddress::LocalHost), 0);
+        connect(m_server, &QTcpServer::newConnection, this, [this] {
+            m_client = m_server->nextPendingConnection();
+            connect(m_client, &QTcpSocket::readyRead, this, [this] { answer(); });
+            connect(m_client, &QTcpSocket::bytesWritten, this, [this] { refill(); });
         });
         for (int i = 0; i < 64; ++i) {
             static const char *const lines[]
                 = {"OUT RESOLUTION 1920x1080p60\r", "AUDIO VOL 60\r", "OUT HDCP FORCE-2.2\r",
                    "NOISE 0123456789 abcdefghij\r"};
-            chunk_ += lines[i % 4];
+            m_chunk += lines[i % 4];
         }
-        return server_->serverPort();
+        return m_server->serverPort();
     }
 
     void start()
@@ -70,31 +70,31 @@ private:
     // that no command times out: each "GET <item>" gets "<item> 0" (values the panel ignores).
     void answer()
     {
-        pending_ += client_->readAll();
-        for (int cr = pending_.indexOf('\r'); cr >= 0; cr = pending_.indexOf('\r')) {
-            const QByteArray line = pending_.left(cr);
-            pending_.remove(0, cr + 1);
+        m_pending += m_client->readAll();
+        for (int cr = m_pending.indexOf('\r'); cr >= 0; cr = m_pending.indexOf('\r')) {
+            const QByteArray line = m_pending.left(cr);
+            m_pending.remove(0, cr + 1);
             if (line == "GET MODEL TYPE")
-                client_->write("MODEL TYPE Halden\r");
+                m_client->write("MODEL TYPE Halden\r");
             else if (line.startsWith("GET "))
-                client_->write(line.mid(4) + " 0\r");
+                m_client->write(line.mid(4) + " 0\r");
         }
-        if (pending_.size() > 4096)
-            pending_.clear();
+        if (m_pending.size() > 4096)
+            m_pending.clear();
     }
 
     void refill()
     {
-        while (flooding && client_ && client_->bytesToWrite() < 256 * 1024) {
-            client_->write(chunk_);
+        while (flooding && m_client && m_client->bytesToWrite() < 256 * 1024) {
+            m_client->write(m_chunk);
             linesWritten += 64;
         }
     }
 
-    QTcpServer *server_ = nullptr;
-    QTcpSocket *client_ = nullptr;
-    QByteArray chunk_;
-    QByteArray pending_;
+    QTcpServer *m_server = nullptr;
+    QTcpSocket *m_client = nullptr;
+    QByteArray m_chunk;
+    QByteArray m_pending;
 };
 
 struct Latency

@@ -69,7 +69,7 @@ Qt::CursorShape bandCursor(FrameBand band)
 
 FrameChrome::FrameChrome(QWidget *frame)
     : QObject(frame)
-    , frame_(frame)
+    , m_frame(frame)
 { }
 
 FrameChrome::~FrameChrome()
@@ -80,69 +80,69 @@ FrameChrome::~FrameChrome()
 void FrameChrome::build()
 {
     Ui_InitResources();
-    frame_->resize(Frame_DefaultSize(Frame_PrimaryScreenSize()));
-    frame_->move(120, 120);
-    frame_->setMinimumSize(480, 270);
+    m_frame->resize(Frame_DefaultSize(Frame_PrimaryScreenSize()));
+    m_frame->move(120, 120);
+    m_frame->setMinimumSize(480, 270);
 
-    central_ = new QWidget(frame_);
-    central_->setObjectName(QStringLiteral("CentralWidget"));
-    titleBar_ = new QWidget(central_);
-    titleIcon_ = new QLabel(titleBar_);
-    titleIcon_->setObjectName(QStringLiteral("TitleBarIcon"));
-    titleIcon_->setScaledContents(true);
-    titleText_ = new QLabel(titleBar_);
-    titleText_->setObjectName(QStringLiteral("TitleBarText"));
-    minButton_ = createTitleButton(titleBar_, "TitleBarMin");
-    maxButton_ = createTitleButton(titleBar_, "TitleBarMax");
-    closeButton_ = createTitleButton(titleBar_, "TitleBarClose");
-    contentArea_ = new QWidget(central_);
-    contentLayout_ = new QGridLayout(contentArea_);
+    m_central = new QWidget(m_frame);
+    m_central->setObjectName(QStringLiteral("CentralWidget"));
+    m_titleBar = new QWidget(m_central);
+    m_titleIcon = new QLabel(m_titleBar);
+    m_titleIcon->setObjectName(QStringLiteral("TitleBarIcon"));
+    m_titleIcon->setScaledContents(true);
+    m_titleText = new QLabel(m_titleBar);
+    m_titleText->setObjectName(QStringLiteral("TitleBarText"));
+    m_minButton = createTitleButton(m_titleBar, "TitleBarMin");
+    m_maxButton = createTitleButton(m_titleBar, "TitleBarMax");
+    m_closeButton = createTitleButton(m_titleBar, "TitleBarClose");
+    m_contentArea = new QWidget(m_central);
+    m_contentLayout = new QGridLayout(m_contentArea);
     layoutTitleBar();
-    frame_->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
+    m_frame->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
 
     applyImages();
     applyStyleSheet();
-    frame_->installEventFilter(this);
+    m_frame->installEventFilter(this);
 }
 
 void FrameChrome::layoutTitleBar()
 {
-    if (!central_)
+    if (!m_central)
         return;
-    central_->setGeometry(0, 0, frame_->width(), frame_->height());
-    const int width = central_->width();
-    titleBar_->setGeometry(0, 0, width, TitleBarHeight);
-    const int h = titleBar_->height();
+    m_central->setGeometry(0, 0, m_frame->width(), m_frame->height());
+    const int width = m_central->width();
+    m_titleBar->setGeometry(0, 0, width, TitleBarHeight);
+    const int h = m_titleBar->height();
     int x = 0;
-    titleIcon_->setGeometry(x, 0, TitleButtonWidth, h);
+    m_titleIcon->setGeometry(x, 0, TitleButtonWidth, h);
     x += TitleButtonWidth;
-    const int textWidth = titleBar_->width() - 4 * TitleButtonWidth;
-    titleText_->setGeometry(x, 0, textWidth, h);
+    const int textWidth = m_titleBar->width() - 4 * TitleButtonWidth;
+    m_titleText->setGeometry(x, 0, textWidth, h);
     x += textWidth;
-    for (QPushButton *button : {minButton_, maxButton_, closeButton_}) {
+    for (QPushButton *button : {m_minButton, m_maxButton, m_closeButton}) {
         button->setGeometry(x, 0, TitleButtonWidth, h);
         x += TitleButtonWidth;
     }
-    contentArea_->setGeometry(0, h, width, central_->height() - h);
+    m_contentArea->setGeometry(0, h, width, m_central->height() - h);
 }
 
 void FrameChrome::setContentWidget(QWidget *widget)
 {
-    contentLayout_->addWidget(widget);
-    contentLayout_->setContentsMargins(0, 0, 0, 0);
+    m_contentLayout->addWidget(widget);
+    m_contentLayout->setContentsMargins(0, 0, 0, 0);
 }
 
 void FrameChrome::setTitleText(const QString &text)
 {
-    titleText_->setText(text);
+    m_titleText->setText(text);
 }
 
 void FrameChrome::setTitleIcon(const QString &path)
 {
     if (!preparePicture(path))
         return;
-    titleIcon_->setPixmap(QPixmap(path));
-    frame_->setWindowIcon(QIcon(path));
+    m_titleIcon->setPixmap(QPixmap(path));
+    m_frame->setWindowIcon(QIcon(path));
 }
 
 void FrameChrome::moveBelowTitleBar(QWidget *widget, int x, int y)
@@ -152,20 +152,20 @@ void FrameChrome::moveBelowTitleBar(QWidget *widget, int x, int y)
 
 void FrameChrome::toggleMaximised()
 {
-    const bool wasMaximised = maximised_;
-    maximised_ = !maximised_;
+    const bool wasMaximised = m_maximised;
+    m_maximised = !m_maximised;
     setMaximiseIcon(!wasMaximised);
     if (wasMaximised)
-        frame_->showNormal();
+        m_frame->showNormal();
     else
-        frame_->showMaximized();
+        m_frame->showMaximized();
 }
 
 void FrameChrome::setMaximiseIcon(bool showRestoreIcon)
 {
     const QString path = titleBarPath(showRestoreIcon ? "NormalSize.png" : "MaxSize.png");
     if (preparePicture(path))
-        maxButton_->setIcon(QIcon(path));
+        m_maxButton->setIcon(QIcon(path));
 }
 
 void FrameChrome::applyImages()
@@ -173,11 +173,11 @@ void FrameChrome::applyImages()
     setTitleIcon(titleBarPath("App.png"));
     const QString minPath = titleBarPath("MinSize.png");
     if (preparePicture(minPath))
-        minButton_->setIcon(QIcon(minPath));
+        m_minButton->setIcon(QIcon(minPath));
     setMaximiseIcon(false);
     const QString closePath = titleBarPath("Close.png");
     if (preparePicture(closePath))
-        closeButton_->setIcon(QIcon(closePath));
+        m_closeButton->setIcon(QIcon(closePath));
 }
 
 void FrameChrome::applyStyleSheet()
@@ -185,27 +185,27 @@ void FrameChrome::applyStyleSheet()
     const QString path = App_Path(QStringLiteral("/TitleBar/StyleSheet/SystemTitle.qss"));
     // An unreadable sheet reads as empty text, which leaves the frame unstyled as well.
     if (QFile::exists(path))
-        frame_->setStyleSheet(Style_ReadText(path));
+        m_frame->setStyleSheet(Style_ReadText(path));
 }
 
 bool FrameChrome::mousePress(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return false;
-    pressPos_ = event->pos();
-    dragging_ = true;
+    m_pressPos = event->pos();
+    m_dragging = true;
     // A Wayland client cannot place its own window; the compositor moves it instead.
-    if (window_ && QGuiApplication::platformName() == QLatin1String("wayland")
-        && window_->startSystemMove())
-        dragging_ = false;
+    if (m_window && QGuiApplication::platformName() == QLatin1String("wayland")
+        && m_window->startSystemMove())
+        m_dragging = false;
     return true;
 }
 
 bool FrameChrome::mouseMove(QMouseEvent *event)
 {
-    if (!dragging_)
+    if (!m_dragging)
         return false;
-    frame_->move(frame_->pos() + event->pos() - pressPos_);
+    m_frame->move(m_frame->pos() + event->pos() - m_pressPos);
     return true;
 }
 
@@ -213,18 +213,18 @@ bool FrameChrome::mouseRelease(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return false;
-    dragging_ = false;
+    m_dragging = false;
     return true;
 }
 
 bool FrameChrome::mouseDoubleClick(QMouseEvent *event)
 {
-    if (!titleBar_->geometry().contains(event->pos()))
+    if (!m_titleBar->geometry().contains(event->pos()))
         return false;
     // A double-click only ever restores; it never maximises.
-    frame_->showNormal();
+    m_frame->showNormal();
     setMaximiseIcon(false);
-    maximised_ = false;
+    m_maximised = false;
     return true;
 }
 
@@ -237,11 +237,11 @@ bool FrameChrome::nativeEvent(const QByteArray &, void *message, long *result)
         return false;
     }
     // The message carries physical screen pixels; the frame's geometry is in logical ones.
-    const qreal ratio = frame_->devicePixelRatioF();
+    const qreal ratio = m_frame->devicePixelRatioF();
     const QPoint cursor(qRound(GET_X_LPARAM(msg->lParam) / ratio),
                         qRound(GET_Y_LPARAM(msg->lParam) / ratio));
-    const QPoint d = cursor - frame_->frameGeometry().topLeft();
-    switch (Frame_HitTest(d.x(), d.y(), frame_->width(), frame_->height())) {
+    const QPoint d = cursor - m_frame->frameGeometry().topLeft();
+    switch (Frame_HitTest(d.x(), d.y(), m_frame->width(), m_frame->height())) {
     case FrameBand::Left:
         *result = HTLEFT;
         return true;
@@ -280,12 +280,12 @@ bool FrameChrome::nativeEvent(const QByteArray &, void *, long *)
 
 bool FrameChrome::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == frame_) {
+    if (watched == m_frame) {
         if (event->type() == QEvent::Show || event->type() == QEvent::WinIdChange)
             attachWindow();
         return false;
     }
-    if (watched != window_)
+    if (watched != m_window)
         return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -293,12 +293,12 @@ bool FrameChrome::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
         return windowMove(static_cast<QMouseEvent *>(event));
     case QEvent::MouseButtonRelease:
-        if (!manualResize_)
+        if (!m_manualResize)
             return false;
-        manualResize_ = false;
+        m_manualResize = false;
         return true;
     case QEvent::Leave:
-        if (!manualResize_)
+        if (!m_manualResize)
             setHoverBand(FrameBand::None);
         return false;
     default:
@@ -309,22 +309,22 @@ bool FrameChrome::eventFilter(QObject *watched, QEvent *event)
 void FrameChrome::attachWindow()
 {
 #ifndef Q_OS_WIN
-    QWindow *window = frame_->windowHandle();
-    if (window == window_)
+    QWindow *window = m_frame->windowHandle();
+    if (window == m_window)
         return;
-    if (window_)
-        window_->removeEventFilter(this);
-    window_ = window;
+    if (m_window)
+        m_window->removeEventFilter(this);
+    m_window = window;
     // The window sees every mouse event before any child widget, so a press in a band
     // resizes even where a child (the close button, a page) covers the edge.
-    if (window_)
-        window_->installEventFilter(this);
+    if (m_window)
+        m_window->installEventFilter(this);
 #endif
 }
 
 bool FrameChrome::resizable() const
 {
-    return frame_->minimumSize() != frame_->maximumSize() && !frame_->isMaximized();
+    return m_frame->minimumSize() != m_frame->maximumSize() && !m_frame->isMaximized();
 }
 
 bool FrameChrome::windowPress(QMouseEvent *event)
@@ -332,32 +332,32 @@ bool FrameChrome::windowPress(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !resizable())
         return false;
     const FrameBand band
-        = Frame_HitTest(event->pos().x(), event->pos().y(), frame_->width(), frame_->height());
+        = Frame_HitTest(event->pos().x(), event->pos().y(), m_frame->width(), m_frame->height());
     if (band == FrameBand::None)
         return false;
     const Qt::Edges edges = Frame_BandEdges(band);
-    if (window_->startSystemResize(edges))
+    if (m_window->startSystemResize(edges))
         return true;
     // No interactive resize from the window system (a bare X server has no window manager,
     // offscreen has none at all): follow the pointer by hand until the button is released.
-    manualResize_ = true;
-    resizeEdges_ = edges;
-    resizePressGlobal_ = event->globalPos();
-    resizeStartGeometry_ = frame_->geometry();
+    m_manualResize = true;
+    m_resizeEdges = edges;
+    m_resizePressGlobal = event->globalPos();
+    m_resizeStartGeometry = m_frame->geometry();
     return true;
 }
 
 bool FrameChrome::windowMove(QMouseEvent *event)
 {
-    if (manualResize_) {
-        frame_->setGeometry(
-            Frame_ResizedGeometry(resizeStartGeometry_, event->globalPos() - resizePressGlobal_,
-                                  resizeEdges_, frame_->minimumSize(), frame_->maximumSize()));
+    if (m_manualResize) {
+        m_frame->setGeometry(
+            Frame_ResizedGeometry(m_resizeStartGeometry, event->globalPos() - m_resizePressGlobal,
+                                  m_resizeEdges, m_frame->minimumSize(), m_frame->maximumSize()));
         return true;
     }
     if (event->buttons() == Qt::NoButton) {
         setHoverBand(resizable() ? Frame_HitTest(event->pos().x(), event->pos().y(),
-                                                 frame_->width(), frame_->height())
+                                                 m_frame->width(), m_frame->height())
                                  : FrameBand::None);
     }
     return false;
@@ -365,11 +365,11 @@ bool FrameChrome::windowMove(QMouseEvent *event)
 
 void FrameChrome::setHoverBand(FrameBand band)
 {
-    if (band == hoverBand_)
+    if (band == m_hoverBand)
         return;
-    if (hoverBand_ != FrameBand::None)
+    if (m_hoverBand != FrameBand::None)
         QGuiApplication::restoreOverrideCursor();
-    hoverBand_ = band;
+    m_hoverBand = band;
     if (band != FrameBand::None)
         QGuiApplication::setOverrideCursor(QCursor(bandCursor(band)));
 }

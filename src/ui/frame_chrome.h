@@ -32,17 +32,17 @@ public:
 
     void build();
 
-    QWidget *centralWidget() const { return central_; }
-    QWidget *titleBar() const { return titleBar_; }
-    QLabel *titleIcon() const { return titleIcon_; }
-    QLabel *titleText() const { return titleText_; }
-    QPushButton *minButton() const { return minButton_; }
-    QPushButton *maxButton() const { return maxButton_; }
-    QPushButton *closeButton() const { return closeButton_; }
-    QWidget *contentArea() const { return contentArea_; }
-    QGridLayout *contentLayout() const { return contentLayout_; }
-    bool isMaximised() const { return maximised_; }
-    bool isDragging() const { return dragging_; }
+    QWidget *centralWidget() const { return m_central; }
+    QWidget *titleBar() const { return m_titleBar; }
+    QLabel *titleIcon() const { return m_titleIcon; }
+    QLabel *titleText() const { return m_titleText; }
+    QPushButton *minButton() const { return m_minButton; }
+    QPushButton *maxButton() const { return m_maxButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
+    QWidget *contentArea() const { return m_contentArea; }
+    QGridLayout *contentLayout() const { return m_contentLayout; }
+    bool isMaximised() const { return m_maximised; }
+    bool isDragging() const { return m_dragging; }
 
     void layoutTitleBar();
     void setContentWidget(QWidget *widget);
@@ -71,27 +71,27 @@ private:
     bool windowMove(QMouseEvent *event);
     void setHoverBand(FrameBand band);
 
-    QWidget *frame_;
-    QWidget *central_ = nullptr;
-    QWidget *titleBar_ = nullptr;
-    QLabel *titleIcon_ = nullptr;
-    QLabel *titleText_ = nullptr;
-    QPushButton *minButton_ = nullptr;
-    QPushButton *maxButton_ = nullptr;
-    QPushButton *closeButton_ = nullptr;
-    QWidget *contentArea_ = nullptr;
-    QGridLayout *contentLayout_ = nullptr;
+    QWidget *m_frame;
+    QWidget *m_central = nullptr;
+    QWidget *m_titleBar = nullptr;
+    QLabel *m_titleIcon = nullptr;
+    QLabel *m_titleText = nullptr;
+    QPushButton *m_minButton = nullptr;
+    QPushButton *m_maxButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QWidget *m_contentArea = nullptr;
+    QGridLayout *m_contentLayout = nullptr;
 
-    bool maximised_ = false;
-    bool dragging_ = false;
-    QPoint pressPos_;
+    bool m_maximised = false;
+    bool m_dragging = false;
+    QPoint m_pressPos;
 
     // Edge resizing through the top-level QWindow (all platforms but Windows, which uses
     // the native hit test instead).
-    QPointer<QWindow> window_;
-    FrameBand hoverBand_ = FrameBand::None;
-    bool manualResize_ = false;
-    Qt::Edges resizeEdges_;
-    QPoint resizePressGlobal_;
-    QRect resizeStartGeometry_;
+    QPointer<QWindow> m_window;
+    FrameBand m_hoverBand = FrameBand::None;
+    bool m_manualResize = false;
+    Qt::Edges m_resizeEdges;
+    QPoint m_resizePressGlobal;
+    QRect m_resizeStartGeometry;
 };

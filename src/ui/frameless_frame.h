@@ -14,65 +14,65 @@ template <class Base>
 class FramelessFrame : public Base
 {
 public:
-    void setContentWidget(QWidget *widget) { chrome_->setContentWidget(widget); }
-    void setTitleText(const QString &text) { chrome_->setTitleText(text); }
-    void setTitleIcon(const QString &path) { chrome_->setTitleIcon(path); }
+    void setContentWidget(QWidget *widget) { m_chrome->setContentWidget(widget); }
+    void setTitleText(const QString &text) { m_chrome->setTitleText(text); }
+    void setTitleIcon(const QString &path) { m_chrome->setTitleIcon(path); }
     void moveBelowTitleBar(QWidget *widget, int x, int y)
     {
-        chrome_->moveBelowTitleBar(widget, x, y);
+        m_chrome->moveBelowTitleBar(widget, x, y);
     }
-    FrameChrome *chrome() const { return chrome_; }
+    FrameChrome *chrome() const { return m_chrome; }
 
 protected:
     explicit FramelessFrame(QWidget *parent)
         : Base(parent)
-        , chrome_(new FrameChrome(this))
+        , m_chrome(new FrameChrome(this))
     {
-        chrome_->build();
+        m_chrome->build();
     }
 
     template <class Derived>
     void connectTitleButtons(Derived *self)
     {
-        QObject::connect(chrome_->minButton(), &QPushButton::clicked, self,
+        QObject::connect(m_chrome->minButton(), &QPushButton::clicked, self,
                          &Derived::SLOT_WindowMin);
-        QObject::connect(chrome_->maxButton(), &QPushButton::clicked, self,
+        QObject::connect(m_chrome->maxButton(), &QPushButton::clicked, self,
                          &Derived::SLOT_WindowMax);
-        QObject::connect(chrome_->closeButton(), &QPushButton::clicked, self,
+        QObject::connect(m_chrome->closeButton(), &QPushButton::clicked, self,
                          &Derived::SLOT_WindowClose);
     }
 
     void mousePressEvent(QMouseEvent *event) override
     {
-        if (!chrome_->mousePress(event))
+        if (!m_chrome->mousePress(event))
             Base::mousePressEvent(event);
     }
     void mouseMoveEvent(QMouseEvent *event) override
     {
-        if (!chrome_->mouseMove(event))
+        if (!m_chrome->mouseMove(event))
             Base::mouseMoveEvent(event);
     }
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        if (!chrome_->mouseRelease(event))
+        if (!m_chrome->mouseRelease(event))
             Base::mouseReleaseEvent(event);
     }
     void mouseDoubleClickEvent(QMouseEvent *event) override
     {
-        if (!chrome_->mouseDoubleClick(event))
+        if (!m_chrome->mouseDoubleClick(event))
             Base::mouseDoubleClickEvent(event);
     }
     void resizeEvent(QResizeEvent *event) override
     {
-        chrome_->layoutTitleBar();
+        m_chrome->layoutTitleBar();
         Base::resizeEvent(event);
     }
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override
     {
-        return chrome_->nativeEvent(eventType, message, result)
+        return m_chrome->nativeEvent(eventType, message, result)
             || Base::nativeEvent(eventType, message, result);
     }
 
 private:
-    FrameChrome *chrome_; // child QObject of the frame
+    FrameChrome *m_chrome; // child QObject of the frame
 };

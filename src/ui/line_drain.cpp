@@ -25,80 +25,80 @@ constexpr qint64 TurnBudgetNs = qint64(LineDrain::TurnBudgetMs) * 1000 * 1000;
 
 LineDrain::LineDrain(Handler handler, QObject *parent)
     : QObject(parent)
-    , handler_(std::move(handler))
+    , m_handler(std::move(handler))
 { }
 
 void LineDrain::drain()
 {
-    if (running_) { // re-entered from a handler's nested event loop: order first
-        again_ = true;
+    if (m_running) { // re-entered from a handler's nested event loop: order first
+        m_again = true;
         return;
     }
-    if (waitingForTurn_)
+    if (m_waitingForTurn)
         return; // this turn's budget is spent; the next turn is scheduled
-    running_ = true;
+    m_running = true;
     QElapsedTimer clock;
     clock.start();
     const Outcome outcome = handleLines(clock);
-    usedNs_ += clock.nsecsElapsed();
-    running_ = false;
+    m_usedNs += clock.nsecsElapsed();
+    m_running = false;
 
     if (outcome == Outcome::Busy)
         scheduleRetry();
-    if (outcome == Outcome::OutOfTime || usedNs_ >= TurnBudgetNs)
+    if (outcome == Outcome::OutOfTime || m_usedNs >= TurnBudgetNs)
         scheduleTurn();
-    else if (again_)
+    else if (m_again)
         QTimer::singleShot(0, this, &LineDrain::drain);
-    again_ = false;
+    m_again = false;
 }
 
 LineDrain::Outcome LineDrain::handleLines(const QElapsedTimer &clock)
 {
     for (;;) {
-        if (next_ >= taken_.size()) {
-            taken_.clear();
-            next_ = 0;
+        if (m_next >= m_taken.size()) {
+            m_taken.clear();
+            m_next = 0;
             LinkContext *context = Link_ActiveContext();
             if (context == nullptr)
                 return Outcome::Done;
-            if (!takeLines(*context, TakeAtOnce, taken_))
+            if (!takeLines(*context, TakeAtOnce, m_taken))
                 return Outcome::Busy;
-            if (taken_.isEmpty())
+            if (m_taken.isEmpty())
                 return Outcome::Done;
-            takenMode_ = LinkMode;
+            m_takenMode = LinkMode;
         }
-        while (next_ < taken_.size()) {
+        while (m_next < m_taken.size()) {
             // An earlier line closed the link: what it sent afterwards belongs to no link.
-            if (LinkMode != takenMode_) {
-                next_ = taken_.size();
+            if (LinkMode != m_takenMode) {
+                m_next = m_taken.size();
                 break;
             }
-            handler_(taken_.at(next_++));
-            if (usedNs_ + clock.nsecsElapsed() >= TurnBudgetNs)
-                return next_ < taken_.size() ? Outcome::OutOfTime : Outcome::Done;
+            m_handler(m_taken.at(m_next++));
+            if (m_usedNs + clock.nsecsElapsed() >= TurnBudgetNs)
+                return m_next < m_taken.size() ? Outcome::OutOfTime : Outcome::Done;
         }
     }
 }
 
 void LineDrain::scheduleTurn()
 {
-    if (waitingForTurn_)
+    if (m_waitingForTurn)
         return;
-    waitingForTurn_ = true;
+    m_waitingForTurn = true;
     QTimer::singleShot(0, this, [this] {
-        waitingForTurn_ = false;
-        usedNs_ = 0;
+        m_waitingForTurn = false;
+        m_usedNs = 0;
         drain();
     });
 }
 
 void LineDrain::scheduleRetry()
 {
-    if (retryScheduled_)
+    if (m_retryScheduled)
         return;
-    retryScheduled_ = true;
+    m_retryScheduled = true;
     QTimer::singleShot(BusyRetryMs, this, [this] {
-        retryScheduled_ = false;
+        m_retryScheduled = false;
         drain();
     });
 }

@@ -42,13 +42,13 @@ private:
     void scheduleTurn();
     void scheduleRetry();
 
-    Handler handler_;
-    QVector<QByteArray> taken_; // copied out of the queue, not yet handled
-    int next_ = 0;
-    qint32 takenMode_ = 0; // the link the taken lines came from
-    qint64 usedNs_ = 0; // handling time spent in this turn
-    bool waitingForTurn_ = false;
-    bool retryScheduled_ = false;
-    bool running_ = false; // a handler may run a nested event loop (a message box)
-    bool again_ = false;
+    Handler m_handler;
+    QVector<QByteArray> m_taken; // copied out of the queue, not yet handled
+    int m_next = 0;
+    qint32 m_takenMode = 0; // the link the taken lines came from
+    qint64 m_usedNs = 0; // handling time spent in this turn
+    bool m_waitingForTurn = false;
+    bool m_retryScheduled = false;
+    bool m_running = false; // a handler may run a nested event loop (a message box)
+    bool m_again = false;
 };

@@ -28,18 +28,18 @@ KorvaneStartup::KorvaneStartup()
     Link_SerialService();
     Link_TcpService();
     Ui_InitResources();
-    configExisted_ = Config_LoadAtStartup();
-    main_ = std::make_unique<Ui_Main>();
-    login_ = std::make_unique<Ui_Login>();
-    QObject::connect(login_.get(), &Ui_Login::SGL_SETUP_UI_MAIN, main_.get(),
+    m_configExisted = Config_LoadAtStartup();
+    m_main = std::make_unique<Ui_Main>();
+    m_login = std::make_unique<Ui_Login>();
+    QObject::connect(m_login.get(), &Ui_Login::SGL_SETUP_UI_MAIN, m_main.get(),
                      &Ui_Main::SLT_SETUP_UI_MAIN);
 
     // A successful login closes the dialog before the main window is shown, which would
     // look like the last window closing. So the application does not quit by itself; it
     // ends when the main window closes (Ui_Main) or when the dialog closed without a login.
     QApplication::setQuitOnLastWindowClosed(false);
-    Ui_Main *main = main_.get();
-    QObject::connect(login_.get(), &QDialog::finished, main, [main] {
+    Ui_Main *main = m_main.get();
+    QObject::connect(m_login.get(), &QDialog::finished, main, [main] {
         QTimer::singleShot(0, main, [main] {
             if (!main->isVisible())
                 QCoreApplication::exit(0);
@@ -49,17 +49,17 @@ KorvaneStartup::KorvaneStartup()
 
 KorvaneStartup::~KorvaneStartup()
 {
-    login_.reset();
-    main_.reset();
+    m_login.reset();
+    m_main.reset();
 }
 
 void KorvaneStartup::ShowFirstWindow()
 {
-    if (configExisted_ && Key_UI_Login == QLatin1String("0")) {
-        main_->ApplyTexts(false);
-        main_->show();
+    if (m_configExisted && Key_UI_Login == QLatin1String("0")) {
+        m_main->ApplyTexts(false);
+        m_main->show();
         return;
     }
-    login_->SetupTexts(false);
-    login_->show();
+    m_login->SetupTexts(false);
+    m_login->show();
 }

@@ -31,12 +31,12 @@ public:
     // the login dialog otherwise.
     void ShowFirstWindow();
 
-    bool configExisted() const { return configExisted_; }
-    Ui_Main *mainWindow() const { return main_.get(); }
-    Ui_Login *loginDialog() const { return login_.get(); }
+    bool configExisted() const { return m_configExisted; }
+    Ui_Main *mainWindow() const { return m_main.get(); }
+    Ui_Login *loginDialog() const { return m_login.get(); }
 
 private:
-    bool configExisted_ = false;
-    std::unique_ptr<Ui_Main> main_;
-    std::unique_ptr<Ui_Login> login_;
+    bool m_configExisted = false;
+    std::unique_ptr<Ui_Main> m_main;
+    std::unique_ptr<Ui_Login> m_login;
 };

@@ -114,101 +114,102 @@ void Ui_Audio::build()
 {
     buildCommonBlock();
     buildGroups();
-    readAllButton_ = Page_Place(Page_Button(this, QStringLiteral("Audio-ReadAll")), Margin,
-                                CommonRect.bottom() + 1 + ReadAllGap, ReadAllWidth, RowHeight);
+    m_readAllButton = Page_Place(Page_Button(this, QStringLiteral("Audio-ReadAll")), Margin,
+                                 CommonRect.bottom() + 1 + ReadAllGap, ReadAllWidth, RowHeight);
 }
 
 void Ui_Audio::buildCommonBlock()
 {
-    commonBlock_ = new MyUiLayout(this);
-    commonBlock_->setObjectName(QStringLiteral("Audio-Common"));
-    commonBlock_->setGeometry(CommonRect);
-    commonSourceLabel_ = Page_Place(new QLabel(commonBlock_), 10, 14, 100, RowHeight);
-    commonSource_
-        = Page_Place(Page_Combo(commonBlock_, Common + AudioSource), 110, 14, 200, RowHeight);
-    commonVolumeLabel_ = Page_Place(new QLabel(commonBlock_), 10, 54, 66, RowHeight);
-    commonVolume_ = makeVolume(commonBlock_, Common, 76, 54);
-    commonMuteLabel_ = Page_Place(new QLabel(commonBlock_), 200, 54, 88, RowHeight);
-    commonMute_ = makePair(commonBlock_, Common, 288, 54);
+    m_commonBlock = new MyUiLayout(this);
+    m_commonBlock->setObjectName(QStringLiteral("Audio-Common"));
+    m_commonBlock->setGeometry(CommonRect);
+    m_commonSourceLabel = Page_Place(new QLabel(m_commonBlock), 10, 14, 100, RowHeight);
+    m_commonSource
+        = Page_Place(Page_Combo(m_commonBlock, Common + AudioSource), 110, 14, 200, RowHeight);
+    m_commonVolumeLabel = Page_Place(new QLabel(m_commonBlock), 10, 54, 66, RowHeight);
+    m_commonVolume = makeVolume(m_commonBlock, Common, 76, 54);
+    m_commonMuteLabel = Page_Place(new QLabel(m_commonBlock), 200, 54, 88, RowHeight);
+    m_commonMute = makePair(m_commonBlock, Common, 288, 54);
 }
 
 void Ui_Audio::buildGroups()
 {
-    mainGroup_ = new QGroupBox(this);
-    mainGroup_->setObjectName(QStringLiteral("Audio-MainGroup"));
-    mainGroup_->resize(MainSize);
-    mainSwitchLabel_ = Page_Place(new QLabel(mainGroup_), 10, 36, 64, RowHeight);
-    mainSwitch_ = makePair(mainGroup_, Main, 74, 36);
-    mainSelectLabel_ = Page_Place(new QLabel(mainGroup_), 180, 36, 56, RowHeight);
-    mainSource_ = Page_Place(Page_Combo(mainGroup_, Main + AudioSource), 236, 36, 146, RowHeight);
+    m_mainGroup = new QGroupBox(this);
+    m_mainGroup->setObjectName(QStringLiteral("Audio-MainGroup"));
+    m_mainGroup->resize(MainSize);
+    m_mainSwitchLabel = Page_Place(new QLabel(m_mainGroup), 10, 36, 64, RowHeight);
+    m_mainSwitch = makePair(m_mainGroup, Main, 74, 36);
+    m_mainSelectLabel = Page_Place(new QLabel(m_mainGroup), 180, 36, 56, RowHeight);
+    m_mainSource = Page_Place(Page_Combo(m_mainGroup, Main + AudioSource), 236, 36, 146, RowHeight);
 
-    microphoneGroup_ = new QGroupBox(this);
-    microphoneGroup_->setObjectName(QStringLiteral("Audio-MicrophoneGroup"));
-    microphoneGroup_->resize(MicrophoneSize);
+    m_microphoneGroup = new QGroupBox(this);
+    m_microphoneGroup->setObjectName(QStringLiteral("Audio-MicrophoneGroup"));
+    m_microphoneGroup->resize(MicrophoneSize);
     // Two rows per microphone, the two microphones set apart.
     for (int mic = 0; mic < 2; ++mic) {
         const int y = 22 + mic * 58;
-        micSwitchLabel_[mic] = Page_Place(new QLabel(microphoneGroup_), 10, y, 150, RowHeight);
-        micSwitch_[mic] = makePair(microphoneGroup_, Microphone[mic], 160, y);
-        micVolumeLabel_[mic] = Page_Place(new QLabel(microphoneGroup_), 10, y + 29, 150, RowHeight);
-        micVolume_[mic] = makeVolume(microphoneGroup_, Microphone[mic], 160, y + 29);
+        m_micSwitchLabel[mic] = Page_Place(new QLabel(m_microphoneGroup), 10, y, 150, RowHeight);
+        m_micSwitch[mic] = makePair(m_microphoneGroup, Microphone[mic], 160, y);
+        m_micVolumeLabel[mic]
+            = Page_Place(new QLabel(m_microphoneGroup), 10, y + 29, 150, RowHeight);
+        m_micVolume[mic] = makeVolume(m_microphoneGroup, Microphone[mic], 160, y + 29);
     }
 
-    overallGroup_ = new QGroupBox(this);
-    overallGroup_->setObjectName(QStringLiteral("Audio-OverallGroup"));
-    overallGroup_->resize(OverallSize);
-    overallVolumeLabel_ = Page_Place(new QLabel(overallGroup_), 10, 36, 56, RowHeight);
-    overallVolume_ = makeVolume(overallGroup_, Overall, 70, 36);
-    overallMuteLabel_ = Page_Place(new QLabel(overallGroup_), 192, 36, 46, RowHeight);
-    overallMute_ = makePair(overallGroup_, Overall, 240, 36);
+    m_overallGroup = new QGroupBox(this);
+    m_overallGroup->setObjectName(QStringLiteral("Audio-OverallGroup"));
+    m_overallGroup->resize(OverallSize);
+    m_overallVolumeLabel = Page_Place(new QLabel(m_overallGroup), 10, 36, 56, RowHeight);
+    m_overallVolume = makeVolume(m_overallGroup, Overall, 70, 36);
+    m_overallMuteLabel = Page_Place(new QLabel(m_overallGroup), 192, 36, 46, RowHeight);
+    m_overallMute = makePair(m_overallGroup, Overall, 240, 36);
 
     // Until a Tessin is identified the page shows the common block.
-    for (QGroupBox *group : {mainGroup_, microphoneGroup_, overallGroup_})
+    for (QGroupBox *group : {m_mainGroup, m_microphoneGroup, m_overallGroup})
         group->hide();
 }
 
 void Ui_Audio::connectControls()
 {
     const auto activated = QOverload<int>::of(&QComboBox::activated);
-    connect(commonSource_, activated, this, &Ui_Audio::SLT_SetAudioSource);
-    connect(mainSource_, activated, this, &Ui_Audio::SLT_SetAudioSource);
+    connect(m_commonSource, activated, this, &Ui_Audio::SLT_SetAudioSource);
+    connect(m_mainSource, activated, this, &Ui_Audio::SLT_SetAudioSource);
     for (const VolumeControls *v :
-         {&commonVolume_, &micVolume_[0], &micVolume_[1], &overallVolume_}) {
+         {&m_commonVolume, &m_micVolume[0], &m_micVolume[1], &m_overallVolume}) {
         connect(v->value, &QLineEdit::returnPressed, this, &Ui_Audio::SLT_SetVolumeValue);
         connect(v->down, &QPushButton::clicked, this, &Ui_Audio::SLT_BTN_Volume);
         connect(v->up, &QPushButton::clicked, this, &Ui_Audio::SLT_BTN_Volume);
     }
     for (const OnOffPair *p :
-         {&commonMute_, &mainSwitch_, &micSwitch_[0], &micSwitch_[1], &overallMute_}) {
+         {&m_commonMute, &m_mainSwitch, &m_micSwitch[0], &m_micSwitch[1], &m_overallMute}) {
         connect(p->on, &QPushButton::clicked, this, &Ui_Audio::SLT_BTN_AudioMute);
         connect(p->off, &QPushButton::clicked, this, &Ui_Audio::SLT_BTN_AudioMute);
     }
-    connect(readAllButton_, &QPushButton::clicked, this, &Ui_Audio::SLT_ReadInfo_ALL);
+    connect(m_readAllButton, &QPushButton::clicked, this, &Ui_Audio::SLT_ReadInfo_ALL);
 }
 
 void Ui_Audio::RefreshTexts(bool first, bool readAll)
 {
-    commonSourceLabel_->setText(Slabel_AudioSource);
-    commonVolumeLabel_->setText(Slabel_Volume);
-    commonMuteLabel_->setText(Slabel_AudioMute);
-    mainGroup_->setTitle(SgroupBox_MainAudio);
-    mainSwitchLabel_->setText(S_SwitchOnOff);
-    mainSelectLabel_->setText(S_Select);
-    microphoneGroup_->setTitle(SgroupBox_Microphone);
-    micSwitchLabel_[0]->setText(Slabel_Microphone1Switch);
-    micSwitchLabel_[1]->setText(Slabel_Microphone2Switch);
-    micVolumeLabel_[0]->setText(Slabel_Microphone1Volume);
-    micVolumeLabel_[1]->setText(Slabel_Microphone2Volume);
-    overallGroup_->setTitle(SgroupBox_OverallAudio);
-    overallVolumeLabel_->setText(Slabel_Volume);
-    overallMuteLabel_->setText(S_Mute);
+    m_commonSourceLabel->setText(Slabel_AudioSource);
+    m_commonVolumeLabel->setText(Slabel_Volume);
+    m_commonMuteLabel->setText(Slabel_AudioMute);
+    m_mainGroup->setTitle(SgroupBox_MainAudio);
+    m_mainSwitchLabel->setText(S_SwitchOnOff);
+    m_mainSelectLabel->setText(S_Select);
+    m_microphoneGroup->setTitle(SgroupBox_Microphone);
+    m_micSwitchLabel[0]->setText(Slabel_Microphone1Switch);
+    m_micSwitchLabel[1]->setText(Slabel_Microphone2Switch);
+    m_micVolumeLabel[0]->setText(Slabel_Microphone1Volume);
+    m_micVolumeLabel[1]->setText(Slabel_Microphone2Volume);
+    m_overallGroup->setTitle(SgroupBox_OverallAudio);
+    m_overallVolumeLabel->setText(Slabel_Volume);
+    m_overallMuteLabel->setText(S_Mute);
     for (const OnOffPair *p :
-         {&commonMute_, &mainSwitch_, &micSwitch_[0], &micSwitch_[1], &overallMute_}) {
+         {&m_commonMute, &m_mainSwitch, &m_micSwitch[0], &m_micSwitch[1], &m_overallMute}) {
         p->on->setText(S_OnOff[0]);
         p->off->setText(S_OnOff[1]);
     }
     for (const VolumeControls *v :
-         {&commonVolume_, &micVolume_[0], &micVolume_[1], &overallVolume_}) {
+         {&m_commonVolume, &m_micVolume[0], &m_micVolume[1], &m_overallVolume}) {
         v->down->setText(SpushButton_Subtract);
         v->up->setText(SpushButton_Add);
         if (first)
@@ -216,10 +217,10 @@ void Ui_Audio::RefreshTexts(bool first, bool readAll)
     }
     // The device refuses more than 100 (50 on a Tessin and for the microphones); the tips
     // tell the operator, the builders send nothing beyond.
-    commonVolume_.value->setToolTip(STIPS_EnterKeyFinishInput + STIPS_VolumeVaildVaule_0_100);
-    for (const VolumeControls *v : {&micVolume_[0], &micVolume_[1], &overallVolume_})
+    m_commonVolume.value->setToolTip(STIPS_EnterKeyFinishInput + STIPS_VolumeVaildVaule_0_100);
+    for (const VolumeControls *v : {&m_micVolume[0], &m_micVolume[1], &m_overallVolume})
         v->value->setToolTip(STIPS_EnterKeyFinishInput + STIPS_VolumeVaildVaule_0_50);
-    readAllButton_->setText(S_ReadWrite[0]);
+    m_readAllButton->setText(S_ReadWrite[0]);
 
     ApplyModel();
     if (readAll)
@@ -232,47 +233,48 @@ void Ui_Audio::ApplyModel()
     if (model >= ModelCount)
         return;
     const bool tessin = isTessin();
-    commonBlock_->setVisible(!tessin);
-    for (QGroupBox *group : {mainGroup_, microphoneGroup_, overallGroup_})
+    m_commonBlock->setVisible(!tessin);
+    for (QGroupBox *group : {m_mainGroup, m_microphoneGroup, m_overallGroup})
         group->setVisible(tessin);
     const QStringList sources = Audio_SourceNames(model, DeviceState::inputSourceCount);
     int bottom = CommonRect.bottom() + 1;
     if (tessin) {
-        mainGroup_->move(Margin, Margin);
-        microphoneGroup_->move(Margin, mainGroup_->geometry().bottom() + 1 + Gap);
-        overallGroup_->move(Margin, microphoneGroup_->geometry().bottom() + 1 + Gap);
-        bottom = overallGroup_->geometry().bottom() + 1;
-        Page_RefillCombo(mainSource_, sources);
+        m_mainGroup->move(Margin, Margin);
+        m_microphoneGroup->move(Margin, m_mainGroup->geometry().bottom() + 1 + Gap);
+        m_overallGroup->move(Margin, m_microphoneGroup->geometry().bottom() + 1 + Gap);
+        bottom = m_overallGroup->geometry().bottom() + 1;
+        Page_RefillCombo(m_mainSource, sources);
     } else {
-        Page_RefillCombo(commonSource_, sources);
+        Page_RefillCombo(m_commonSource, sources);
     }
-    readAllButton_->move(Margin, bottom + ReadAllGap);
+    m_readAllButton->move(Margin, bottom + ReadAllGap);
 }
 
 void Ui_Audio::PressReadAll()
 {
-    readAllButton_->click();
+    m_readAllButton->click();
 }
 
 void Ui_Audio::SetSource(int index)
 {
-    Page_SetComboIndex(isTessin() ? mainSource_ : commonSource_, index);
+    Page_SetComboIndex(isTessin() ? m_mainSource : m_commonSource, index);
 }
 
 void Ui_Audio::SetVolume(int volume)
 {
-    Page_ShowText(isTessin() ? overallVolume_.value : commonVolume_.value, QString::number(volume));
+    Page_ShowText(isTessin() ? m_overallVolume.value : m_commonVolume.value,
+                  QString::number(volume));
 }
 
 void Ui_Audio::SetMicLevel(int mic, int level)
 {
     if (mic == 0 || mic == 1)
-        Page_ShowText(micVolume_[mic].value, QString::number(level));
+        Page_ShowText(m_micVolume[mic].value, QString::number(level));
 }
 
 void Ui_Audio::SetMute(int index)
 {
-    const OnOffPair &pair = isTessin() ? overallMute_ : commonMute_;
+    const OnOffPair &pair = isTessin() ? m_overallMute : m_commonMute;
     Page_SetFlatPair(pair.on, pair.off, index);
 }
 
@@ -280,7 +282,7 @@ void Ui_Audio::SetSwitch(int channel, int index)
 {
     if (!isTessin() || channel < 0 || channel > 2)
         return;
-    const OnOffPair &pair = channel == 0 ? mainSwitch_ : micSwitch_[channel - 1];
+    const OnOffPair &pair = channel == 0 ? m_mainSwitch : m_micSwitch[channel - 1];
     Page_SetFlatPair(pair.on, pair.off, index);
 }
 

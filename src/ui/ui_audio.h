@@ -61,20 +61,20 @@ public:
     void SetMute(int index);
     void SetSwitch(int channel, int index); // 0 main, 1 microphone 1, 2 microphone 2
 
-    MyUiLayout *commonBlock() const { return commonBlock_; }
-    QGroupBox *mainGroup() const { return mainGroup_; }
-    QGroupBox *microphoneGroup() const { return microphoneGroup_; }
-    QGroupBox *overallGroup() const { return overallGroup_; }
-    QComboBox *commonSource() const { return commonSource_; }
-    QComboBox *mainSource() const { return mainSource_; }
-    const VolumeControls &commonVolume() const { return commonVolume_; }
-    const VolumeControls &overallVolume() const { return overallVolume_; }
-    const VolumeControls &micVolume(int mic) const { return micVolume_[mic & 1]; }
-    const OnOffPair &commonMute() const { return commonMute_; }
-    const OnOffPair &overallMute() const { return overallMute_; }
-    const OnOffPair &mainSwitch() const { return mainSwitch_; }
-    const OnOffPair &micSwitch(int mic) const { return micSwitch_[mic & 1]; }
-    QPushButton *readAllButton() const { return readAllButton_; }
+    MyUiLayout *commonBlock() const { return m_commonBlock; }
+    QGroupBox *mainGroup() const { return m_mainGroup; }
+    QGroupBox *microphoneGroup() const { return m_microphoneGroup; }
+    QGroupBox *overallGroup() const { return m_overallGroup; }
+    QComboBox *commonSource() const { return m_commonSource; }
+    QComboBox *mainSource() const { return m_mainSource; }
+    const VolumeControls &commonVolume() const { return m_commonVolume; }
+    const VolumeControls &overallVolume() const { return m_overallVolume; }
+    const VolumeControls &micVolume(int mic) const { return m_micVolume[mic & 1]; }
+    const OnOffPair &commonMute() const { return m_commonMute; }
+    const OnOffPair &overallMute() const { return m_overallMute; }
+    const OnOffPair &mainSwitch() const { return m_mainSwitch; }
+    const OnOffPair &micSwitch(int mic) const { return m_micSwitch[mic & 1]; }
+    QPushButton *readAllButton() const { return m_readAllButton; }
 
 signals:
     void SGL_UpdateEmit();
@@ -95,31 +95,31 @@ private:
     void connectControls();
     bool isTessin() const;
 
-    MyUiLayout *commonBlock_ = nullptr;
-    QLabel *commonSourceLabel_ = nullptr;
-    QComboBox *commonSource_ = nullptr;
-    QLabel *commonVolumeLabel_ = nullptr;
-    VolumeControls commonVolume_;
-    QLabel *commonMuteLabel_ = nullptr;
-    OnOffPair commonMute_;
+    MyUiLayout *m_commonBlock = nullptr;
+    QLabel *m_commonSourceLabel = nullptr;
+    QComboBox *m_commonSource = nullptr;
+    QLabel *m_commonVolumeLabel = nullptr;
+    VolumeControls m_commonVolume;
+    QLabel *m_commonMuteLabel = nullptr;
+    OnOffPair m_commonMute;
 
-    QGroupBox *mainGroup_ = nullptr;
-    QLabel *mainSwitchLabel_ = nullptr;
-    OnOffPair mainSwitch_;
-    QLabel *mainSelectLabel_ = nullptr;
-    QComboBox *mainSource_ = nullptr;
+    QGroupBox *m_mainGroup = nullptr;
+    QLabel *m_mainSwitchLabel = nullptr;
+    OnOffPair m_mainSwitch;
+    QLabel *m_mainSelectLabel = nullptr;
+    QComboBox *m_mainSource = nullptr;
 
-    QGroupBox *microphoneGroup_ = nullptr;
-    QLabel *micSwitchLabel_[2] = {};
-    OnOffPair micSwitch_[2];
-    QLabel *micVolumeLabel_[2] = {};
-    VolumeControls micVolume_[2];
+    QGroupBox *m_microphoneGroup = nullptr;
+    QLabel *m_micSwitchLabel[2] = {};
+    OnOffPair m_micSwitch[2];
+    QLabel *m_micVolumeLabel[2] = {};
+    VolumeControls m_micVolume[2];
 
-    QGroupBox *overallGroup_ = nullptr;
-    QLabel *overallVolumeLabel_ = nullptr;
-    VolumeControls overallVolume_;
-    QLabel *overallMuteLabel_ = nullptr;
-    OnOffPair overallMute_;
+    QGroupBox *m_overallGroup = nullptr;
+    QLabel *m_overallVolumeLabel = nullptr;
+    VolumeControls m_overallVolume;
+    QLabel *m_overallMuteLabel = nullptr;
+    OnOffPair m_overallMute;
 
-    QPushButton *readAllButton_ = nullptr;
+    QPushButton *m_readAllButton = nullptr;
 };

@@ -52,42 +52,42 @@ Ui_Debug::Ui_Debug()
     resize(debugWindowSize(screen));
     move(Frame_CentredPosition(screen, size()));
 
-    inputStart_ = QTextCursor(sendPane_->document());
-    inputStart_.setKeepPositionOnInsert(true);
-    sendPane_->installEventFilter(this);
+    m_inputStart = QTextCursor(m_sendPane->document());
+    m_inputStart.setKeepPositionOnInsert(true);
+    m_sendPane->installEventFilter(this);
 
-    connect(recvClearButton_, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_RECV_DATA);
-    connect(sendClearButton_, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_SEND_DATA);
-    connect(sendButton_, &QPushButton::clicked, this, &Ui_Debug::SLT_SEND_DATA);
-    connect(hexButton_, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_HEX_FORMAT);
-    connect(asciiButton_, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_ASCII_FORMAT);
+    connect(m_recvClearButton, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_RECV_DATA);
+    connect(m_sendClearButton, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_SEND_DATA);
+    connect(m_sendButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SEND_DATA);
+    connect(m_hexButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_HEX_FORMAT);
+    connect(m_asciiButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_ASCII_FORMAT);
 }
 
 void Ui_Debug::build()
 {
-    recvLabel_ = new QLabel(this);
-    recvPane_ = pane(this, true);
-    recvClearButton_ = new QPushButton(QStringLiteral("Clear"), this);
-    sendLabel_ = new QLabel(this);
-    sendPane_ = pane(this, false);
-    sendClearButton_ = new QPushButton(QStringLiteral("Clear"), this);
-    sendButton_ = new QPushButton(QStringLiteral("Send"), this);
-    hexButton_ = new QPushButton(QString::fromLatin1(HexFormat), this);
-    asciiButton_ = new QPushButton(QString::fromLatin1(AsciiFormat), this);
+    m_recvLabel = new QLabel(this);
+    m_recvPane = pane(this, true);
+    m_recvClearButton = new QPushButton(QStringLiteral("Clear"), this);
+    m_sendLabel = new QLabel(this);
+    m_sendPane = pane(this, false);
+    m_sendClearButton = new QPushButton(QStringLiteral("Clear"), this);
+    m_sendButton = new QPushButton(QStringLiteral("Send"), this);
+    m_hexButton = new QPushButton(QString::fromLatin1(HexFormat), this);
+    m_asciiButton = new QPushButton(QString::fromLatin1(AsciiFormat), this);
     setFormatCaptions(AsciiFormat);
 
     auto *recvGrid = new QGridLayout;
-    recvGrid->addWidget(recvLabel_, 0, 0);
-    recvGrid->addWidget(recvPane_, 1, 0, 6, 8);
-    recvGrid->addWidget(recvClearButton_, 1, 9);
+    recvGrid->addWidget(m_recvLabel, 0, 0);
+    recvGrid->addWidget(m_recvPane, 1, 0, 6, 8);
+    recvGrid->addWidget(m_recvClearButton, 1, 9);
     auto *sendGrid = new QGridLayout;
-    sendGrid->addWidget(sendLabel_, 0, 0);
-    sendGrid->addWidget(sendPane_, 1, 0, 6, 8);
-    sendGrid->addWidget(sendClearButton_, 1, 9);
-    sendGrid->addWidget(sendButton_, 2, 9);
+    sendGrid->addWidget(m_sendLabel, 0, 0);
+    sendGrid->addWidget(m_sendPane, 1, 0, 6, 8);
+    sendGrid->addWidget(m_sendClearButton, 1, 9);
+    sendGrid->addWidget(m_sendButton, 2, 9);
     auto *formatRow = new QHBoxLayout;
-    formatRow->addWidget(hexButton_);
-    formatRow->addWidget(asciiButton_);
+    formatRow->addWidget(m_hexButton);
+    formatRow->addWidget(m_asciiButton);
     auto *outer = new QGridLayout(this);
     outer->addLayout(recvGrid, 0, 0);
     outer->addLayout(sendGrid, 1, 0);
@@ -97,10 +97,10 @@ void Ui_Debug::build()
 void Ui_Debug::setFormatCaptions(const char *format)
 {
     const bool hex = qstrcmp(format, HexFormat) == 0;
-    recvLabel_->setText(QLatin1String(RecvCaption) + QLatin1String(format));
-    sendLabel_->setText(QLatin1String(SendCaption) + QLatin1String(format));
-    hexButton_->setEnabled(!hex);
-    asciiButton_->setEnabled(hex);
+    m_recvLabel->setText(QLatin1String(RecvCaption) + QLatin1String(format));
+    m_sendLabel->setText(QLatin1String(SendCaption) + QLatin1String(format));
+    m_hexButton->setEnabled(!hex);
+    m_asciiButton->setEnabled(hex);
 }
 
 void Ui_Debug::SLT_SETUP_UI_DEBUG()
@@ -117,14 +117,14 @@ void Ui_Debug::SLT_CLOSE_UI_DEBUG()
 
 void Ui_Debug::SLT_CLEAR_RECV_DATA()
 {
-    recvPane_->clear();
+    m_recvPane->clear();
 }
 
 void Ui_Debug::SLT_CLEAR_SEND_DATA()
 {
-    sendPane_->clear();
-    inputStart_ = QTextCursor(sendPane_->document());
-    inputStart_.setKeepPositionOnInsert(true);
+    m_sendPane->clear();
+    m_inputStart = QTextCursor(m_sendPane->document());
+    m_inputStart.setKeepPositionOnInsert(true);
 }
 
 // The panes only change their captions: what is shown and sent is always the text itself.
@@ -140,25 +140,25 @@ void Ui_Debug::SLT_SELECT_ASCII_FORMAT()
 
 void Ui_Debug::SLT_Sync_Show_Recv(const QString &text)
 {
-    recvPane_->moveCursor(QTextCursor::End);
-    recvPane_->insertPlainText(text);
+    m_recvPane->moveCursor(QTextCursor::End);
+    m_recvPane->insertPlainText(text);
 }
 
 void Ui_Debug::SLT_Sync_Show_Send(const QString &text)
 {
-    QTextCursor echo(sendPane_->document());
-    echo.setPosition(inputStart_.position());
+    QTextCursor echo(m_sendPane->document());
+    echo.setPosition(m_inputStart.position());
     echo.insertText(text);
     if (!endsWithLineEnd(text))
         echo.insertBlock(); // the pending input keeps a line of its own
-    inputStart_.setPosition(echo.position());
+    m_inputStart.setPosition(echo.position());
 }
 
 QString Ui_Debug::PendingInput() const
 {
-    // Only the position of inputStart_ is kept on insert, not its anchor: start afresh.
-    QTextCursor input(sendPane_->document());
-    input.setPosition(inputStart_.position());
+    // Only the position of m_inputStart is kept on insert, not its anchor: start afresh.
+    QTextCursor input(m_sendPane->document());
+    input.setPosition(m_inputStart.position());
     input.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     return input.selection().toPlainText();
 }
@@ -180,18 +180,18 @@ void Ui_Debug::SLT_SEND_DATA()
 
 void Ui_Debug::commitInput(int sent)
 {
-    QTextCursor end(sendPane_->document());
-    end.setPosition(inputStart_.position() + sent);
+    QTextCursor end(m_sendPane->document());
+    end.setPosition(m_inputStart.position() + sent);
     if (!end.atBlockStart())
         end.insertBlock();
-    inputStart_.setPosition(end.position());
-    if (sendPane_->textCursor().position() < inputStart_.position())
-        sendPane_->moveCursor(QTextCursor::End);
+    m_inputStart.setPosition(end.position());
+    if (m_sendPane->textCursor().position() < m_inputStart.position())
+        m_sendPane->moveCursor(QTextCursor::End);
 }
 
 bool Ui_Debug::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == sendPane_ && event->type() == QEvent::KeyPress)
+    if (watched == m_sendPane && event->type() == QEvent::KeyPress)
         return keepTypingInInput(static_cast<QKeyEvent *>(event));
     return QWidget::eventFilter(watched, event);
 }
@@ -205,12 +205,12 @@ bool Ui_Debug::keepTypingInInput(const QKeyEvent *event)
         || event->matches(QKeySequence::Cut);
     if (!edits || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll))
         return false;
-    QTextCursor caret = sendPane_->textCursor();
-    const int start = inputStart_.position();
+    QTextCursor caret = m_sendPane->textCursor();
+    const int start = m_inputStart.position();
     if (caret.selectionStart() < start) {
         caret.clearSelection();
         caret.movePosition(QTextCursor::End);
-        sendPane_->setTextCursor(caret);
+        m_sendPane->setTextCursor(caret);
     }
     return event->key() == Qt::Key_Backspace && !caret.hasSelection() && caret.position() <= start;
 }

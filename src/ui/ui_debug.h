@@ -30,15 +30,15 @@ public:
     // What the next Send would transmit (before its wire form).
     QString PendingInput() const;
 
-    QLabel *recvLabel() const { return recvLabel_; }
-    QTextEdit *recvPane() const { return recvPane_; }
-    QPushButton *recvClearButton() const { return recvClearButton_; }
-    QLabel *sendLabel() const { return sendLabel_; }
-    QTextEdit *sendPane() const { return sendPane_; }
-    QPushButton *sendClearButton() const { return sendClearButton_; }
-    QPushButton *sendButton() const { return sendButton_; }
-    QPushButton *hexButton() const { return hexButton_; }
-    QPushButton *asciiButton() const { return asciiButton_; }
+    QLabel *recvLabel() const { return m_recvLabel; }
+    QTextEdit *recvPane() const { return m_recvPane; }
+    QPushButton *recvClearButton() const { return m_recvClearButton; }
+    QLabel *sendLabel() const { return m_sendLabel; }
+    QTextEdit *sendPane() const { return m_sendPane; }
+    QPushButton *sendClearButton() const { return m_sendClearButton; }
+    QPushButton *sendButton() const { return m_sendButton; }
+    QPushButton *hexButton() const { return m_hexButton; }
+    QPushButton *asciiButton() const { return m_asciiButton; }
 
 signals:
     void SGL_UpdateEmit();
@@ -65,16 +65,16 @@ private:
     void commitInput(int sent);
     bool keepTypingInInput(const class QKeyEvent *event);
 
-    QLabel *recvLabel_ = nullptr;
-    QTextEdit *recvPane_ = nullptr;
-    QPushButton *recvClearButton_ = nullptr;
-    QLabel *sendLabel_ = nullptr;
-    QTextEdit *sendPane_ = nullptr;
-    QPushButton *sendClearButton_ = nullptr;
-    QPushButton *sendButton_ = nullptr;
-    QPushButton *hexButton_ = nullptr;
-    QPushButton *asciiButton_ = nullptr;
+    QLabel *m_recvLabel = nullptr;
+    QTextEdit *m_recvPane = nullptr;
+    QPushButton *m_recvClearButton = nullptr;
+    QLabel *m_sendLabel = nullptr;
+    QTextEdit *m_sendPane = nullptr;
+    QPushButton *m_sendClearButton = nullptr;
+    QPushButton *m_sendButton = nullptr;
+    QPushButton *m_hexButton = nullptr;
+    QPushButton *m_asciiButton = nullptr;
     // Start of the pending input. It stays put when text is typed at it and moves along
     // when anything before it changes (echoes, lines dropping off the top).
-    QTextCursor inputStart_;
+    QTextCursor m_inputStart;
 };

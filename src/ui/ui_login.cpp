@@ -63,15 +63,15 @@ Ui_Login::Ui_Login()
     const QString picture = App_Path(QStringLiteral("/APP/Image/loginui_pic.png"));
     Png_Resave(picture);
     if (QFile::exists(picture)) {
-        pictureLabel_->setPixmap(QPixmap(picture));
-        pictureLabel_->setScaledContents(true);
+        m_pictureLabel->setPixmap(QPixmap(picture));
+        m_pictureLabel->setScaledContents(true);
     }
     SetupTexts(true);
 
-    connect(languageCombo_, &QComboBox::currentTextChanged, this, &Ui_Login::SLT_ReloadUILanguage);
-    connect(passwordEdit_, &QLineEdit::returnPressed, this, &Ui_Login::login_JudgePassword);
-    connect(loginButton_, &QPushButton::clicked, this, &Ui_Login::login_JudgePassword);
-    connect(modifyButton_, &QPushButton::clicked, this, &Ui_Login::modify_PasswordGet);
+    connect(m_languageCombo, &QComboBox::currentTextChanged, this, &Ui_Login::SLT_ReloadUILanguage);
+    connect(m_passwordEdit, &QLineEdit::returnPressed, this, &Ui_Login::login_JudgePassword);
+    connect(m_loginButton, &QPushButton::clicked, this, &Ui_Login::login_JudgePassword);
+    connect(m_modifyButton, &QPushButton::clicked, this, &Ui_Login::modify_PasswordGet);
 }
 
 Ui_Login::~Ui_Login()
@@ -81,26 +81,26 @@ Ui_Login::~Ui_Login()
 
 void Ui_Login::build()
 {
-    contentWidget_ = new QWidget(this);
-    setContentWidget(contentWidget_);
-    panel_ = new QFrame(contentWidget_);
-    panel_->setObjectName(QStringLiteral("LoginPanel"));
-    panel_->setFrameStyle(QFrame::Box | QFrame::Raised);
-    panel_->setGeometry(0, 0, PanelWidth, PanelHeight);
+    m_contentWidget = new QWidget(this);
+    setContentWidget(m_contentWidget);
+    m_panel = new QFrame(m_contentWidget);
+    m_panel->setObjectName(QStringLiteral("LoginPanel"));
+    m_panel->setFrameStyle(QFrame::Box | QFrame::Raised);
+    m_panel->setGeometry(0, 0, PanelWidth, PanelHeight);
 
-    pictureLabel_ = new QLabel(panel_);
-    pictureLabel_->setObjectName(QStringLiteral("LoginPicture"));
-    pictureLabel_->setGeometry(10, 10, 320, 180);
+    m_pictureLabel = new QLabel(m_panel);
+    m_pictureLabel->setObjectName(QStringLiteral("LoginPicture"));
+    m_pictureLabel->setGeometry(10, 10, 320, 180);
 
-    languageLabel_ = placed(new QLabel(panel_), LeftColumn, 0);
-    languageCombo_ = placed(createCombo(panel_, "LoginLanguage"), RightColumn, 0);
-    userLabel_ = placed(new QLabel(panel_), LeftColumn, 1);
-    roleCombo_ = placed(createCombo(panel_, "LoginRole"), RightColumn, 1);
-    passwordLabel_ = placed(new QLabel(panel_), LeftColumn, 2);
-    passwordEdit_ = placed(new QLineEdit(panel_), RightColumn, 2);
-    passwordEdit_->setObjectName(QStringLiteral("LoginPassword"));
-    modifyButton_ = placed(createButton(panel_, "LoginModify"), LeftColumn, 3);
-    loginButton_ = placed(createButton(panel_, "LoginButton"), RightColumn, 3);
+    m_languageLabel = placed(new QLabel(m_panel), LeftColumn, 0);
+    m_languageCombo = placed(createCombo(m_panel, "LoginLanguage"), RightColumn, 0);
+    m_userLabel = placed(new QLabel(m_panel), LeftColumn, 1);
+    m_roleCombo = placed(createCombo(m_panel, "LoginRole"), RightColumn, 1);
+    m_passwordLabel = placed(new QLabel(m_panel), LeftColumn, 2);
+    m_passwordEdit = placed(new QLineEdit(m_panel), RightColumn, 2);
+    m_passwordEdit->setObjectName(QStringLiteral("LoginPassword"));
+    m_modifyButton = placed(createButton(m_panel, "LoginModify"), LeftColumn, 3);
+    m_loginButton = placed(createButton(m_panel, "LoginButton"), RightColumn, 3);
 }
 
 void Ui_Login::SetupTexts(bool initial)
@@ -110,18 +110,18 @@ void Ui_Login::SetupTexts(bool initial)
         setFixedSize(size);
         move(Frame_CentredPosition(Frame_PrimaryScreenSize(), size));
         setTitleIcon(App_Path(QStringLiteral("/APP/Image/loginui_logo.png")));
-        passwordEdit_->setEchoMode(QLineEdit::Password);
+        m_passwordEdit->setEchoMode(QLineEdit::Password);
     }
     setTitleText(Ui_Login_AppName);
-    languageLabel_->setText(Slabel_Language);
-    userLabel_->setText(Slabel_UserName);
-    passwordLabel_->setText(Slabel_Password);
-    modifyButton_->setText(SpushButton_Modify);
-    loginButton_->setText(SpushButton_Login);
+    m_languageLabel->setText(Slabel_Language);
+    m_userLabel->setText(Slabel_UserName);
+    m_passwordLabel->setText(Slabel_Password);
+    m_modifyButton->setText(SpushButton_Modify);
+    m_loginButton->setText(SpushButton_Login);
     fillLanguageCombo(initial);
-    roleCombo_->clear();
-    roleCombo_->addItem(ScomboBox_Admin);
-    roleCombo_->addItem(ScomboBox_User);
+    m_roleCombo->clear();
+    m_roleCombo->addItem(ScomboBox_Admin);
+    m_roleCombo->addItem(ScomboBox_User);
 }
 
 void Ui_Login::fillLanguageCombo(bool initial)
@@ -129,30 +129,30 @@ void Ui_Login::fillLanguageCombo(bool initial)
     const bool english = Language_FileExists(true);
     const bool other = Language_FileExists(false);
     if (initial) {
-        languageCombo_->clear();
+        m_languageCombo->clear();
         if (english)
-            languageCombo_->addItem(ScomboBox_LanguageSelect[0]);
+            m_languageCombo->addItem(ScomboBox_LanguageSelect[0]);
         if (other)
-            languageCombo_->addItem(ScomboBox_LanguageSelect[1]);
+            m_languageCombo->addItem(ScomboBox_LanguageSelect[1]);
         return;
     }
 
     int count = 0;
     if (english) {
-        languageCombo_->setItemText(0, ScomboBox_LanguageSelect[0]);
+        m_languageCombo->setItemText(0, ScomboBox_LanguageSelect[0]);
         ++count;
     }
     if (other) {
-        languageCombo_->setItemText(1, ScomboBox_LanguageSelect[1]);
+        m_languageCombo->setItemText(1, ScomboBox_LanguageSelect[1]);
         ++count;
     }
     const bool currentIsEnglish = Key_LanguageIsEnglish == QLatin1String("1");
     if (!Language_FileExists(currentIsEnglish))
         return;
     if (count == 2)
-        languageCombo_->setCurrentIndex(currentIsEnglish ? 0 : 1);
+        m_languageCombo->setCurrentIndex(currentIsEnglish ? 0 : 1);
     else if (count == 1)
-        languageCombo_->setCurrentIndex(0);
+        m_languageCombo->setCurrentIndex(0);
 }
 
 bool Ui_Login::IsSixDigitPassword(const QString &text)
@@ -174,8 +174,8 @@ void Ui_Login::SLT_ReloadUILanguage(QString LanguageText)
 
 void Ui_Login::login_JudgePassword()
 {
-    const int role = roleCombo_->currentIndex();
-    const QString typed = passwordEdit_->text();
+    const int role = m_roleCombo->currentIndex();
+    const QString typed = m_passwordEdit->text();
     const QString *stored = role == 0 ? &Spassword_Admin : role == 1 ? &Spassword_User : nullptr;
     if (!stored)
         return;
@@ -190,23 +190,23 @@ void Ui_Login::login_JudgePassword()
 void Ui_Login::modify_PasswordGet()
 {
     if (PasswordModifyMode) {
-        const QString typed = passwordEdit_->text();
+        const QString typed = m_passwordEdit->text();
         if (IsSixDigitPassword(typed)) {
             PasswordModifyMode = false;
             Spassword_User = typed;
             MessageBox_Info(SMSG_UserModifyPasswordOK, this);
             Config_SaveAll();
         } else {
-            passwordEdit_->clear();
+            m_passwordEdit->clear();
             MessageBox_Info(SMSG_UserModifyPasswordFail, this);
         }
         return;
     }
-    if (roleCombo_->currentText() == ScomboBox_Admin) {
+    if (m_roleCombo->currentText() == ScomboBox_Admin) {
         MessageBox_Info(SMSG_AdminModidy, this);
-    } else if (passwordEdit_->text() == Spassword_User) {
+    } else if (m_passwordEdit->text() == Spassword_User) {
         PasswordModifyMode = true;
-        passwordEdit_->clear();
+        m_passwordEdit->clear();
         MessageBox_Info(SMSG_UserModifyPassword, this);
     } else {
         MessageBox_Info(SMSG_UserOriginalPassword, this);

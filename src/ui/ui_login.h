@@ -28,12 +28,12 @@ public:
     // Exactly six characters, each an ASCII digit.
     static bool IsSixDigitPassword(const QString &text);
 
-    QComboBox *languageCombo() const { return languageCombo_; }
-    QComboBox *roleCombo() const { return roleCombo_; }
-    QLineEdit *passwordEdit() const { return passwordEdit_; }
-    QPushButton *loginButton() const { return loginButton_; }
-    QPushButton *modifyButton() const { return modifyButton_; }
-    QLabel *pictureLabel() const { return pictureLabel_; }
+    QComboBox *languageCombo() const { return m_languageCombo; }
+    QComboBox *roleCombo() const { return m_roleCombo; }
+    QLineEdit *passwordEdit() const { return m_passwordEdit; }
+    QPushButton *loginButton() const { return m_loginButton; }
+    QPushButton *modifyButton() const { return m_modifyButton; }
+    QLabel *pictureLabel() const { return m_pictureLabel; }
 
 signals:
     void SGL_SETUP_UI_MAIN();
@@ -47,15 +47,15 @@ private:
     void build();
     void fillLanguageCombo(bool initial);
 
-    QWidget *contentWidget_ = nullptr;
-    QFrame *panel_ = nullptr;
-    QLabel *pictureLabel_ = nullptr;
-    QLabel *languageLabel_ = nullptr;
-    QComboBox *languageCombo_ = nullptr;
-    QLabel *userLabel_ = nullptr;
-    QComboBox *roleCombo_ = nullptr;
-    QLabel *passwordLabel_ = nullptr;
-    QLineEdit *passwordEdit_ = nullptr;
-    QPushButton *modifyButton_ = nullptr;
-    QPushButton *loginButton_ = nullptr;
+    QWidget *m_contentWidget = nullptr;
+    QFrame *m_panel = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QLabel *m_languageLabel = nullptr;
+    QComboBox *m_languageCombo = nullptr;
+    QLabel *m_userLabel = nullptr;
+    QComboBox *m_roleCombo = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QLineEdit *m_passwordEdit = nullptr;
+    QPushButton *m_modifyButton = nullptr;
+    QPushButton *m_loginButton = nullptr;
 };

@@ -26,15 +26,15 @@ constexpr int SelectorHeight = 30;
 Ui_Main::Ui_Main(QWidget *parent)
     : MyFramelessWindow(parent)
 {
-    contentWidget_ = new QWidget(this);
-    setContentWidget(contentWidget_);
-    tabWidget_ = new QTabWidget(contentWidget_);
-    tabWidget_->setAutoFillBackground(true);
-    auto *contentLayout = new QGridLayout(contentWidget_);
-    languageSelector_ = new QComboBox(contentWidget_);
-    languageSelector_->setObjectName(QStringLiteral("LanguageSelector"));
+    m_contentWidget = new QWidget(this);
+    setContentWidget(m_contentWidget);
+    m_tabWidget = new QTabWidget(m_contentWidget);
+    m_tabWidget->setAutoFillBackground(true);
+    auto *contentLayout = new QGridLayout(m_contentWidget);
+    m_languageSelector = new QComboBox(m_contentWidget);
+    m_languageSelector->setObjectName(QStringLiteral("LanguageSelector"));
     // A list view lets the style sheet reach the popup's items.
-    languageSelector_->setView(new QListView(languageSelector_));
+    m_languageSelector->setView(new QListView(m_languageSelector));
     createPages();
 
     const QSize screen = Frame_PrimaryScreenSize();
@@ -45,15 +45,15 @@ Ui_Main::Ui_Main(QWidget *parent)
 
     releaseKeyboard();
     ApplyTexts(true);
-    contentLayout->addWidget(tabWidget_);
+    contentLayout->addWidget(m_tabWidget);
     contentLayout->setContentsMargins(0, 0, 0, 0);
-    languageSelector_->raise();
+    m_languageSelector->raise();
 
-    connect(tabWidget_, &QTabWidget::tabBarClicked, this, &Ui_Main::SLT_GetFocus_tabBar);
-    connect(languageSelector_, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+    connect(m_tabWidget, &QTabWidget::tabBarClicked, this, &Ui_Main::SLT_GetFocus_tabBar);
+    connect(m_languageSelector, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) {
                 if (index >= 0)
-                    SLT_ReloadUILanguage(languageSelector_->itemText(index));
+                    SLT_ReloadUILanguage(m_languageSelector->itemText(index));
             });
     wirePages();
     wireLinkServices();
@@ -63,23 +63,23 @@ Ui_Main::~Ui_Main()
 {
     Config_SaveOnExit();
     // Pages go in the order they were added (connection page first), before the frame.
-    for (const PageEntry &entry : qAsConst(pages_))
+    for (const PageEntry &entry : qAsConst(m_pages))
         delete entry.page;
-    pages_.clear();
-    connectionPage_ = nullptr;
-    outputPage_ = nullptr;
-    multiviewPage_ = nullptr;
-    audioPage_ = nullptr;
-    systemPage_ = nullptr;
-    delete debugTerminal_;
-    debugTerminal_ = nullptr;
+    m_pages.clear();
+    m_connectionPage = nullptr;
+    m_outputPage = nullptr;
+    m_multiviewPage = nullptr;
+    m_audioPage = nullptr;
+    m_systemPage = nullptr;
+    delete m_debugTerminal;
+    m_debugTerminal = nullptr;
 }
 
 void Ui_Main::AddPage(const PageEntry &entry)
 {
     if (entry.page)
         entry.page->setParent(this);
-    pages_.append(entry);
+    m_pages.append(entry);
 }
 
 bool Ui_Main::PageShown(const QString *flag)
@@ -91,24 +91,24 @@ void Ui_Main::ApplyTexts(bool initial)
 {
     setTitleText(Ui_Main_AppName);
     if (initial) {
-        languageSelector_->clear();
+        m_languageSelector->clear();
         if (Language_FileExists(true))
-            languageSelector_->addItem(ScomboBox_LanguageSelect[0]);
+            m_languageSelector->addItem(ScomboBox_LanguageSelect[0]);
         if (Language_FileExists(false))
-            languageSelector_->addItem(ScomboBox_LanguageSelect[1]);
+            m_languageSelector->addItem(ScomboBox_LanguageSelect[1]);
 
-        tabWidget_->clear();
-        tabPages_.clear();
-        for (int i = 0; i < pages_.size(); ++i) {
-            const PageEntry &entry = pages_.at(i);
+        m_tabWidget->clear();
+        m_tabPages.clear();
+        for (int i = 0; i < m_pages.size(); ++i) {
+            const PageEntry &entry = m_pages.at(i);
             if (!entry.page)
                 continue;
             if (!PageShown(entry.flag)) {
                 entry.page->hide(); // owned by the window but never shown
                 continue;
             }
-            tabWidget_->addTab(entry.page, entry.title ? *entry.title : QString());
-            tabPages_.append(i);
+            m_tabWidget->addTab(entry.page, entry.title ? *entry.title : QString());
+            m_tabPages.append(i);
             if (!entry.flag && entry.retranslate)
                 entry.retranslate(false, false);
         }
@@ -116,19 +116,19 @@ void Ui_Main::ApplyTexts(bool initial)
     }
 
     if (Language_FileExists(true))
-        languageSelector_->setItemText(0, ScomboBox_LanguageSelect[0]);
+        m_languageSelector->setItemText(0, ScomboBox_LanguageSelect[0]);
     if (Language_FileExists(false))
-        languageSelector_->setItemText(1, ScomboBox_LanguageSelect[1]);
-    if (languageSelector_->count() == 2)
-        languageSelector_->setCurrentIndex(Key_LanguageIsEnglish == QLatin1String("1") ? 0 : 1);
-    else if (languageSelector_->count() == 1)
-        languageSelector_->setCurrentIndex(0);
+        m_languageSelector->setItemText(1, ScomboBox_LanguageSelect[1]);
+    if (m_languageSelector->count() == 2)
+        m_languageSelector->setCurrentIndex(Key_LanguageIsEnglish == QLatin1String("1") ? 0 : 1);
+    else if (m_languageSelector->count() == 1)
+        m_languageSelector->setCurrentIndex(0);
 
-    for (int tab = 0; tab < tabPages_.size(); ++tab) {
-        const PageEntry &entry = pages_.at(tabPages_.at(tab));
-        tabWidget_->setTabText(tab, entry.title ? *entry.title : QString());
+    for (int tab = 0; tab < m_tabPages.size(); ++tab) {
+        const PageEntry &entry = m_pages.at(m_tabPages.at(tab));
+        m_tabWidget->setTabText(tab, entry.title ? *entry.title : QString());
     }
-    for (const PageEntry &entry : qAsConst(pages_)) {
+    for (const PageEntry &entry : qAsConst(m_pages)) {
         if (!entry.flag && entry.retranslate)
             entry.retranslate(false, true);
     }
@@ -138,14 +138,14 @@ void Ui_Main::SLT_GetFocus_tabBar(int index)
 {
     if (index < 0)
         return;
-    if (QWidget *page = tabWidget_->widget(index))
+    if (QWidget *page = m_tabWidget->widget(index))
         page->setFocus(Qt::OtherFocusReason);
 }
 
 void Ui_Main::SLT_SETUP_UI_MAIN()
 {
     ApplyTexts(false);
-    SLT_ReloadUILanguage(languageSelector_->currentText());
+    SLT_ReloadUILanguage(m_languageSelector->currentText());
     show();
 }
 
@@ -153,7 +153,7 @@ void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
 {
     Language_Switch(LanguageText);
     ApplyTexts(false);
-    for (const PageEntry &entry : qAsConst(pages_)) {
+    for (const PageEntry &entry : qAsConst(m_pages)) {
         if (entry.flag && *entry.flag == QLatin1String("1") && entry.retranslate)
             entry.retranslate(false, true);
     }
@@ -187,5 +187,5 @@ void Ui_Main::openDebugTerminal()
 
 void Ui_Main::placeLanguageSelector()
 {
-    languageSelector_->setGeometry(width() - SelectorWidth, 0, SelectorWidth, SelectorHeight);
+    m_languageSelector->setGeometry(width() - SelectorWidth, 0, SelectorWidth, SelectorHeight);
 }

@@ -63,15 +63,15 @@ public:
     // rebuilds the tabs from the page flags.
     void ApplyTexts(bool initial);
 
-    QTabWidget *tabWidget() const { return tabWidget_; }
-    QComboBox *languageSelector() const { return languageSelector_; }
-    QWidget *contentWidget() const { return contentWidget_; }
-    Ui_Uart_Network *connectionPage() const { return connectionPage_; }
-    Ui_Multiview *multiviewPage() const { return multiviewPage_; }
-    Ui_Debug *debugTerminal() const { return debugTerminal_; }
-    Ui_Output *outputPage() const { return outputPage_; }
-    Ui_Audio *audioPage() const { return audioPage_; }
-    Ui_System *systemPage() const { return systemPage_; }
+    QTabWidget *tabWidget() const { return m_tabWidget; }
+    QComboBox *languageSelector() const { return m_languageSelector; }
+    QWidget *contentWidget() const { return m_contentWidget; }
+    Ui_Uart_Network *connectionPage() const { return m_connectionPage; }
+    Ui_Multiview *multiviewPage() const { return m_multiviewPage; }
+    Ui_Debug *debugTerminal() const { return m_debugTerminal; }
+    Ui_Output *outputPage() const { return m_outputPage; }
+    Ui_Audio *audioPage() const { return m_audioPage; }
+    Ui_System *systemPage() const { return m_systemPage; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -152,16 +152,16 @@ private:
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
     void handleReceivedLine(const QByteArray &line);
 
-    QWidget *contentWidget_ = nullptr;
-    QTabWidget *tabWidget_ = nullptr;
-    QComboBox *languageSelector_ = nullptr;
-    QVector<PageEntry> pages_;
-    QVector<int> tabPages_; // page index shown at each tab index
-    Ui_Uart_Network *connectionPage_ = nullptr;
-    Ui_Multiview *multiviewPage_ = nullptr;
-    Ui_Debug *debugTerminal_ = nullptr; // a window of its own, deleted after the pages
-    Ui_Output *outputPage_ = nullptr;
-    Ui_Audio *audioPage_ = nullptr;
-    Ui_System *systemPage_ = nullptr;
-    LineDrain *lineDrain_ = nullptr; // the active link's received lines, in bounded turns
+    QWidget *m_contentWidget = nullptr;
+    QTabWidget *m_tabWidget = nullptr;
+    QComboBox *m_languageSelector = nullptr;
+    QVector<PageEntry> m_pages;
+    QVector<int> m_tabPages; // page index shown at each tab index
+    Ui_Uart_Network *m_connectionPage = nullptr;
+    Ui_Multiview *m_multiviewPage = nullptr;
+    Ui_Debug *m_debugTerminal = nullptr; // a window of its own, deleted after the pages
+    Ui_Output *m_outputPage = nullptr;
+    Ui_Audio *m_audioPage = nullptr;
+    Ui_System *m_systemPage = nullptr;
+    LineDrain *m_lineDrain = nullptr; // the active link's received lines, in bounded turns
 };

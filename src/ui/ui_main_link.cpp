@@ -17,7 +17,7 @@
 
 void Ui_Main::SLT_UnifyUpdateRecv()
 {
-    lineDrain_->drain();
+    m_lineDrain->drain();
 }
 
 void Ui_Main::handleReceivedLine(const QByteArray &line)
@@ -39,8 +39,8 @@ void Ui_Main::SLT_WaitReplyTimeoutMessage(QString cmd)
         return;
     Link_ClearReplyAwaited(LinkMode);
     if (cmd.contains(QLatin1String("GET MODEL TYPE"))) {
-        connectionPage_->ShowIdentifyResult(false);
-        connectionPage_->PressActiveConnectButton();
+        m_connectionPage->ShowIdentifyResult(false);
+        m_connectionPage->PressActiveConnectButton();
         MessageBox_InfoSerial(SMSG_ReadDeviceFail + cmd, this);
         return;
     }
@@ -54,13 +54,13 @@ void Ui_Main::SLT_WaitReplyTimeoutMessage(QString cmd)
 void Ui_Main::SLT_SyncSerialPortNetworkInfo()
 {
     if (!LinkSettingsQueryOnly)
-        connectionPage_->PressActiveConnectButton();
+        m_connectionPage->PressActiveConnectButton();
     LinkSettingsQueryOnly = false;
-    connectionPage_->Retranslate(false, false);
-    systemPage_->RefreshTexts(false, false);
+    m_connectionPage->Retranslate(false, false);
+    m_systemPage->RefreshTexts(false, false);
 }
 
 void Ui_Main::SLT_SyncInputSourceName()
 {
-    audioPage_->RefreshTexts(false, false);
+    m_audioPage->RefreshTexts(false, false);
 }

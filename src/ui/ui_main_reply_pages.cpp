@@ -13,17 +13,17 @@
 
 void Ui_Main::connectionAppendStatus(const QString &text)
 {
-    connectionPage_->AppendStatus(text);
+    m_connectionPage->AppendStatus(text);
 }
 
 void Ui_Main::connectionShowIdentifyResult(bool ok)
 {
-    connectionPage_->ShowIdentifyResult(ok);
+    m_connectionPage->ShowIdentifyResult(ok);
 }
 
 void Ui_Main::connectionPressActiveConnectButton()
 {
-    connectionPage_->PressActiveConnectButton();
+    m_connectionPage->PressActiveConnectButton();
 }
 
 void Ui_Main::showMessageBox(const QString &text)
@@ -35,178 +35,178 @@ void Ui_Main::showMessageBox(const QString &text)
 
 void Ui_Main::outputApplyModel()
 {
-    outputPage_->ApplyModel();
+    m_outputPage->ApplyModel();
 }
 
 void Ui_Main::outputPressReadAll()
 {
-    outputPage_->PressReadAll();
+    m_outputPage->PressReadAll();
 }
 
 void Ui_Main::outputSetResolution(int index)
 {
-    outputPage_->SetResolution(index);
+    m_outputPage->SetResolution(index);
 }
 
 void Ui_Main::outputSet4kAuto(int index)
 {
-    outputPage_->Set4kAuto(index);
+    m_outputPage->Set4kAuto(index);
 }
 
 void Ui_Main::outputSetHdcp(int index)
 {
-    outputPage_->SetHdcp(index);
+    m_outputPage->SetHdcp(index);
 }
 
 void Ui_Main::outputSetVka(int index)
 {
-    outputPage_->SetVka(index);
+    m_outputPage->SetVka(index);
 }
 
 void Ui_Main::outputSetItc(int index)
 {
-    outputPage_->SetItc(index);
+    m_outputPage->SetItc(index);
 }
 
 void Ui_Main::outputSetUserResolution(quint32 width, quint32 height)
 {
-    outputPage_->SetUserResolution(width, height);
+    m_outputPage->SetUserResolution(width, height);
 }
 
 // Multiview page.
 
 void Ui_Main::multiviewApplyModel()
 {
-    multiviewPage_->ApplyModel();
+    m_multiviewPage->ApplyModel();
 }
 
 void Ui_Main::multiviewPressReadAll()
 {
-    multiviewPage_->PressReadAll();
+    m_multiviewPage->PressReadAll();
 }
 
 void Ui_Main::multiviewSetLayout(quint32 mode, bool readSync)
 {
-    multiviewPage_->SetLayout(mode, readSync);
+    m_multiviewPage->SetLayout(mode, readSync);
 }
 
 void Ui_Main::multiviewSetWindowSource(int window, int source)
 {
-    multiviewPage_->SetWindowSource(window, source);
+    m_multiviewPage->SetWindowSource(window, source);
 }
 
 void Ui_Main::multiviewSetAutoSwitch(int index)
 {
-    multiviewPage_->SetAutoSwitch(index);
+    m_multiviewPage->SetAutoSwitch(index);
 }
 
 void Ui_Main::multiviewSetInputResolutionText(const QString &text)
 {
-    multiviewPage_->SetInputResolutionText(text);
+    m_multiviewPage->SetInputResolutionText(text);
 }
 
 void Ui_Main::multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
                                         quint32 vSize)
 {
-    multiviewPage_->SetUserRectangle(hStart, vStart, hSize, vSize);
+    m_multiviewPage->SetUserRectangle(hStart, vStart, hSize, vSize);
 }
 
 void Ui_Main::multiviewSetVariantCount(quint32 count)
 {
-    multiviewPage_->SetVariantCount(count);
+    m_multiviewPage->SetVariantCount(count);
 }
 
 void Ui_Main::multiviewSetLayoutVariant(int index)
 {
-    multiviewPage_->SetLayoutVariant(index);
+    m_multiviewPage->SetLayoutVariant(index);
 }
 
 void Ui_Main::multiviewSetPipPosition(int index)
 {
-    multiviewPage_->SetPipPosition(index);
+    m_multiviewPage->SetPipPosition(index);
 }
 
 void Ui_Main::multiviewSetPipSize(int index)
 {
-    multiviewPage_->SetPipSize(index);
+    m_multiviewPage->SetPipSize(index);
 }
 
 void Ui_Main::multiviewSetAspect(int index)
 {
-    multiviewPage_->SetAspect(index);
+    m_multiviewPage->SetAspect(index);
 }
 
 // Audio page.
 
 void Ui_Main::audioApplyModel()
 {
-    audioPage_->ApplyModel();
+    m_audioPage->ApplyModel();
 }
 
 void Ui_Main::audioPressReadAll()
 {
-    audioPage_->PressReadAll();
+    m_audioPage->PressReadAll();
 }
 
 void Ui_Main::audioSetSource(int index)
 {
-    audioPage_->SetSource(index);
+    m_audioPage->SetSource(index);
 }
 
 void Ui_Main::audioSetVolume(int volume)
 {
-    audioPage_->SetVolume(volume);
+    m_audioPage->SetVolume(volume);
 }
 
 void Ui_Main::audioSetMute(int index)
 {
-    audioPage_->SetMute(index);
+    m_audioPage->SetMute(index);
 }
 
 void Ui_Main::audioSetMicLevel(int mic, int level)
 {
-    audioPage_->SetMicLevel(mic, level);
+    m_audioPage->SetMicLevel(mic, level);
 }
 
 void Ui_Main::audioSetSwitch(int channel, int index)
 {
-    audioPage_->SetSwitch(channel, index);
+    m_audioPage->SetSwitch(channel, index);
 }
 
 // System page.
 
 void Ui_Main::systemApplyModel()
 {
-    systemPage_->ApplyModel();
+    m_systemPage->ApplyModel();
 }
 
 void Ui_Main::systemPressReadAll()
 {
-    systemPage_->PressReadAll();
+    m_systemPage->PressReadAll();
 }
 
 void Ui_Main::systemSetEdidSelection(int index)
 {
-    systemPage_->SetEdidSelection(index);
+    m_systemPage->SetEdidSelection(index);
 }
 
 void Ui_Main::systemSetVersionText(const QString &text)
 {
-    systemPage_->SetVersionText(text);
+    m_systemPage->SetVersionText(text);
 }
 
 void Ui_Main::systemUserEdidWritten()
 {
-    systemPage_->UserEdidWritten();
+    m_systemPage->UserEdidWritten();
 }
 
 void Ui_Main::systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
                                    const QString &gateway)
 {
-    systemPage_->SetNetworkInfo(ip, port, mask, gateway);
+    m_systemPage->SetNetworkInfo(ip, port, mask, gateway);
 }
 
 void Ui_Main::systemSetBaudRate(qint32 baudRate)
 {
-    systemPage_->SetBaudRate(baudRate);
+    m_systemPage->SetBaudRate(baudRate);
 }

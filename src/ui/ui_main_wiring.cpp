@@ -23,42 +23,44 @@
 // (a window of its own, not a tab).
 void Ui_Main::createPages()
 {
-    connectionPage_ = new Ui_Uart_Network;
+    m_connectionPage = new Ui_Uart_Network;
     AddLinkedPage(
-        connectionPage_, &Ui_Uart_Network_AppName, nullptr,
-        [page = connectionPage_](bool refill, bool second) { page->Retranslate(refill, second); });
+        m_connectionPage, &Ui_Uart_Network_AppName, nullptr,
+        [page = m_connectionPage](bool refill, bool second) { page->Retranslate(refill, second); });
 
-    outputPage_ = new Ui_Output;
+    m_outputPage = new Ui_Output;
     AddLinkedPage(
-        outputPage_, &Ui_Output_AppName, &Key_UI_Output,
-        [page = outputPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    multiviewPage_ = new Ui_Multiview;
+        m_outputPage, &Ui_Output_AppName, &Key_UI_Output,
+        [page = m_outputPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+    m_multiviewPage = new Ui_Multiview;
     AddLinkedPage(
-        multiviewPage_, &Ui_Multiview_AppName, &Key_UI_Multiview,
-        [page = multiviewPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    audioPage_ = new Ui_Audio;
+        m_multiviewPage, &Ui_Multiview_AppName, &Key_UI_Multiview,
+        [page = m_multiviewPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+    m_audioPage = new Ui_Audio;
     AddLinkedPage(
-        audioPage_, &Ui_Audio_AppName, &Key_UI_Audio,
-        [page = audioPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    systemPage_ = new Ui_System;
+        m_audioPage, &Ui_Audio_AppName, &Key_UI_Audio,
+        [page = m_audioPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+    m_systemPage = new Ui_System;
     AddLinkedPage(
-        systemPage_, &Ui_System_AppName, &Key_UI_System,
-        [page = systemPage_](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+        m_systemPage, &Ui_System_AppName, &Key_UI_System,
+        [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
-    debugTerminal_ = new Ui_Debug;
+    m_debugTerminal = new Ui_Debug;
 }
 
 void Ui_Main::wirePages()
 {
-    connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, debugTerminal_, &Ui_Debug::SLT_SETUP_UI_DEBUG);
-    connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, debugTerminal_, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
-    connect(this, &Ui_Main::SGL_DEBUG_SHOW_RecvText, debugTerminal_, &Ui_Debug::SLT_Sync_Show_Recv);
-    connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, debugTerminal_, &Ui_Debug::SLT_Sync_Show_Send);
-    connect(debugTerminal_, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
+    connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_SETUP_UI_DEBUG);
+    connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
+    connect(this, &Ui_Main::SGL_DEBUG_SHOW_RecvText, m_debugTerminal,
+            &Ui_Debug::SLT_Sync_Show_Recv);
+    connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, m_debugTerminal,
+            &Ui_Debug::SLT_Sync_Show_Send);
+    connect(m_debugTerminal, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
 
-    connect(systemPage_, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
+    connect(m_systemPage, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
             &Ui_Main::SLT_SyncSerialPortNetworkInfo);
-    connect(multiviewPage_, &Ui_Multiview::SGL_SyncInputSourceName, this,
+    connect(m_multiviewPage, &Ui_Multiview::SGL_SyncInputSourceName, this,
             &Ui_Main::SLT_SyncInputSourceName);
 
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
@@ -70,7 +72,7 @@ void Ui_Main::wirePages()
 
 void Ui_Main::wireLinkServices()
 {
-    lineDrain_ = new LineDrain([this](const QByteArray &line) { handleReceivedLine(line); }, this);
+    m_lineDrain = new LineDrain([this](const QByteArray &line) { handleReceivedLine(line); }, this);
     connect(this, &Ui_Main::SGL_UnifyUpdateEmit, this, &Ui_Main::triggerLinkSend);
     if (ServiceTcpClient *tcp = Link_TcpService()) {
         connect(tcp, &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, this,

@@ -71,7 +71,7 @@ Ui_Multiview::Ui_Multiview(QWidget *parent)
     buildPictureFrame();
     buildSceneFrame();
     buildSourceGrid();
-    readAllButton_ = Multiview_Button(this, ReadAllRect);
+    m_readAllButton = Multiview_Button(this, ReadAllRect);
     RefreshTexts(true, false);
     connectWidgets();
 }
@@ -80,171 +80,172 @@ Ui_Multiview::~Ui_Multiview() = default;
 
 void Ui_Multiview::buildModeFrame()
 {
-    modeFrame_ = new MyUiLayout(this);
-    modeFrame_->setGeometry(ModeFrameRect);
-    multiviewLabel_ = Multiview_Label(modeFrame_, QRect(Margin, Margin, ModeLabelWidth, RowHeight));
+    m_modeFrame = new MyUiLayout(this);
+    m_modeFrame->setGeometry(ModeFrameRect);
+    m_multiviewLabel
+        = Multiview_Label(m_modeFrame, QRect(Margin, Margin, ModeLabelWidth, RowHeight));
     for (int i = 0; i < ModeCount; ++i) {
         const int x = Margin + ModeLabelWidth + Gap + i * (ModeButtonWidth + Gap);
-        modeButtons_[i]
-            = Multiview_Button(modeFrame_, QRect(x, Margin, ModeButtonWidth, RowHeight));
+        m_modeButtons[i]
+            = Multiview_Button(m_modeFrame, QRect(x, Margin, ModeButtonWidth, RowHeight));
     }
-    aspectLabel_ = Multiview_Label(modeFrame_, optionLabelRect(0));
-    aspectCombo_ = Multiview_Combo(modeFrame_, optionComboRect(0));
-    variantLabel_ = Multiview_Label(modeFrame_, optionLabelRect(1));
-    variantCombo_ = Multiview_Combo(modeFrame_, optionComboRect(1));
-    positionLabel_ = Multiview_Label(modeFrame_, optionLabelRect(0));
-    positionCombo_ = Multiview_Combo(modeFrame_, optionComboRect(0));
-    sizeLabel_ = Multiview_Label(modeFrame_, optionLabelRect(1));
-    sizeCombo_ = Multiview_Combo(modeFrame_, optionComboRect(1));
+    m_aspectLabel = Multiview_Label(m_modeFrame, optionLabelRect(0));
+    m_aspectCombo = Multiview_Combo(m_modeFrame, optionComboRect(0));
+    m_variantLabel = Multiview_Label(m_modeFrame, optionLabelRect(1));
+    m_variantCombo = Multiview_Combo(m_modeFrame, optionComboRect(1));
+    m_positionLabel = Multiview_Label(m_modeFrame, optionLabelRect(0));
+    m_positionCombo = Multiview_Combo(m_modeFrame, optionComboRect(0));
+    m_sizeLabel = Multiview_Label(m_modeFrame, optionLabelRect(1));
+    m_sizeCombo = Multiview_Combo(m_modeFrame, optionComboRect(1));
     // Nothing is known about the device yet: its options appear with its layout.
     placeOptionRows(ModeCount);
-    buildUserRectangleGroup(modeFrame_);
+    buildUserRectangleGroup(m_modeFrame);
 }
 
 void Ui_Multiview::buildUserRectangleGroup(QWidget *frame)
 {
-    userRectGroup_ = new QWidget(frame);
-    userRectGroup_->setObjectName(QStringLiteral("UserRectangle"));
-    userRectGroup_->setGeometry(0, UserRectangleY, ModeFrameRect.width(),
-                                ModeFrameRect.height() - UserRectangleY);
-    userRectCaption_
-        = Multiview_Label(userRectGroup_, QRect(Margin, 0, OptionLabelWidth, RowHeight));
+    m_userRectGroup = new QWidget(frame);
+    m_userRectGroup->setObjectName(QStringLiteral("UserRectangle"));
+    m_userRectGroup->setGeometry(0, UserRectangleY, ModeFrameRect.width(),
+                                 ModeFrameRect.height() - UserRectangleY);
+    m_userRectCaption
+        = Multiview_Label(m_userRectGroup, QRect(Margin, 0, OptionLabelWidth, RowHeight));
     // One validator for the four fields: the device takes 0 to 9999 for each.
-    userRectValidator_ = new QIntValidator(0, RectValueMax, this);
+    m_userRectValidator = new QIntValidator(0, RectValueMax, this);
     const int y = RowHeight + 10;
     int x = Margin;
     for (int i = 0; i < UserRectangleFields; ++i) {
-        userRectLabels_[i]
-            = Multiview_Label(userRectGroup_, QRect(x, y, RectLabelWidth, RowHeight));
+        m_userRectLabels[i]
+            = Multiview_Label(m_userRectGroup, QRect(x, y, RectLabelWidth, RowHeight));
         x += RectLabelWidth + Gap;
-        userRectEdits_[i]
-            = Multiview_Edit(userRectGroup_, QRect(x, y, RectEditWidth, RowHeight), RectTextMax);
-        userRectEdits_[i]->setValidator(userRectValidator_);
+        m_userRectEdits[i]
+            = Multiview_Edit(m_userRectGroup, QRect(x, y, RectEditWidth, RowHeight), RectTextMax);
+        m_userRectEdits[i]->setValidator(m_userRectValidator);
         x += RectEditWidth + Gap;
     }
-    userRectRead_ = Multiview_Button(userRectGroup_, QRect(x, y, 100, RowHeight));
-    userRectWrite_ = Multiview_Button(userRectGroup_, QRect(x + 100 + Gap, y, 100, RowHeight));
-    userRectGroup_->hide();
+    m_userRectRead = Multiview_Button(m_userRectGroup, QRect(x, y, 100, RowHeight));
+    m_userRectWrite = Multiview_Button(m_userRectGroup, QRect(x + 100 + Gap, y, 100, RowHeight));
+    m_userRectGroup->hide();
 }
 
 void Ui_Multiview::buildPictureFrame()
 {
-    pictureFrame_ = new MyUiLayout(this);
-    pictureFrame_->setObjectName(QStringLiteral("MultiviewPicture"));
-    pictureFrame_->setGeometry(PictureFrameRect);
-    pictureLabel_ = new QLabel(pictureFrame_);
-    pictureLabel_->setGeometry(2, 2, 200, 112);
-    pictureLabel_->setAlignment(Qt::AlignCenter);
-    pictureLabel_->setScaledContents(true);
+    m_pictureFrame = new MyUiLayout(this);
+    m_pictureFrame->setObjectName(QStringLiteral("MultiviewPicture"));
+    m_pictureFrame->setGeometry(PictureFrameRect);
+    m_pictureLabel = new QLabel(m_pictureFrame);
+    m_pictureLabel->setGeometry(2, 2, 200, 112);
+    m_pictureLabel->setAlignment(Qt::AlignCenter);
+    m_pictureLabel->setScaledContents(true);
 }
 
 void Ui_Multiview::buildSceneFrame()
 {
-    sceneFrame_ = new MyUiLayout(this);
-    sceneFrame_->setGeometry(SceneFrameRect);
+    m_sceneFrame = new MyUiLayout(this);
+    m_sceneFrame->setGeometry(SceneFrameRect);
     const int top = 5;
     int x = Margin;
-    saveLabel_ = Multiview_Label(sceneFrame_, QRect(x, top, SceneLabelWidth, RowHeight));
+    m_saveLabel = Multiview_Label(m_sceneFrame, QRect(x, top, SceneLabelWidth, RowHeight));
     x += SceneLabelWidth + Gap;
-    saveCombo_ = Multiview_Combo(sceneFrame_, QRect(x, top, SceneComboWidth, RowHeight));
+    m_saveCombo = Multiview_Combo(m_sceneFrame, QRect(x, top, SceneComboWidth, RowHeight));
     x += SceneComboWidth + Gap;
-    layoutNameLabel_ = Multiview_Label(sceneFrame_, QRect(x, top, LayoutNameWidth, RowHeight));
-    layoutNameEdit_ = Multiview_Edit(
-        sceneFrame_, QRect(x, top + RowHeight + 3, LayoutNameWidth, RowHeight), NameMaxLength);
+    m_layoutNameLabel = Multiview_Label(m_sceneFrame, QRect(x, top, LayoutNameWidth, RowHeight));
+    m_layoutNameEdit = Multiview_Edit(
+        m_sceneFrame, QRect(x, top + RowHeight + 3, LayoutNameWidth, RowHeight), NameMaxLength);
     x += LayoutNameWidth + Gap;
-    loadLabel_ = Multiview_Label(sceneFrame_, QRect(x, top, SceneLabelWidth, RowHeight));
+    m_loadLabel = Multiview_Label(m_sceneFrame, QRect(x, top, SceneLabelWidth, RowHeight));
     x += SceneLabelWidth + Gap;
-    loadCombo_ = Multiview_Combo(sceneFrame_, QRect(x, top, SceneComboWidth, RowHeight));
+    m_loadCombo = Multiview_Combo(m_sceneFrame, QRect(x, top, SceneComboWidth, RowHeight));
 }
 
 void Ui_Multiview::connectWidgets()
 {
-    connect(modeButtons_[0], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_Single);
-    connect(modeButtons_[1], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_PIP);
-    connect(modeButtons_[2], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_PBP);
-    connect(modeButtons_[3], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_3xWIN);
-    connect(modeButtons_[4], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_4xWIN);
+    connect(m_modeButtons[0], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_Single);
+    connect(m_modeButtons[1], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_PIP);
+    connect(m_modeButtons[2], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_PBP);
+    connect(m_modeButtons[3], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_3xWIN);
+    connect(m_modeButtons[4], &QPushButton::clicked, this, &Ui_Multiview::SLT_WindowMode_4xWIN);
     const auto activated = QOverload<int>::of(&QComboBox::activated);
-    connect(aspectCombo_, activated, this, &Ui_Multiview::SLT_SetAspect);
-    connect(variantCombo_, activated, this, &Ui_Multiview::SLT_SetMode);
-    connect(positionCombo_, activated, this, &Ui_Multiview::SLT_SetPosition);
-    connect(sizeCombo_, activated, this, &Ui_Multiview::SLT_SetSize);
-    connect(saveCombo_, activated, this, &Ui_Multiview::SLT_SetSaveLayout);
-    connect(loadCombo_, activated, this, &Ui_Multiview::SLT_SetLoadLayout);
-    connect(userRectRead_, &QPushButton::clicked, this, &Ui_Multiview::SLT_ReadCaptureDisplayInfo);
-    connect(userRectWrite_, &QPushButton::clicked, this, &Ui_Multiview::SLT_SetCaptureDisplayInfo);
-    connect(inputResolutionRead_, &QPushButton::clicked, this,
+    connect(m_aspectCombo, activated, this, &Ui_Multiview::SLT_SetAspect);
+    connect(m_variantCombo, activated, this, &Ui_Multiview::SLT_SetMode);
+    connect(m_positionCombo, activated, this, &Ui_Multiview::SLT_SetPosition);
+    connect(m_sizeCombo, activated, this, &Ui_Multiview::SLT_SetSize);
+    connect(m_saveCombo, activated, this, &Ui_Multiview::SLT_SetSaveLayout);
+    connect(m_loadCombo, activated, this, &Ui_Multiview::SLT_SetLoadLayout);
+    connect(m_userRectRead, &QPushButton::clicked, this, &Ui_Multiview::SLT_ReadCaptureDisplayInfo);
+    connect(m_userRectWrite, &QPushButton::clicked, this, &Ui_Multiview::SLT_SetCaptureDisplayInfo);
+    connect(m_inputResolutionRead, &QPushButton::clicked, this,
             &Ui_Multiview::SLT_GetInputResolution);
-    connect(autoSwitchOn_, &QPushButton::clicked, this, &Ui_Multiview::SLT_BTN_AutoSwitch);
-    connect(autoSwitchOff_, &QPushButton::clicked, this, &Ui_Multiview::SLT_BTN_AutoSwitch);
-    for (QPushButton *button : sourceButtons_)
+    connect(m_autoSwitchOn, &QPushButton::clicked, this, &Ui_Multiview::SLT_BTN_AutoSwitch);
+    connect(m_autoSwitchOff, &QPushButton::clicked, this, &Ui_Multiview::SLT_BTN_AutoSwitch);
+    for (QPushButton *button : m_sourceButtons)
         connect(button, &QPushButton::clicked, this, &Ui_Multiview::SLT_BTN_WindowSignal);
-    connect(renameEdit_, &QLineEdit::returnPressed, this, &Ui_Multiview::SLT_ModifySourceName);
-    connect(readAllButton_, &QPushButton::clicked, this, &Ui_Multiview::SLT_ReadInfo_ALL);
+    connect(m_renameEdit, &QLineEdit::returnPressed, this, &Ui_Multiview::SLT_ModifySourceName);
+    connect(m_readAllButton, &QPushButton::clicked, this, &Ui_Multiview::SLT_ReadInfo_ALL);
 }
 
 void Ui_Multiview::RefreshTexts(bool first, bool readAll)
 {
-    multiviewLabel_->setText(Slabel_Multiview);
+    m_multiviewLabel->setText(Slabel_Multiview);
     const QString *modeTexts[ModeCount] = {&SpushButton_Single, &SpushButton_PIP, &SpushButton_PBP,
                                            &SpushButton_3xWIN, &SpushButton_4xWIN};
     for (int i = 0; i < ModeCount; ++i)
-        modeButtons_[i]->setText(*modeTexts[i]);
+        m_modeButtons[i]->setText(*modeTexts[i]);
 
-    aspectLabel_->setText(Slabel_Aspect);
-    refillCombo(aspectCombo_, ScomboBox_Aspect, 2);
-    variantLabel_->setText(Slabel_Mode);
+    m_aspectLabel->setText(Slabel_Aspect);
+    refillCombo(m_aspectCombo, ScomboBox_Aspect, 2);
+    m_variantLabel->setText(Slabel_Mode);
     const quint32 offered = DeviceState::layoutMaxMode;
-    const int variant = variantCombo_->currentIndex();
+    const int variant = m_variantCombo->currentIndex();
     fillVariantCombo(first ? 6 : (offered >= 1 && offered <= 6 ? int(offered) : 0));
     if (!first)
-        variantCombo_->setCurrentIndex(variant < variantCombo_->count() ? variant : -1);
-    positionLabel_->setText(Slabel_Position);
-    refillCombo(positionCombo_, ScomboBox_Position, 5);
-    sizeLabel_->setText(Slabel_Size);
-    refillCombo(sizeCombo_, ScomboBox_Size, 4);
+        m_variantCombo->setCurrentIndex(variant < m_variantCombo->count() ? variant : -1);
+    m_positionLabel->setText(Slabel_Position);
+    refillCombo(m_positionCombo, ScomboBox_Position, 5);
+    m_sizeLabel->setText(Slabel_Size);
+    refillCombo(m_sizeCombo, ScomboBox_Size, 4);
 
     const bool capture = Multiview_UserRectangleKind(Multiview_CurrentPictureState())
         == UserRectangleKind::Window1Capture;
-    userRectCaption_->setText(capture ? Slabel_CaptureDisplay_1 : Slabel_CaptureDisplay_2);
+    m_userRectCaption->setText(capture ? Slabel_CaptureDisplay_1 : Slabel_CaptureDisplay_2);
     const QString *rectTexts[UserRectangleFields]
         = {&Slabel_HStart, &Slabel_VStart, &Slabel_HSize, &Slabel_VSize};
     for (int i = 0; i < UserRectangleFields; ++i)
-        userRectLabels_[i]->setText(*rectTexts[i]);
-    userRectRead_->setText(S_ReadWrite[0]);
-    userRectWrite_->setText(S_ReadWrite[1]);
-    userRectGroup_->hide();
+        m_userRectLabels[i]->setText(*rectTexts[i]);
+    m_userRectRead->setText(S_ReadWrite[0]);
+    m_userRectWrite->setText(S_ReadWrite[1]);
+    m_userRectGroup->hide();
 
-    saveLabel_->setText(Slabel_SaveLayout);
-    loadLabel_->setText(Slabel_LoadLayout);
-    layoutNameLabel_->setText(Slabel_LayoutName);
-    refillCombo(saveCombo_, ScomboBox_Layout, SceneCount);
-    refillCombo(loadCombo_, ScomboBox_Layout, SceneCount);
+    m_saveLabel->setText(Slabel_SaveLayout);
+    m_loadLabel->setText(Slabel_LoadLayout);
+    m_layoutNameLabel->setText(Slabel_LayoutName);
+    refillCombo(m_saveCombo, ScomboBox_Layout, SceneCount);
+    refillCombo(m_loadCombo, ScomboBox_Layout, SceneCount);
 
     setGridTexts();
-    readAllButton_->setText(S_ReadWrite[0]);
+    m_readAllButton->setText(S_ReadWrite[0]);
     if (first)
         showSingleRows(false);
     if (readAll)
-        readAllButton_->click();
+        m_readAllButton->click();
 }
 
 // The first `count` of the six variant names; a count the combo cannot offer leaves it empty.
 void Ui_Multiview::fillVariantCombo(int count)
 {
-    variantCombo_->clear();
+    m_variantCombo->clear();
     if (count < 1 || count > 6)
         return;
     for (int i = 0; i < count; ++i)
-        variantCombo_->addItem(ScomboBox_Mode[i]);
+        m_variantCombo->addItem(ScomboBox_Mode[i]);
 }
 
 void Ui_Multiview::placeOptionRows(quint32 mode)
 {
     const bool pip = mode == 1;
     const bool variants = mode >= 2 && mode <= 4;
-    QWidget *rows[2][2] = {{aspectLabel_, aspectCombo_}, {variantLabel_, variantCombo_}};
-    QWidget *pipRows[2][2] = {{positionLabel_, positionCombo_}, {sizeLabel_, sizeCombo_}};
+    QWidget *rows[2][2] = {{m_aspectLabel, m_aspectCombo}, {m_variantLabel, m_variantCombo}};
+    QWidget *pipRows[2][2] = {{m_positionLabel, m_positionCombo}, {m_sizeLabel, m_sizeCombo}};
     for (int slot = 0; slot < 2; ++slot) {
         for (auto [widgets, shown] :
              {std::pair {rows[slot], variants}, std::pair {pipRows[slot], pip}}) {
@@ -258,10 +259,10 @@ void Ui_Multiview::placeOptionRows(quint32 mode)
 
 QPushButton *Ui_Multiview::modeButton(int mode) const
 {
-    return mode >= 0 && mode < ModeCount ? modeButtons_[mode] : nullptr;
+    return mode >= 0 && mode < ModeCount ? m_modeButtons[mode] : nullptr;
 }
 
 QLineEdit *Ui_Multiview::userRectangleEdit(int field) const
 {
-    return field >= 0 && field < UserRectangleFields ? userRectEdits_[field] : nullptr;
+    return field >= 0 && field < UserRectangleFields ? m_userRectEdits[field] : nullptr;
 }

@@ -51,29 +51,29 @@ public:
 
     // Widgets, for the main window's wiring and for tests.
     QPushButton *modeButton(int mode) const;
-    QComboBox *aspectCombo() const { return aspectCombo_; }
-    QComboBox *variantCombo() const { return variantCombo_; }
-    QComboBox *positionCombo() const { return positionCombo_; }
-    QComboBox *sizeCombo() const { return sizeCombo_; }
-    QWidget *userRectangleGroup() const { return userRectGroup_; }
-    QLabel *userRectangleCaption() const { return userRectCaption_; }
+    QComboBox *aspectCombo() const { return m_aspectCombo; }
+    QComboBox *variantCombo() const { return m_variantCombo; }
+    QComboBox *positionCombo() const { return m_positionCombo; }
+    QComboBox *sizeCombo() const { return m_sizeCombo; }
+    QWidget *userRectangleGroup() const { return m_userRectGroup; }
+    QLabel *userRectangleCaption() const { return m_userRectCaption; }
     QLineEdit *userRectangleEdit(int field) const;
-    QPushButton *userRectangleReadButton() const { return userRectRead_; }
-    QPushButton *userRectangleWriteButton() const { return userRectWrite_; }
-    QLabel *pictureLabel() const { return pictureLabel_; }
+    QPushButton *userRectangleReadButton() const { return m_userRectRead; }
+    QPushButton *userRectangleWriteButton() const { return m_userRectWrite; }
+    QLabel *pictureLabel() const { return m_pictureLabel; }
     // Runtime-relative path of the picture on show; empty while none has been shown.
-    QString shownPicture() const { return shownPicture_; }
-    QComboBox *saveCombo() const { return saveCombo_; }
-    QComboBox *loadCombo() const { return loadCombo_; }
-    QLineEdit *layoutNameEdit() const { return layoutNameEdit_; }
+    QString shownPicture() const { return m_shownPicture; }
+    QComboBox *saveCombo() const { return m_saveCombo; }
+    QComboBox *loadCombo() const { return m_loadCombo; }
+    QLineEdit *layoutNameEdit() const { return m_layoutNameEdit; }
     QLabel *sourceLabel(int column) const;
     QLabel *windowLabel(int row) const;
     QPushButton *sourceButton(int k) const; // k = window * 9 + source
-    QLineEdit *inputResolutionEdit() const { return inputResolutionEdit_; }
-    QPushButton *inputResolutionReadButton() const { return inputResolutionRead_; }
-    QPushButton *autoSwitchButton(bool on) const { return on ? autoSwitchOn_ : autoSwitchOff_; }
-    QLineEdit *renameEdit() const { return renameEdit_; }
-    QPushButton *readAllButton() const { return readAllButton_; }
+    QLineEdit *inputResolutionEdit() const { return m_inputResolutionEdit; }
+    QPushButton *inputResolutionReadButton() const { return m_inputResolutionRead; }
+    QPushButton *autoSwitchButton(bool on) const { return on ? m_autoSwitchOn : m_autoSwitchOff; }
+    QLineEdit *renameEdit() const { return m_renameEdit; }
+    QPushButton *readAllButton() const { return m_readAllButton; }
 
 signals:
     void SGL_UpdateEmit();
@@ -124,51 +124,51 @@ private:
     void setWindowMode(int mode);
     void applyPipCoupling(QComboBox *touched, int index);
 
-    QWidget *modeFrame_ = nullptr;
-    QLabel *multiviewLabel_ = nullptr;
-    QPushButton *modeButtons_[ModeCount] = {};
-    QLabel *aspectLabel_ = nullptr;
-    QComboBox *aspectCombo_ = nullptr;
-    QLabel *variantLabel_ = nullptr;
-    QComboBox *variantCombo_ = nullptr;
-    QLabel *positionLabel_ = nullptr;
-    QComboBox *positionCombo_ = nullptr;
-    QLabel *sizeLabel_ = nullptr;
-    QComboBox *sizeCombo_ = nullptr;
+    QWidget *m_modeFrame = nullptr;
+    QLabel *m_multiviewLabel = nullptr;
+    QPushButton *m_modeButtons[ModeCount] = {};
+    QLabel *m_aspectLabel = nullptr;
+    QComboBox *m_aspectCombo = nullptr;
+    QLabel *m_variantLabel = nullptr;
+    QComboBox *m_variantCombo = nullptr;
+    QLabel *m_positionLabel = nullptr;
+    QComboBox *m_positionCombo = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QComboBox *m_sizeCombo = nullptr;
 
-    QWidget *userRectGroup_ = nullptr;
-    QLabel *userRectCaption_ = nullptr;
-    QLabel *userRectLabels_[UserRectangleFields] = {};
-    QLineEdit *userRectEdits_[UserRectangleFields] = {};
-    QIntValidator *userRectValidator_ = nullptr;
-    QPushButton *userRectRead_ = nullptr;
-    QPushButton *userRectWrite_ = nullptr;
+    QWidget *m_userRectGroup = nullptr;
+    QLabel *m_userRectCaption = nullptr;
+    QLabel *m_userRectLabels[UserRectangleFields] = {};
+    QLineEdit *m_userRectEdits[UserRectangleFields] = {};
+    QIntValidator *m_userRectValidator = nullptr;
+    QPushButton *m_userRectRead = nullptr;
+    QPushButton *m_userRectWrite = nullptr;
 
-    QWidget *pictureFrame_ = nullptr;
-    QLabel *pictureLabel_ = nullptr;
-    QString shownPicture_;
+    QWidget *m_pictureFrame = nullptr;
+    QLabel *m_pictureLabel = nullptr;
+    QString m_shownPicture;
 
-    QWidget *sceneFrame_ = nullptr;
-    QLabel *saveLabel_ = nullptr;
-    QComboBox *saveCombo_ = nullptr;
-    QLabel *loadLabel_ = nullptr;
-    QComboBox *loadCombo_ = nullptr;
-    QLabel *layoutNameLabel_ = nullptr;
-    QLineEdit *layoutNameEdit_ = nullptr;
+    QWidget *m_sceneFrame = nullptr;
+    QLabel *m_saveLabel = nullptr;
+    QComboBox *m_saveCombo = nullptr;
+    QLabel *m_loadLabel = nullptr;
+    QComboBox *m_loadCombo = nullptr;
+    QLabel *m_layoutNameLabel = nullptr;
+    QLineEdit *m_layoutNameEdit = nullptr;
 
-    QWidget *gridFrame_ = nullptr;
-    QLabel *cornerLabel_ = nullptr;
-    QLabel *sourceLabels_[SourceColumns] = {};
-    QLabel *windowLabels_[WindowRows] = {};
-    QPushButton *sourceButtons_[SourceButtonCount] = {};
-    QLabel *inputResolutionLabel_ = nullptr;
-    QLineEdit *inputResolutionEdit_ = nullptr;
-    QPushButton *inputResolutionRead_ = nullptr;
-    QLabel *autoSwitchLabel_ = nullptr;
-    QPushButton *autoSwitchOn_ = nullptr;
-    QPushButton *autoSwitchOff_ = nullptr;
-    QLineEdit *renameEdit_ = nullptr;
-    int renameIndex_ = 0; // source label being renamed
+    QWidget *m_gridFrame = nullptr;
+    QLabel *m_cornerLabel = nullptr;
+    QLabel *m_sourceLabels[SourceColumns] = {};
+    QLabel *m_windowLabels[WindowRows] = {};
+    QPushButton *m_sourceButtons[SourceButtonCount] = {};
+    QLabel *m_inputResolutionLabel = nullptr;
+    QLineEdit *m_inputResolutionEdit = nullptr;
+    QPushButton *m_inputResolutionRead = nullptr;
+    QLabel *m_autoSwitchLabel = nullptr;
+    QPushButton *m_autoSwitchOn = nullptr;
+    QPushButton *m_autoSwitchOff = nullptr;
+    QLineEdit *m_renameEdit = nullptr;
+    int m_renameIndex = 0; // source label being renamed
 
-    QPushButton *readAllButton_ = nullptr;
+    QPushButton *m_readAllButton = nullptr;
 };

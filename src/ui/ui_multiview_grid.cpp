@@ -35,64 +35,65 @@ QRect buttonRect(int row, int column)
 
 void Ui_Multiview::buildSourceGrid()
 {
-    gridFrame_ = new MyUiLayout(this);
-    gridFrame_->setGeometry(GridFrameRect);
-    cornerLabel_ = Multiview_Label(gridFrame_, CornerRect);
+    m_gridFrame = new MyUiLayout(this);
+    m_gridFrame->setGeometry(GridFrameRect);
+    m_cornerLabel = Multiview_Label(m_gridFrame, CornerRect);
     for (int c = 0; c < SourceColumns; ++c) {
         QLabel *label = Multiview_Label(
-            gridFrame_,
+            m_gridFrame,
             QRect(ColumnX + c * ColumnPitch, CornerRect.y(), ColumnWidth, CornerRect.height()));
         label->setObjectName(QStringLiteral("SourceName%1").arg(c));
         label->setWordWrap(true);
         label->installEventFilter(this);
-        sourceLabels_[c] = label;
+        m_sourceLabels[c] = label;
     }
     for (int r = 0; r < WindowRows; ++r)
-        windowLabels_[r] = Multiview_Label(
-            gridFrame_,
+        m_windowLabels[r] = Multiview_Label(
+            m_gridFrame,
             QRect(CornerRect.x(), FirstRowY + r * RowPitch, CornerRect.width(), RowHeight));
     for (int k = 0; k < SourceButtonCount; ++k) {
         QPushButton *button
-            = Multiview_Button(gridFrame_, buttonRect(k / SourceColumns, k % SourceColumns));
+            = Multiview_Button(m_gridFrame, buttonRect(k / SourceColumns, k % SourceColumns));
         button->setObjectName(QStringLiteral("button%1").arg(k)); // the click handler reads k back
-        sourceButtons_[k] = button;
+        m_sourceButtons[k] = button;
     }
 
-    inputResolutionLabel_
-        = Multiview_Label(gridFrame_, QRect(CornerRect.x(), SingleRowY, 190, RowHeight));
-    inputResolutionEdit_
-        = Multiview_Edit(gridFrame_, QRect(SingleValueX, SingleRowY, 160, RowHeight), 64);
-    inputResolutionEdit_->setEnabled(false);
-    inputResolutionRead_
-        = Multiview_Button(gridFrame_, QRect(SingleValueX + 165, SingleRowY, 100, RowHeight));
+    m_inputResolutionLabel
+        = Multiview_Label(m_gridFrame, QRect(CornerRect.x(), SingleRowY, 190, RowHeight));
+    m_inputResolutionEdit
+        = Multiview_Edit(m_gridFrame, QRect(SingleValueX, SingleRowY, 160, RowHeight), 64);
+    m_inputResolutionEdit->setEnabled(false);
+    m_inputResolutionRead
+        = Multiview_Button(m_gridFrame, QRect(SingleValueX + 165, SingleRowY, 100, RowHeight));
     const int switchY = SingleRowY + RowPitch;
-    autoSwitchLabel_ = Multiview_Label(gridFrame_, QRect(CornerRect.x(), switchY, 160, RowHeight));
-    autoSwitchOn_ = Multiview_Button(gridFrame_, QRect(SingleValueX, switchY, 100, RowHeight));
-    autoSwitchOn_->setObjectName(
+    m_autoSwitchLabel
+        = Multiview_Label(m_gridFrame, QRect(CornerRect.x(), switchY, 160, RowHeight));
+    m_autoSwitchOn = Multiview_Button(m_gridFrame, QRect(SingleValueX, switchY, 100, RowHeight));
+    m_autoSwitchOn->setObjectName(
         QStringLiteral("AutoSwitch1")); // the click handler reads the digit
-    autoSwitchOff_
-        = Multiview_Button(gridFrame_, QRect(SingleValueX + 105, switchY, 100, RowHeight));
-    autoSwitchOff_->setObjectName(QStringLiteral("AutoSwitch0"));
+    m_autoSwitchOff
+        = Multiview_Button(m_gridFrame, QRect(SingleValueX + 105, switchY, 100, RowHeight));
+    m_autoSwitchOff->setObjectName(QStringLiteral("AutoSwitch0"));
 
-    renameEdit_ = Multiview_Edit(gridFrame_, QRect(0, 0, RenameWidth, RowHeight), NameMaxLength);
-    renameEdit_->hide();
+    m_renameEdit = Multiview_Edit(m_gridFrame, QRect(0, 0, RenameWidth, RowHeight), NameMaxLength);
+    m_renameEdit->hide();
 }
 
 void Ui_Multiview::setGridTexts()
 {
-    cornerLabel_->setText(Slabel_WINDOW_SOURCE);
+    m_cornerLabel->setText(Slabel_WINDOW_SOURCE);
     for (int c = 0; c < SourceColumns; ++c) {
-        sourceLabels_[c]->setText(S_InputSource_Name[c]);
-        sourceLabels_[c]->setToolTip(STIPS_DoubleChickModifyName);
+        m_sourceLabels[c]->setText(S_InputSource_Name[c]);
+        m_sourceLabels[c]->setToolTip(STIPS_DoubleChickModifyName);
     }
     for (int r = 0; r < WindowRows; ++r)
-        windowLabels_[r]->setText(Slabel_Windows_Name[r]);
-    inputResolutionLabel_->setText(Slabel_InputResolution);
-    inputResolutionRead_->setText(S_ReadWrite[0]);
-    autoSwitchLabel_->setText(Slabel_AutoSwitch);
-    autoSwitchOn_->setText(S_OnOff[0]);
-    autoSwitchOff_->setText(S_OnOff[1]);
-    renameEdit_->setToolTip(STIPS_EnterKeyFinishInputAndClose);
+        m_windowLabels[r]->setText(Slabel_Windows_Name[r]);
+    m_inputResolutionLabel->setText(Slabel_InputResolution);
+    m_inputResolutionRead->setText(S_ReadWrite[0]);
+    m_autoSwitchLabel->setText(Slabel_AutoSwitch);
+    m_autoSwitchOn->setText(S_OnOff[0]);
+    m_autoSwitchOff->setText(S_OnOff[1]);
+    m_renameEdit->setToolTip(STIPS_EnterKeyFinishInputAndClose);
 }
 
 // Rows for the windows of the current layout, columns for the inputs of the model.
@@ -101,20 +102,20 @@ void Ui_Multiview::updateGridVisibility()
     const int windows = Multiview_WindowCount(DeviceState::multiviewMode);
     const int inputs = DeviceState::inputSourceCount;
     for (int r = 0; r < WindowRows; ++r)
-        windowLabels_[r]->setVisible(r < windows);
+        m_windowLabels[r]->setVisible(r < windows);
     for (int c = 0; c < SourceColumns; ++c) {
         const bool present = c < inputs;
-        sourceLabels_[c]->setVisible(present);
+        m_sourceLabels[c]->setVisible(present);
         for (int r = 0; r < WindowRows; ++r)
-            sourceButtons_[r * SourceColumns + c]->setVisible(present && r < windows);
+            m_sourceButtons[r * SourceColumns + c]->setVisible(present && r < windows);
     }
 }
 
 void Ui_Multiview::showSingleRows(bool shown)
 {
-    for (QWidget *w : std::initializer_list<QWidget *> {inputResolutionLabel_, inputResolutionEdit_,
-                                                        inputResolutionRead_, autoSwitchLabel_,
-                                                        autoSwitchOn_, autoSwitchOff_})
+    for (QWidget *w : std::initializer_list<QWidget *> {
+             m_inputResolutionLabel, m_inputResolutionEdit, m_inputResolutionRead,
+             m_autoSwitchLabel, m_autoSwitchOn, m_autoSwitchOff})
         w->setVisible(shown);
 }
 
@@ -123,7 +124,7 @@ void Ui_Multiview::SetWindowSource(int window, int source)
     if (window < 0 || window >= WindowRows)
         return;
     for (int c = 0; c < SourceColumns; ++c)
-        sourceButtons_[window * SourceColumns + c]->setFlat(c == source);
+        m_sourceButtons[window * SourceColumns + c]->setFlat(c == source);
 }
 
 void Ui_Multiview::SLT_BTN_WindowSignal(bool)
@@ -144,7 +145,7 @@ bool Ui_Multiview::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int c = 0; c < SourceColumns; ++c) {
             // A label hidden for the model names no input of this device.
-            if (watched == sourceLabels_[c] && !sourceLabels_[c]->isHidden())
+            if (watched == m_sourceLabels[c] && !m_sourceLabels[c]->isHidden())
                 openRenameEditor(c);
         }
     }
@@ -153,42 +154,42 @@ bool Ui_Multiview::eventFilter(QObject *watched, QEvent *event)
 
 void Ui_Multiview::openRenameEditor(int column)
 {
-    const QRect label = sourceLabels_[column]->geometry();
+    const QRect label = m_sourceLabels[column]->geometry();
     // Right-hand columns would push the editor past the frame's edge.
-    const int x = qMin(label.x(), gridFrame_->width() - RenameWidth);
-    renameEdit_->setGeometry(x, label.y() - RowHeight, RenameWidth, RowHeight);
-    renameEdit_->setToolTip(STIPS_EnterKeyFinishInputAndClose);
-    renameEdit_->clear();
-    renameEdit_->show();
-    renameEdit_->raise();
-    renameEdit_->setFocus(Qt::OtherFocusReason);
-    renameIndex_ = column;
+    const int x = qMin(label.x(), m_gridFrame->width() - RenameWidth);
+    m_renameEdit->setGeometry(x, label.y() - RowHeight, RenameWidth, RowHeight);
+    m_renameEdit->setToolTip(STIPS_EnterKeyFinishInputAndClose);
+    m_renameEdit->clear();
+    m_renameEdit->show();
+    m_renameEdit->raise();
+    m_renameEdit->setFocus(Qt::OtherFocusReason);
+    m_renameIndex = column;
 }
 
 // Source names are language values: the next save of the language file keeps them.
 void Ui_Multiview::SLT_ModifySourceName()
 {
-    const QString name = Multiview_CleanName(renameEdit_->text());
-    if (!name.isEmpty() && renameIndex_ >= 0 && renameIndex_ < SourceColumns) {
-        S_InputSource_Name[renameIndex_] = name;
-        sourceLabels_[renameIndex_]->setText(name);
+    const QString name = Multiview_CleanName(m_renameEdit->text());
+    if (!name.isEmpty() && m_renameIndex >= 0 && m_renameIndex < SourceColumns) {
+        S_InputSource_Name[m_renameIndex] = name;
+        m_sourceLabels[m_renameIndex]->setText(name);
     }
-    renameIndex_ = 0;
-    renameEdit_->hide();
+    m_renameIndex = 0;
+    m_renameEdit->hide();
     emit SGL_SyncInputSourceName();
 }
 
 QLabel *Ui_Multiview::sourceLabel(int column) const
 {
-    return column >= 0 && column < SourceColumns ? sourceLabels_[column] : nullptr;
+    return column >= 0 && column < SourceColumns ? m_sourceLabels[column] : nullptr;
 }
 
 QLabel *Ui_Multiview::windowLabel(int row) const
 {
-    return row >= 0 && row < WindowRows ? windowLabels_[row] : nullptr;
+    return row >= 0 && row < WindowRows ? m_windowLabels[row] : nullptr;
 }
 
 QPushButton *Ui_Multiview::sourceButton(int k) const
 {
-    return k >= 0 && k < SourceButtonCount ? sourceButtons_[k] : nullptr;
+    return k >= 0 && k < SourceButtonCount ? m_sourceButtons[k] : nullptr;
 }

@@ -25,7 +25,7 @@ void Ui_Multiview::ApplyModel()
 
 void Ui_Multiview::PressReadAll()
 {
-    readAllButton_->click();
+    m_readAllButton->click();
 }
 
 // readSync: a bare layout reply, so the page asks for the whole configuration.
@@ -44,7 +44,7 @@ void Ui_Multiview::applyLayout(quint32 mode)
     if (mode >= quint32(ModeCount))
         return;
     for (int i = 0; i < ModeCount; ++i)
-        modeButtons_[i]->setFlat(quint32(i) == mode);
+        m_modeButtons[i]->setFlat(quint32(i) == mode);
     if (DeviceState::modelIndex < DeviceState::NoModel)
         updateGridVisibility();
     placeOptionRows(mode);
@@ -64,41 +64,41 @@ void Ui_Multiview::updatePicture()
         if (QFile::exists(path)) {
             const QImage image(path);
             if (!image.isNull()) {
-                pictureLabel_->setPixmap(QPixmap::fromImage(image));
-                shownPicture_ = relative;
+                m_pictureLabel->setPixmap(QPixmap::fromImage(image));
+                m_shownPicture = relative;
             }
         }
     }
 
     const UserRectangleKind kind = Multiview_UserRectangleKind(state);
     if (kind == UserRectangleKind::Hidden) {
-        userRectGroup_->hide();
+        m_userRectGroup->hide();
         return;
     }
-    userRectCaption_->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
-                                                                        : Slabel_CaptureDisplay_2);
-    userRectGroup_->show();
+    m_userRectCaption->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
+                                                                         : Slabel_CaptureDisplay_2);
+    m_userRectGroup->show();
     CmdGetUserLayout();
     queued();
 }
 
 void Ui_Multiview::SetAutoSwitch(int index)
 {
-    autoSwitchOn_->setFlat(index == 0);
-    autoSwitchOff_->setFlat(index != 0);
+    m_autoSwitchOn->setFlat(index == 0);
+    m_autoSwitchOff->setFlat(index != 0);
 }
 
 void Ui_Multiview::SetInputResolutionText(const QString &text)
 {
-    inputResolutionEdit_->clear();
-    inputResolutionEdit_->setText(text);
+    m_inputResolutionEdit->clear();
+    m_inputResolutionEdit->setText(text);
 }
 
 void Ui_Multiview::SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize, quint32 vSize)
 {
     const quint32 values[UserRectangleFields] = {hStart, vStart, hSize, vSize};
     for (int i = 0; i < UserRectangleFields; ++i)
-        userRectEdits_[i]->setText(QString::number(values[i]));
+        m_userRectEdits[i]->setText(QString::number(values[i]));
 }
 
 void Ui_Multiview::SetVariantCount(quint32 count)
@@ -109,24 +109,24 @@ void Ui_Multiview::SetVariantCount(quint32 count)
 // An index outside a combo's list leaves the combo without a choice.
 void Ui_Multiview::SetPipPosition(int index)
 {
-    positionCombo_->setCurrentIndex(index);
+    m_positionCombo->setCurrentIndex(index);
     updatePicture();
 }
 
 void Ui_Multiview::SetPipSize(int index)
 {
-    sizeCombo_->setCurrentIndex(index);
+    m_sizeCombo->setCurrentIndex(index);
     updatePicture();
 }
 
 void Ui_Multiview::SetAspect(int index)
 {
-    aspectCombo_->setCurrentIndex(index);
+    m_aspectCombo->setCurrentIndex(index);
     updatePicture();
 }
 
 void Ui_Multiview::SetLayoutVariant(int index)
 {
-    variantCombo_->setCurrentIndex(index);
+    m_variantCombo->setCurrentIndex(index);
     updatePicture();
 }

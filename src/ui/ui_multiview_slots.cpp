@@ -71,8 +71,8 @@ void Ui_Multiview::SLT_SetMode(int index)
 // once, so both combos and the user-rectangle command agree before any reply arrives.
 void Ui_Multiview::applyPipCoupling(QComboBox *touched, int index)
 {
-    const bool position = touched == positionCombo_;
-    QComboBox *other = position ? sizeCombo_ : positionCombo_;
+    const bool position = touched == m_positionCombo;
+    QComboBox *other = position ? m_sizeCombo : m_positionCombo;
     quint32 *otherState = position ? &DeviceState::pipSize : &DeviceState::pipPosition;
     const int ownUser = position ? PositionUser : SizeUser;
     const int otherUser = position ? SizeUser : PositionUser;
@@ -90,14 +90,14 @@ void Ui_Multiview::applyPipCoupling(QComboBox *touched, int index)
 
 void Ui_Multiview::SLT_SetPosition(int index)
 {
-    applyPipCoupling(positionCombo_, index);
+    applyPipCoupling(m_positionCombo, index);
     CmdSetPipPos(index);
     queued();
 }
 
 void Ui_Multiview::SLT_SetSize(int index)
 {
-    applyPipCoupling(sizeCombo_, index);
+    applyPipCoupling(m_sizeCombo, index);
     CmdSetPipSize(index);
     queued();
 }
@@ -114,9 +114,9 @@ void Ui_Multiview::SLT_SetCaptureDisplayInfo()
 {
     int values[UserRectangleFields] = {};
     for (int i = 0; i < UserRectangleFields; ++i) {
-        QString text = userRectEdits_[i]->text();
+        QString text = m_userRectEdits[i]->text();
         int pos = 0;
-        if (userRectValidator_->validate(text, pos) == QValidator::Acceptable)
+        if (m_userRectValidator->validate(text, pos) == QValidator::Acceptable)
             values[i] = text.toInt();
     }
     CmdSetUserLayout(values[0], values[1], values[2], values[3]);
@@ -133,13 +133,13 @@ void Ui_Multiview::SLT_SetSaveLayout(int index)
         return;
     CmdSetSaveScene(index + 1);
     queued();
-    const QString name = Multiview_CleanName(layoutNameEdit_->text());
+    const QString name = Multiview_CleanName(m_layoutNameEdit->text());
     if (name.isEmpty())
         return;
     ScomboBox_Layout[index] = name;
-    saveCombo_->setItemText(index, name);
-    loadCombo_->setItemText(index, name);
-    layoutNameEdit_->clear();
+    m_saveCombo->setItemText(index, name);
+    m_loadCombo->setItemText(index, name);
+    m_layoutNameEdit->clear();
 }
 
 void Ui_Multiview::SLT_SetLoadLayout(int index)

@@ -36,82 +36,82 @@ Ui_Output::Ui_Output(QWidget *parent)
     RefreshTexts(true, false);
 
     const auto activated = QOverload<int>::of(&QComboBox::activated);
-    connect(resolutionCombo_, activated, this, &Ui_Output::SLT_SetResolution);
-    connect(hdcpCombo_, activated, this, &Ui_Output::SLT_SetHDCP);
-    connect(vkaCombo_, activated, this, &Ui_Output::SLT_SetVKA);
-    connect(itcCombo_, activated, this, &Ui_Output::SLT_SetITC);
-    connect(fourKAutoCombo_, activated, this, &Ui_Output::SLT_Set4KAUTO);
-    connect(userReadButton_, &QPushButton::clicked, this, &Ui_Output::SLT_ReadUserResolution);
-    connect(userWriteButton_, &QPushButton::clicked, this, &Ui_Output::SLT_SetUserResolution);
-    connect(readAllButton_, &QPushButton::clicked, this, &Ui_Output::SLT_ReadInfo_ALL);
+    connect(m_resolutionCombo, activated, this, &Ui_Output::SLT_SetResolution);
+    connect(m_hdcpCombo, activated, this, &Ui_Output::SLT_SetHDCP);
+    connect(m_vkaCombo, activated, this, &Ui_Output::SLT_SetVKA);
+    connect(m_itcCombo, activated, this, &Ui_Output::SLT_SetITC);
+    connect(m_fourKAutoCombo, activated, this, &Ui_Output::SLT_Set4KAUTO);
+    connect(m_userReadButton, &QPushButton::clicked, this, &Ui_Output::SLT_ReadUserResolution);
+    connect(m_userWriteButton, &QPushButton::clicked, this, &Ui_Output::SLT_SetUserResolution);
+    connect(m_readAllButton, &QPushButton::clicked, this, &Ui_Output::SLT_ReadInfo_ALL);
 }
 
 void Ui_Output::build()
 {
-    frame_ = Page_Place(new MyUiLayout(this), FrameX, FrameY, FrameWidth, FrameHeight);
+    m_frame = Page_Place(new MyUiLayout(this), FrameX, FrameY, FrameWidth, FrameHeight);
 
     auto label = [this](int column, int row) {
-        return Page_Place(new QLabel(frame_), Column[column], Row[row], LabelWidth, RowHeight);
+        return Page_Place(new QLabel(m_frame), Column[column], Row[row], LabelWidth, RowHeight);
     };
     auto combo = [this](const char *name, int column, int row) {
-        return Page_Place(Page_Combo(frame_, QLatin1String(name)), Column[column] + LabelWidth,
+        return Page_Place(Page_Combo(m_frame, QLatin1String(name)), Column[column] + LabelWidth,
                           Row[row], ComboWidth, RowHeight);
     };
-    resolutionLabel_ = label(0, 0);
-    resolutionCombo_ = combo("Output-Resolution", 0, 0);
-    itcLabel_ = label(0, 1);
-    itcCombo_ = combo("Output-ITC", 0, 1);
-    hdcpLabel_ = label(1, 0);
-    hdcpCombo_ = combo("Output-HDCP", 1, 0);
-    fourKAutoLabel_ = label(1, 1);
-    fourKAutoCombo_ = combo("Output-4KAUTO", 1, 1);
-    vkaLabel_ = label(2, 0);
-    vkaCombo_ = combo("Output-VKA", 2, 0);
+    m_resolutionLabel = label(0, 0);
+    m_resolutionCombo = combo("Output-Resolution", 0, 0);
+    m_itcLabel = label(0, 1);
+    m_itcCombo = combo("Output-ITC", 0, 1);
+    m_hdcpLabel = label(1, 0);
+    m_hdcpCombo = combo("Output-HDCP", 1, 0);
+    m_fourKAutoLabel = label(1, 1);
+    m_fourKAutoCombo = combo("Output-4KAUTO", 1, 1);
+    m_vkaLabel = label(2, 0);
+    m_vkaCombo = combo("Output-VKA", 2, 0);
 
     // The user resolution sits to the right of the settings while the frame is widened.
-    userGroup_ = Page_Place(new QWidget(frame_), FrameWidth, 0, FrameWidthWithUser - FrameWidth,
-                            FrameHeight);
-    userGroup_->setObjectName(QStringLiteral("Output-UserResolution"));
-    userLabel_ = Page_Place(new QLabel(userGroup_), 0, Row[0], 320, RowHeight);
-    sizeValidator_ = new QIntValidator(0, SizeMaximum, this);
-    widthEdit_ = Page_Place(Page_Edit(userGroup_, QStringLiteral("Output-UserWidth")), 0, Row[1],
-                            70, RowHeight);
-    heightEdit_ = Page_Place(Page_Edit(userGroup_, QStringLiteral("Output-UserHeight")), 78, Row[1],
+    m_userGroup = Page_Place(new QWidget(m_frame), FrameWidth, 0, FrameWidthWithUser - FrameWidth,
+                             FrameHeight);
+    m_userGroup->setObjectName(QStringLiteral("Output-UserResolution"));
+    m_userLabel = Page_Place(new QLabel(m_userGroup), 0, Row[0], 320, RowHeight);
+    m_sizeValidator = new QIntValidator(0, SizeMaximum, this);
+    m_widthEdit = Page_Place(Page_Edit(m_userGroup, QStringLiteral("Output-UserWidth")), 0, Row[1],
                              70, RowHeight);
-    for (QLineEdit *edit : {widthEdit_, heightEdit_}) {
-        edit->setValidator(sizeValidator_);
+    m_heightEdit = Page_Place(Page_Edit(m_userGroup, QStringLiteral("Output-UserHeight")), 78,
+                              Row[1], 70, RowHeight);
+    for (QLineEdit *edit : {m_widthEdit, m_heightEdit}) {
+        edit->setValidator(m_sizeValidator);
         edit->setMaxLength(4);
     }
-    userReadButton_ = Page_Place(Page_Button(userGroup_, QStringLiteral("Output-UserRead")), 160,
-                                 Row[1], 76, RowHeight);
-    userWriteButton_ = Page_Place(Page_Button(userGroup_, QStringLiteral("Output-UserWrite")), 242,
+    m_userReadButton = Page_Place(Page_Button(m_userGroup, QStringLiteral("Output-UserRead")), 160,
                                   Row[1], 76, RowHeight);
-    userGroup_->hide();
+    m_userWriteButton = Page_Place(Page_Button(m_userGroup, QStringLiteral("Output-UserWrite")),
+                                   242, Row[1], 76, RowHeight);
+    m_userGroup->hide();
 
-    readAllButton_ = Page_Place(Page_Button(this, QStringLiteral("Output-ReadAll")), FrameX,
-                                FrameY + FrameHeight + ReadAllGap, ReadAllWidth, RowHeight);
+    m_readAllButton = Page_Place(Page_Button(this, QStringLiteral("Output-ReadAll")), FrameX,
+                                 FrameY + FrameHeight + ReadAllGap, ReadAllWidth, RowHeight);
 }
 
 void Ui_Output::RefreshTexts(bool first, bool readAll)
 {
     Q_UNUSED(first) // every list is refilled in place, keeping what the device reported
-    resolutionLabel_->setText(Slabel_Resolution);
-    userLabel_->setText(Slabel_UserResolutionWidthHeight);
-    widthEdit_->setToolTip(STIPS_ActiveWidth);
-    heightEdit_->setToolTip(STIPS_ActiveHeight);
-    userReadButton_->setText(S_ReadWrite[0]);
-    userWriteButton_->setText(S_ReadWrite[1]);
-    hdcpLabel_->setText(Slabel_HDCP);
-    vkaLabel_->setText(Slabel_VKA);
-    itcLabel_->setText(Slabel_ITC);
-    fourKAutoLabel_->setText(Slabel_4KAUTO);
-    readAllButton_->setText(S_ReadWrite[0]);
+    m_resolutionLabel->setText(Slabel_Resolution);
+    m_userLabel->setText(Slabel_UserResolutionWidthHeight);
+    m_widthEdit->setToolTip(STIPS_ActiveWidth);
+    m_heightEdit->setToolTip(STIPS_ActiveHeight);
+    m_userReadButton->setText(S_ReadWrite[0]);
+    m_userWriteButton->setText(S_ReadWrite[1]);
+    m_hdcpLabel->setText(Slabel_HDCP);
+    m_vkaLabel->setText(Slabel_VKA);
+    m_itcLabel->setText(Slabel_ITC);
+    m_fourKAutoLabel->setText(Slabel_4KAUTO);
+    m_readAllButton->setText(S_ReadWrite[0]);
 
-    Page_RefillCombo(resolutionCombo_, OutputResolutionList);
-    Page_RefillCombo(hdcpCombo_, HdcpModeList);
-    Page_RefillCombo(vkaCombo_, {ScomboBox_VKA[0], ScomboBox_VKA[1]});
-    Page_RefillCombo(itcCombo_, {S_OnOff[0], S_OnOff[1]});
-    Page_RefillCombo(fourKAutoCombo_, {S_OnOff[0], S_OnOff[1]});
+    Page_RefillCombo(m_resolutionCombo, OutputResolutionList);
+    Page_RefillCombo(m_hdcpCombo, HdcpModeList);
+    Page_RefillCombo(m_vkaCombo, {ScomboBox_VKA[0], ScomboBox_VKA[1]});
+    Page_RefillCombo(m_itcCombo, {S_OnOff[0], S_OnOff[1]});
+    Page_RefillCombo(m_fourKAutoCombo, {S_OnOff[0], S_OnOff[1]});
 
     ApplyModel();
     if (readAll)
@@ -121,24 +121,24 @@ void Ui_Output::RefreshTexts(bool first, bool readAll)
 void Ui_Output::ApplyModel()
 {
     const bool has4kAuto = DeviceState::modelIndex != CorvoModel;
-    fourKAutoLabel_->setVisible(has4kAuto);
-    fourKAutoCombo_->setVisible(has4kAuto);
+    m_fourKAutoLabel->setVisible(has4kAuto);
+    m_fourKAutoCombo->setVisible(has4kAuto);
 }
 
 void Ui_Output::PressReadAll()
 {
-    readAllButton_->click();
+    m_readAllButton->click();
 }
 
 void Ui_Output::showUserResolution(bool shown)
 {
-    frame_->resize(shown ? FrameWidthWithUser : FrameWidth, FrameHeight);
-    userGroup_->setVisible(shown);
+    m_frame->resize(shown ? FrameWidthWithUser : FrameWidth, FrameHeight);
+    m_userGroup->setVisible(shown);
 }
 
 void Ui_Output::SetResolution(int index)
 {
-    Page_SetComboIndex(resolutionCombo_, index);
+    Page_SetComboIndex(m_resolutionCombo, index);
     // The edits appear only on the device's word: choosing USER pauses the link, and only
     // the reply naming USER proves the device switched.
     const bool user = index == UserResolutionIndex;
@@ -151,28 +151,28 @@ void Ui_Output::SetResolution(int index)
 
 void Ui_Output::SetUserResolution(quint32 width, quint32 height)
 {
-    Page_ShowText(widthEdit_, QString::number(width));
-    Page_ShowText(heightEdit_, QString::number(height));
+    Page_ShowText(m_widthEdit, QString::number(width));
+    Page_ShowText(m_heightEdit, QString::number(height));
 }
 
 void Ui_Output::SetHdcp(int index)
 {
-    Page_SetComboIndex(hdcpCombo_, index);
+    Page_SetComboIndex(m_hdcpCombo, index);
 }
 
 void Ui_Output::SetVka(int index)
 {
-    Page_SetComboIndex(vkaCombo_, index);
+    Page_SetComboIndex(m_vkaCombo, index);
 }
 
 void Ui_Output::SetItc(int index)
 {
-    Page_SetComboIndex(itcCombo_, index);
+    Page_SetComboIndex(m_itcCombo, index);
 }
 
 void Ui_Output::Set4kAuto(int index)
 {
-    Page_SetComboIndex(fourKAutoCombo_, index);
+    Page_SetComboIndex(m_fourKAutoCombo, index);
 }
 
 void Ui_Output::SLT_SetResolution(int index)
@@ -194,7 +194,7 @@ void Ui_Output::SLT_SetUserResolution()
     const auto size = [](const QLineEdit *edit) {
         return static_cast<int>(qMin<quint32>(Page_ParseUnsigned(edit->text()), INT_MAX));
     };
-    CmdSetResoUser(size(widthEdit_), size(heightEdit_));
+    CmdSetResoUser(size(m_widthEdit), size(m_heightEdit));
     emit SGL_UpdateEmit();
 }
 

@@ -36,20 +36,20 @@ public:
     void SetItc(int index);
     void Set4kAuto(int index);
 
-    QLabel *resolutionLabel() const { return resolutionLabel_; }
-    QComboBox *resolutionCombo() const { return resolutionCombo_; }
-    QComboBox *hdcpCombo() const { return hdcpCombo_; }
-    QComboBox *vkaCombo() const { return vkaCombo_; }
-    QComboBox *itcCombo() const { return itcCombo_; }
-    QComboBox *fourKAutoCombo() const { return fourKAutoCombo_; }
-    QLabel *fourKAutoLabel() const { return fourKAutoLabel_; }
-    QWidget *userGroup() const { return userGroup_; }
-    QLineEdit *widthEdit() const { return widthEdit_; }
-    QLineEdit *heightEdit() const { return heightEdit_; }
-    QPushButton *userReadButton() const { return userReadButton_; }
-    QPushButton *userWriteButton() const { return userWriteButton_; }
-    QPushButton *readAllButton() const { return readAllButton_; }
-    MyUiLayout *frame() const { return frame_; }
+    QLabel *resolutionLabel() const { return m_resolutionLabel; }
+    QComboBox *resolutionCombo() const { return m_resolutionCombo; }
+    QComboBox *hdcpCombo() const { return m_hdcpCombo; }
+    QComboBox *vkaCombo() const { return m_vkaCombo; }
+    QComboBox *itcCombo() const { return m_itcCombo; }
+    QComboBox *fourKAutoCombo() const { return m_fourKAutoCombo; }
+    QLabel *fourKAutoLabel() const { return m_fourKAutoLabel; }
+    QWidget *userGroup() const { return m_userGroup; }
+    QLineEdit *widthEdit() const { return m_widthEdit; }
+    QLineEdit *heightEdit() const { return m_heightEdit; }
+    QPushButton *userReadButton() const { return m_userReadButton; }
+    QPushButton *userWriteButton() const { return m_userWriteButton; }
+    QPushButton *readAllButton() const { return m_readAllButton; }
+    MyUiLayout *frame() const { return m_frame; }
 
 signals:
     void SGL_UpdateEmit();
@@ -68,23 +68,23 @@ private:
     void build();
     void showUserResolution(bool shown);
 
-    MyUiLayout *frame_ = nullptr;
-    QLabel *resolutionLabel_ = nullptr;
-    QComboBox *resolutionCombo_ = nullptr;
-    QWidget *userGroup_ = nullptr;
-    QLabel *userLabel_ = nullptr;
-    QLineEdit *widthEdit_ = nullptr;
-    QLineEdit *heightEdit_ = nullptr;
-    QIntValidator *sizeValidator_ = nullptr;
-    QPushButton *userReadButton_ = nullptr;
-    QPushButton *userWriteButton_ = nullptr;
-    QLabel *hdcpLabel_ = nullptr;
-    QComboBox *hdcpCombo_ = nullptr;
-    QLabel *vkaLabel_ = nullptr;
-    QComboBox *vkaCombo_ = nullptr;
-    QLabel *itcLabel_ = nullptr;
-    QComboBox *itcCombo_ = nullptr;
-    QLabel *fourKAutoLabel_ = nullptr;
-    QComboBox *fourKAutoCombo_ = nullptr;
-    QPushButton *readAllButton_ = nullptr;
+    MyUiLayout *m_frame = nullptr;
+    QLabel *m_resolutionLabel = nullptr;
+    QComboBox *m_resolutionCombo = nullptr;
+    QWidget *m_userGroup = nullptr;
+    QLabel *m_userLabel = nullptr;
+    QLineEdit *m_widthEdit = nullptr;
+    QLineEdit *m_heightEdit = nullptr;
+    QIntValidator *m_sizeValidator = nullptr;
+    QPushButton *m_userReadButton = nullptr;
+    QPushButton *m_userWriteButton = nullptr;
+    QLabel *m_hdcpLabel = nullptr;
+    QComboBox *m_hdcpCombo = nullptr;
+    QLabel *m_vkaLabel = nullptr;
+    QComboBox *m_vkaCombo = nullptr;
+    QLabel *m_itcLabel = nullptr;
+    QComboBox *m_itcCombo = nullptr;
+    QLabel *m_fourKAutoLabel = nullptr;
+    QComboBox *m_fourKAutoCombo = nullptr;
+    QPushButton *m_readAllButton = nullptr;
 };

@@ -57,7 +57,7 @@ QString chooseWithDialog(QWidget *parent, const QString &caption, const QString 
 
 Ui_System::Ui_System(QWidget *parent)
     : QWidget(parent)
-    , chooser_(chooseWithDialog)
+    , m_chooser(chooseWithDialog)
 {
     build();
     RefreshTexts(true, false);
@@ -68,131 +68,131 @@ void Ui_System::build()
 {
     buildEdidArea();
     buildCommunicationArea();
-    const int y = communicationArea_->geometry().bottom() + 1 + ReadAllGap;
-    readAllButton_ = Page_Place(Page_Button(this, QStringLiteral("System-ReadAll")), Margin, y,
-                                ReadAllWidth, RowHeight);
+    const int y = m_communicationArea->geometry().bottom() + 1 + ReadAllGap;
+    m_readAllButton = Page_Place(Page_Button(this, QStringLiteral("System-ReadAll")), Margin, y,
+                                 ReadAllWidth, RowHeight);
 }
 
 void Ui_System::buildEdidArea()
 {
-    edidArea_ = new MyUiLayout(this);
-    edidArea_->setObjectName(QStringLiteral("System-Edid"));
-    edidArea_->setGeometry(QRect(QPoint(Margin, Margin), EdidAreaSize));
+    m_edidArea = new MyUiLayout(this);
+    m_edidArea->setObjectName(QStringLiteral("System-Edid"));
+    m_edidArea->setGeometry(QRect(QPoint(Margin, Margin), EdidAreaSize));
     auto label = [this](int row) {
-        return Page_Place(new QLabel(edidArea_), 10, EdidRow[row], LabelWidth, RowHeight);
+        return Page_Place(new QLabel(m_edidArea), 10, EdidRow[row], LabelWidth, RowHeight);
     };
 
-    edidLabel_ = label(0);
-    edidCombo_ = Page_Place(Page_Combo(edidArea_, QStringLiteral("System-EdidSelect")), FieldX,
-                            EdidRow[0], ComboWidth, RowHeight);
-    resetLabel_ = Page_Place(new QLabel(edidArea_), 320, EdidRow[0], 60, RowHeight);
-    resetButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-Reset")), 380,
-                              EdidRow[0], 110, RowHeight);
+    m_edidLabel = label(0);
+    m_edidCombo = Page_Place(Page_Combo(m_edidArea, QStringLiteral("System-EdidSelect")), FieldX,
+                             EdidRow[0], ComboWidth, RowHeight);
+    m_resetLabel = Page_Place(new QLabel(m_edidArea), 320, EdidRow[0], 60, RowHeight);
+    m_resetButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-Reset")), 380,
+                               EdidRow[0], 110, RowHeight);
 
-    firmwareLabel_ = label(1);
-    firmwareCombo_ = Page_Place(Page_Combo(edidArea_, QStringLiteral("System-Firmware")), FieldX,
-                                EdidRow[1], ComboWidth, RowHeight);
-    versionEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-Version")), 300,
-                              EdidRow[1], 300, RowHeight);
-    versionEdit_->setReadOnly(true);
+    m_firmwareLabel = label(1);
+    m_firmwareCombo = Page_Place(Page_Combo(m_edidArea, QStringLiteral("System-Firmware")), FieldX,
+                                 EdidRow[1], ComboWidth, RowHeight);
+    m_versionEdit = Page_Place(Page_Edit(m_edidArea, QStringLiteral("System-Version")), 300,
+                               EdidRow[1], 300, RowHeight);
+    m_versionEdit->setReadOnly(true);
 
-    userEdidLabel_ = label(2);
-    loadButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-EdidLoad")), FieldX,
-                             EdidRow[2], ComboWidth, RowHeight);
-    pathEdit_ = Page_Place(Page_Edit(edidArea_, QStringLiteral("System-EdidPath")), 300, EdidRow[2],
-                           434, RowHeight);
-    pathEdit_->setReadOnly(true);
-    edidWriteButton_ = Page_Place(Page_Button(edidArea_, QStringLiteral("System-EdidWrite")), 746,
-                                  EdidRow[2], 100, RowHeight);
+    m_userEdidLabel = label(2);
+    m_loadButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-EdidLoad")), FieldX,
+                              EdidRow[2], ComboWidth, RowHeight);
+    m_pathEdit = Page_Place(Page_Edit(m_edidArea, QStringLiteral("System-EdidPath")), 300,
+                            EdidRow[2], 434, RowHeight);
+    m_pathEdit->setReadOnly(true);
+    m_edidWriteButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-EdidWrite")), 746,
+                                   EdidRow[2], 100, RowHeight);
 }
 
 void Ui_System::buildCommunicationArea()
 {
-    communicationArea_ = new MyUiLayout(this);
-    communicationArea_->setObjectName(QStringLiteral("System-Communication"));
-    const int top = edidArea_->geometry().bottom() + 1 + AreaGap;
-    communicationArea_->setGeometry(QRect(QPoint(Margin, top), CommunicationAreaSize));
-    QWidget *area = communicationArea_;
+    m_communicationArea = new MyUiLayout(this);
+    m_communicationArea->setObjectName(QStringLiteral("System-Communication"));
+    const int top = m_edidArea->geometry().bottom() + 1 + AreaGap;
+    m_communicationArea->setGeometry(QRect(QPoint(Margin, top), CommunicationAreaSize));
+    QWidget *area = m_communicationArea;
 
-    baudLabel_ = Page_Place(new QLabel(area), 14, 20, 90, RowHeight);
-    baudCombo_ = Page_Place(Page_Combo(area, QStringLiteral("System-Baudrate")), 104, 20,
-                            ComboWidth, RowHeight);
-    rs232ReadButton_
+    m_baudLabel = Page_Place(new QLabel(area), 14, 20, 90, RowHeight);
+    m_baudCombo = Page_Place(Page_Combo(area, QStringLiteral("System-Baudrate")), 104, 20,
+                             ComboWidth, RowHeight);
+    m_rs232ReadButton
         = Page_Place(Page_Button(area, QStringLiteral("System-RS232Read")), 104, 60, 72, RowHeight);
-    rs232WriteButton_ = Page_Place(Page_Button(area, QStringLiteral("System-RS232Write")), 182, 60,
-                                   72, RowHeight);
+    m_rs232WriteButton = Page_Place(Page_Button(area, QStringLiteral("System-RS232Write")), 182, 60,
+                                    72, RowHeight);
 
     // The style sheet can address the separator by its name.
-    cutLine_ = new QFrame(area);
-    cutLine_->setObjectName(QStringLiteral("Communication_CutLine"));
-    cutLine_->setFrameShape(QFrame::VLine);
-    cutLine_->setFrameShadow(QFrame::Sunken);
-    cutLine_->setGeometry((CommunicationAreaSize.width() - CutLineWidth) / 2, 0, CutLineWidth,
-                          CommunicationAreaSize.height());
+    m_cutLine = new QFrame(area);
+    m_cutLine->setObjectName(QStringLiteral("Communication_CutLine"));
+    m_cutLine->setFrameShape(QFrame::VLine);
+    m_cutLine->setFrameShadow(QFrame::Sunken);
+    m_cutLine->setGeometry((CommunicationAreaSize.width() - CutLineWidth) / 2, 0, CutLineWidth,
+                           CommunicationAreaSize.height());
 
     static const char *const EditNames[4] = {"System-NetworkIp", "System-NetworkPort",
                                              "System-NetworkSubmask", "System-NetworkGateway"};
     for (int i = 0; i < 4; ++i) {
-        networkLabels_[i] = Page_Place(new QLabel(area), 386, NetworkRow[i], 80, RowHeight);
-        networkEdits_[i] = Page_Place(Page_Edit(area, QLatin1String(EditNames[i])), 466,
-                                      NetworkRow[i], 160, RowHeight);
+        m_networkLabels[i] = Page_Place(new QLabel(area), 386, NetworkRow[i], 80, RowHeight);
+        m_networkEdits[i] = Page_Place(Page_Edit(area, QLatin1String(EditNames[i])), 466,
+                                       NetworkRow[i], 160, RowHeight);
     }
-    networkReadButton_ = Page_Place(Page_Button(area, QStringLiteral("System-NetworkRead")), 640,
-                                    NetworkRow[0], 88, RowHeight);
-    networkWriteButton_ = Page_Place(Page_Button(area, QStringLiteral("System-NetworkWrite")), 640,
-                                     NetworkRow[1], 88, RowHeight);
+    m_networkReadButton = Page_Place(Page_Button(area, QStringLiteral("System-NetworkRead")), 640,
+                                     NetworkRow[0], 88, RowHeight);
+    m_networkWriteButton = Page_Place(Page_Button(area, QStringLiteral("System-NetworkWrite")), 640,
+                                      NetworkRow[1], 88, RowHeight);
 }
 
 void Ui_System::connectControls()
 {
     const auto activated = QOverload<int>::of(&QComboBox::activated);
-    connect(edidCombo_, activated, this, &Ui_System::SLT_SetEdidSelect);
-    connect(firmwareCombo_, activated, this, &Ui_System::SLT_GetFirmwareVersion);
-    connect(resetButton_, &QPushButton::clicked, this, &Ui_System::SLT_SetResetDevice);
-    connect(loadButton_, &QPushButton::clicked, this, &Ui_System::SLT_GetUserEdidFile);
-    connect(edidWriteButton_, &QPushButton::clicked, this, &Ui_System::SLT_SetUserEdid);
-    connect(networkWriteButton_, &QPushButton::clicked, this, &Ui_System::SLT_Network_Write);
-    connect(networkReadButton_, &QPushButton::clicked, this, &Ui_System::SLT_Network_Read);
-    connect(rs232WriteButton_, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Write);
-    connect(rs232ReadButton_, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Read);
-    connect(readAllButton_, &QPushButton::clicked, this, &Ui_System::SLT_ReadInfo_ALL);
+    connect(m_edidCombo, activated, this, &Ui_System::SLT_SetEdidSelect);
+    connect(m_firmwareCombo, activated, this, &Ui_System::SLT_GetFirmwareVersion);
+    connect(m_resetButton, &QPushButton::clicked, this, &Ui_System::SLT_SetResetDevice);
+    connect(m_loadButton, &QPushButton::clicked, this, &Ui_System::SLT_GetUserEdidFile);
+    connect(m_edidWriteButton, &QPushButton::clicked, this, &Ui_System::SLT_SetUserEdid);
+    connect(m_networkWriteButton, &QPushButton::clicked, this, &Ui_System::SLT_Network_Write);
+    connect(m_networkReadButton, &QPushButton::clicked, this, &Ui_System::SLT_Network_Read);
+    connect(m_rs232WriteButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Write);
+    connect(m_rs232ReadButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Read);
+    connect(m_readAllButton, &QPushButton::clicked, this, &Ui_System::SLT_ReadInfo_ALL);
 }
 
 void Ui_System::RefreshTexts(bool first, bool readAll)
 {
     if (first) {
-        edidCombo_->clear();
-        edidCombo_->addItems(EdidSelectList);
-        baudCombo_->clear();
-        baudCombo_->addItems(BaudRateList);
-        versionEdit_->clear();
-        pathEdit_->clear();
-        versionEdit_->setFocusPolicy(Qt::NoFocus);
-        pathEdit_->setFocusPolicy(Qt::NoFocus);
+        m_edidCombo->clear();
+        m_edidCombo->addItems(EdidSelectList);
+        m_baudCombo->clear();
+        m_baudCombo->addItems(BaudRateList);
+        m_versionEdit->clear();
+        m_pathEdit->clear();
+        m_versionEdit->setFocusPolicy(Qt::NoFocus);
+        m_pathEdit->setFocusPolicy(Qt::NoFocus);
     }
-    edidLabel_->setText(Slabel_EdidSelect);
-    resetLabel_->setText(Slabel_Reset);
-    resetButton_->setText(S_ResetDevice);
-    firmwareLabel_->setText(Slabel_FirmwareVersion);
-    userEdidLabel_->setText(Slabel_UserEdid);
-    loadButton_->setText(SpushButton_Load);
-    edidWriteButton_->setText(S_ReadWrite[1]);
-    baudLabel_->setText(Slabel_Baudrate);
-    rs232ReadButton_->setText(S_ReadWrite[0]);
-    rs232WriteButton_->setText(S_ReadWrite[1]);
+    m_edidLabel->setText(Slabel_EdidSelect);
+    m_resetLabel->setText(Slabel_Reset);
+    m_resetButton->setText(S_ResetDevice);
+    m_firmwareLabel->setText(Slabel_FirmwareVersion);
+    m_userEdidLabel->setText(Slabel_UserEdid);
+    m_loadButton->setText(SpushButton_Load);
+    m_edidWriteButton->setText(S_ReadWrite[1]);
+    m_baudLabel->setText(Slabel_Baudrate);
+    m_rs232ReadButton->setText(S_ReadWrite[0]);
+    m_rs232WriteButton->setText(S_ReadWrite[1]);
     const QString *labels[4] = {&Slabel_Ip, &Slabel_Port, &Slabel_SubMask, &Slabel_Gateway};
     const QString *values[4] = {&SP_RemoteIp, &SP_RemotePort, &SP_RemoteSubmask, &SP_RemoteGateway};
     for (int i = 0; i < 4; ++i) {
-        networkLabels_[i]->setText(*labels[i]);
-        Page_ShowText(networkEdits_[i], *values[i]);
+        m_networkLabels[i]->setText(*labels[i]);
+        Page_ShowText(m_networkEdits[i], *values[i]);
     }
-    networkReadButton_->setText(S_ReadWrite[0]);
-    networkWriteButton_->setText(S_ReadWrite[1]);
-    readAllButton_->setText(S_ReadWrite[0]);
+    m_networkReadButton->setText(S_ReadWrite[0]);
+    m_networkWriteButton->setText(S_ReadWrite[1]);
+    m_readAllButton->setText(S_ReadWrite[0]);
 
     const int baud = BaudRateList.indexOf(SP_BaudRate);
     if (baud >= 0)
-        baudCombo_->setCurrentIndex(baud);
+        m_baudCombo->setCurrentIndex(baud);
 
     ApplyModel();
     if (readAll)
@@ -207,30 +207,30 @@ void Ui_System::ApplyModel()
     QStringList names;
     for (int kind : FirmwareKinds[model])
         names << ScomboBox_FirmwareVersion[kind];
-    Page_RefillCombo(firmwareCombo_, names);
+    Page_RefillCombo(m_firmwareCombo, names);
 
     const bool network = HasNetwork[model];
     for (int i = 0; i < 4; ++i) {
-        networkLabels_[i]->setVisible(network);
-        networkEdits_[i]->setVisible(network);
+        m_networkLabels[i]->setVisible(network);
+        m_networkEdits[i]->setVisible(network);
     }
-    networkReadButton_->setVisible(network);
-    networkWriteButton_->setVisible(network);
+    m_networkReadButton->setVisible(network);
+    m_networkWriteButton->setVisible(network);
 }
 
 void Ui_System::PressReadAll()
 {
-    readAllButton_->click();
+    m_readAllButton->click();
 }
 
 void Ui_System::SetEdidSelection(int index)
 {
-    Page_SetComboIndex(edidCombo_, index);
+    Page_SetComboIndex(m_edidCombo, index);
 }
 
 void Ui_System::SetVersionText(const QString &text)
 {
-    Page_ShowText(versionEdit_, text);
+    Page_ShowText(m_versionEdit, text);
 }
 
 // Boxes that answer a device reply wait for one another instead of nesting.
@@ -287,10 +287,10 @@ void Ui_System::SLT_SetResetDevice(bool)
 
 void Ui_System::SLT_GetFirmwareVersion(int)
 {
-    const QString chosen = firmwareCombo_->currentText();
+    const QString chosen = m_firmwareCombo->currentText();
     for (int kind = 0; kind < 4; ++kind) {
         if (ScomboBox_FirmwareVersion[kind] == chosen) {
-            versionEdit_->clear();
+            m_versionEdit->clear();
             CmdGetVersion(kind);
         }
     }
@@ -299,9 +299,9 @@ void Ui_System::SLT_GetFirmwareVersion(int)
 
 void Ui_System::SLT_GetUserEdidFile(bool)
 {
-    pathEdit_->clear();
-    const QString chosen = chooser_
-        ? chooser_(this, tr("Select Edid File"), EdidFileDialogPath, tr("Bin File(*.bin)"))
+    m_pathEdit->clear();
+    const QString chosen = m_chooser
+        ? m_chooser(this, tr("Select Edid File"), EdidFileDialogPath, tr("Bin File(*.bin)"))
         : QString();
     if (chosen.isEmpty())
         return;
@@ -310,35 +310,35 @@ void Ui_System::SLT_GetUserEdidFile(bool)
         EdidFileDialogPath = chosen.left(slash);
     else if (slash == 0)
         EdidFileDialogPath = QStringLiteral("/");
-    pathEdit_->setText(chosen);
+    m_pathEdit->setText(chosen);
 }
 
 void Ui_System::SLT_SetUserEdid(bool)
 {
-    std::memset(userEdid_, 0, sizeof userEdid_);
-    const QString path = pathEdit_->text();
+    std::memset(m_userEdid, 0, sizeof m_userEdid);
+    const QString path = m_pathEdit->text();
     if (path.isEmpty()) {
         MessageBox_Info(SMSG_FirstLoadEdidFile, this);
         return;
     }
     // An unreadable file leaves the buffer zero, which the check refuses as not an EDID.
-    Edid_ReadFile(path, userEdid_);
-    const EdidCheckResult result = Edid_Check(userEdid_);
+    Edid_ReadFile(path, m_userEdid);
+    const EdidCheckResult result = Edid_Check(m_userEdid);
     if (result != EdidAcceptable) {
-        std::memset(userEdid_, 0, sizeof userEdid_);
+        std::memset(m_userEdid, 0, sizeof m_userEdid);
         MessageBox_Info(result == EdidNotAnEdid ? SMSG_NotIsEdidContent : SMSG_EdidCheckFail, this);
         return;
     }
-    CmdSetEdidUser(userEdid_);
+    CmdSetEdidUser(m_userEdid);
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_Network_Write()
 {
-    const QString ip = networkEdits_[0]->text();
-    const QString port = networkEdits_[1]->text();
-    const QString mask = networkEdits_[2]->text();
-    const QString gateway = networkEdits_[3]->text();
+    const QString ip = m_networkEdits[0]->text();
+    const QString port = m_networkEdits[1]->text();
+    const QString mask = m_networkEdits[2]->text();
+    const QString gateway = m_networkEdits[3]->text();
     if (!Net_CheckParams(ip, port, mask, gateway)) {
         MessageBox_Info(SMSG_Network_Param_Fail, this);
         return;
@@ -358,7 +358,7 @@ void Ui_System::SLT_Network_Read()
 void Ui_System::SLT_RS232_Write()
 {
     LinkSettingsQueryOnly = false;
-    CmdSetBaudrate(baudCombo_->currentText().toInt());
+    CmdSetBaudrate(m_baudCombo->currentText().toInt());
     emit SGL_UpdateEmit();
 }
 

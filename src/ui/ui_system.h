@@ -43,24 +43,24 @@ public:
                         const QString &gateway);
     void SetBaudRate(qint32 baudRate);
 
-    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
 
-    QComboBox *edidCombo() const { return edidCombo_; }
-    QPushButton *resetButton() const { return resetButton_; }
-    QComboBox *firmwareCombo() const { return firmwareCombo_; }
-    QLineEdit *versionEdit() const { return versionEdit_; }
-    QPushButton *loadButton() const { return loadButton_; }
-    QLineEdit *pathEdit() const { return pathEdit_; }
-    QPushButton *edidWriteButton() const { return edidWriteButton_; }
-    QComboBox *baudCombo() const { return baudCombo_; }
-    QPushButton *rs232ReadButton() const { return rs232ReadButton_; }
-    QPushButton *rs232WriteButton() const { return rs232WriteButton_; }
-    QLineEdit *networkEdit(int i) const { return networkEdits_[i & 3]; } // ip, port, mask, gw
-    QLabel *networkLabel(int i) const { return networkLabels_[i & 3]; }
-    QPushButton *networkReadButton() const { return networkReadButton_; }
-    QPushButton *networkWriteButton() const { return networkWriteButton_; }
-    QFrame *cutLine() const { return cutLine_; }
-    QPushButton *readAllButton() const { return readAllButton_; }
+    QComboBox *edidCombo() const { return m_edidCombo; }
+    QPushButton *resetButton() const { return m_resetButton; }
+    QComboBox *firmwareCombo() const { return m_firmwareCombo; }
+    QLineEdit *versionEdit() const { return m_versionEdit; }
+    QPushButton *loadButton() const { return m_loadButton; }
+    QLineEdit *pathEdit() const { return m_pathEdit; }
+    QPushButton *edidWriteButton() const { return m_edidWriteButton; }
+    QComboBox *baudCombo() const { return m_baudCombo; }
+    QPushButton *rs232ReadButton() const { return m_rs232ReadButton; }
+    QPushButton *rs232WriteButton() const { return m_rs232WriteButton; }
+    QLineEdit *networkEdit(int i) const { return m_networkEdits[i & 3]; } // ip, port, mask, gw
+    QLabel *networkLabel(int i) const { return m_networkLabels[i & 3]; }
+    QPushButton *networkReadButton() const { return m_networkReadButton; }
+    QPushButton *networkWriteButton() const { return m_networkWriteButton; }
+    QFrame *cutLine() const { return m_cutLine; }
+    QPushButton *readAllButton() const { return m_readAllButton; }
 
 signals:
     void SGL_UpdateEmit();
@@ -85,32 +85,32 @@ private:
     void connectControls();
     void showReconnectNotice();
 
-    FileChooser chooser_;
-    quint8 userEdid_[EdidBufferSize] = {};
+    FileChooser m_chooser;
+    quint8 m_userEdid[EdidBufferSize] = {};
 
-    MyUiLayout *edidArea_ = nullptr;
-    QLabel *edidLabel_ = nullptr;
-    QComboBox *edidCombo_ = nullptr;
-    QLabel *resetLabel_ = nullptr;
-    QPushButton *resetButton_ = nullptr;
-    QLabel *firmwareLabel_ = nullptr;
-    QComboBox *firmwareCombo_ = nullptr;
-    QLineEdit *versionEdit_ = nullptr;
-    QLabel *userEdidLabel_ = nullptr;
-    QPushButton *loadButton_ = nullptr;
-    QLineEdit *pathEdit_ = nullptr;
-    QPushButton *edidWriteButton_ = nullptr;
+    MyUiLayout *m_edidArea = nullptr;
+    QLabel *m_edidLabel = nullptr;
+    QComboBox *m_edidCombo = nullptr;
+    QLabel *m_resetLabel = nullptr;
+    QPushButton *m_resetButton = nullptr;
+    QLabel *m_firmwareLabel = nullptr;
+    QComboBox *m_firmwareCombo = nullptr;
+    QLineEdit *m_versionEdit = nullptr;
+    QLabel *m_userEdidLabel = nullptr;
+    QPushButton *m_loadButton = nullptr;
+    QLineEdit *m_pathEdit = nullptr;
+    QPushButton *m_edidWriteButton = nullptr;
 
-    MyUiLayout *communicationArea_ = nullptr;
-    QLabel *baudLabel_ = nullptr;
-    QComboBox *baudCombo_ = nullptr;
-    QPushButton *rs232ReadButton_ = nullptr;
-    QPushButton *rs232WriteButton_ = nullptr;
-    QFrame *cutLine_ = nullptr;
-    QLabel *networkLabels_[4] = {};
-    QLineEdit *networkEdits_[4] = {};
-    QPushButton *networkReadButton_ = nullptr;
-    QPushButton *networkWriteButton_ = nullptr;
+    MyUiLayout *m_communicationArea = nullptr;
+    QLabel *m_baudLabel = nullptr;
+    QComboBox *m_baudCombo = nullptr;
+    QPushButton *m_rs232ReadButton = nullptr;
+    QPushButton *m_rs232WriteButton = nullptr;
+    QFrame *m_cutLine = nullptr;
+    QLabel *m_networkLabels[4] = {};
+    QLineEdit *m_networkEdits[4] = {};
+    QPushButton *m_networkReadButton = nullptr;
+    QPushButton *m_networkWriteButton = nullptr;
 
-    QPushButton *readAllButton_ = nullptr;
+    QPushButton *m_readAllButton = nullptr;
 };

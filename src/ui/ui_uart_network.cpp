@@ -81,18 +81,18 @@ void fillList(QComboBox *combo, const QStringList &items, int index, bool enable
 
 Ui_Uart_Network::Ui_Uart_Network(QWidget *parent)
     : QSplitter(Qt::Vertical, parent)
-    , portSource_(&Ports_Present)
-    , addressSource_(&LocalIp_Present)
+    , m_portSource(&Ports_Present)
+    , m_addressSource(&LocalIp_Present)
 {
     build();
-    connect(uartButton_, &QPushButton::clicked, this,
+    connect(m_uartButton, &QPushButton::clicked, this,
             &Ui_Uart_Network::SLT_pushButton_UartConnect_clicked);
-    connect(networkButton_, &QPushButton::clicked, this,
+    connect(m_networkButton, &QPushButton::clicked, this,
             &Ui_Uart_Network::SLT_pushButton_NetworkConnect_clicked);
-    connect(clearButton_, &QPushButton::clicked, this, &Ui_Uart_Network::SLT_ClearStatus);
-    connect(portBox_, &MyComboBox::SGL_Auto_UpdateComboBox, this,
+    connect(m_clearButton, &QPushButton::clicked, this, &Ui_Uart_Network::SLT_ClearStatus);
+    connect(m_portBox, &MyComboBox::SGL_Auto_UpdateComboBox, this,
             &Ui_Uart_Network::SLT_comboBox_GetVaildSerialPort);
-    connect(localIpBox_, &MyComboBox::SGL_Auto_UpdateComboBox, this,
+    connect(m_localIpBox, &MyComboBox::SGL_Auto_UpdateComboBox, this,
             &Ui_Uart_Network::SLT_comboBox_GetVaildLocalIp);
     wireServices();
     Retranslate(true, false);
@@ -128,80 +128,80 @@ void Ui_Uart_Network::build()
 
 QWidget *Ui_Uart_Network::buildSerialGroup()
 {
-    serialGroup_ = new QGroupBox(this);
-    QGridLayout *grid = groupGrid(serialGroup_);
-    portBox_ = addRow(grid, portLabel_, new MyComboBox(serialGroup_));
+    m_serialGroup = new QGroupBox(this);
+    QGridLayout *grid = groupGrid(m_serialGroup);
+    m_portBox = addRow(grid, m_portLabel, new MyComboBox(m_serialGroup));
     // The list names only adapters that identify themselves; any other port or device path
     // (a by-id link, a pseudo-terminal) can be typed in.
-    portBox_->setEditable(true);
-    portBox_->setInsertPolicy(QComboBox::NoInsert);
-    portBox_->lineEdit()->setMaxLength(PortNameMaxLength);
-    baudBox_ = addRow(grid, baudLabel_, listCombo(serialGroup_));
-    dataBitBox_ = addRow(grid, dataBitLabel_, listCombo(serialGroup_));
-    parityBox_ = addRow(grid, parityLabel_, listCombo(serialGroup_));
-    stopBitBox_ = addRow(grid, stopBitLabel_, listCombo(serialGroup_));
-    flowControlBox_ = addRow(grid, flowControlLabel_, listCombo(serialGroup_));
-    uartButton_ = connectButton(serialGroup_);
-    grid->addWidget(uartButton_, grid->rowCount(), 1);
-    return serialGroup_;
+    m_portBox->setEditable(true);
+    m_portBox->setInsertPolicy(QComboBox::NoInsert);
+    m_portBox->lineEdit()->setMaxLength(PortNameMaxLength);
+    m_baudBox = addRow(grid, m_baudLabel, listCombo(m_serialGroup));
+    m_dataBitBox = addRow(grid, m_dataBitLabel, listCombo(m_serialGroup));
+    m_parityBox = addRow(grid, m_parityLabel, listCombo(m_serialGroup));
+    m_stopBitBox = addRow(grid, m_stopBitLabel, listCombo(m_serialGroup));
+    m_flowControlBox = addRow(grid, m_flowControlLabel, listCombo(m_serialGroup));
+    m_uartButton = connectButton(m_serialGroup);
+    grid->addWidget(m_uartButton, grid->rowCount(), 1);
+    return m_serialGroup;
 }
 
 QWidget *Ui_Uart_Network::buildNetworkGroup()
 {
-    networkGroup_ = new QGroupBox(this);
-    QGridLayout *grid = groupGrid(networkGroup_);
-    protocolBox_ = addRow(grid, protocolLabel_, listCombo(networkGroup_));
-    ipEdit_ = addRow(grid, ipLabel_, addressEdit(networkGroup_));
-    portEdit_ = addRow(grid, portLabelTcp_, addressEdit(networkGroup_));
-    maskEdit_ = addRow(grid, maskLabel_, addressEdit(networkGroup_));
-    gatewayEdit_ = addRow(grid, gatewayLabel_, addressEdit(networkGroup_));
-    networkButton_ = connectButton(networkGroup_);
-    grid->addWidget(networkButton_, grid->rowCount(), 1);
-    return networkGroup_;
+    m_networkGroup = new QGroupBox(this);
+    QGridLayout *grid = groupGrid(m_networkGroup);
+    m_protocolBox = addRow(grid, m_protocolLabel, listCombo(m_networkGroup));
+    m_ipEdit = addRow(grid, m_ipLabel, addressEdit(m_networkGroup));
+    m_portEdit = addRow(grid, m_portLabelTcp, addressEdit(m_networkGroup));
+    m_maskEdit = addRow(grid, m_maskLabel, addressEdit(m_networkGroup));
+    m_gatewayEdit = addRow(grid, m_gatewayLabel, addressEdit(m_networkGroup));
+    m_networkButton = connectButton(m_networkGroup);
+    grid->addWidget(m_networkButton, grid->rowCount(), 1);
+    return m_networkGroup;
 }
 
 QWidget *Ui_Uart_Network::buildLocalGroup()
 {
-    localGroup_ = new QGroupBox(this);
-    QGridLayout *grid = groupGrid(localGroup_);
-    localIpBox_ = addRow(grid, localIpLabel_, new MyComboBox(localGroup_));
-    localPortEdit_ = addRow(grid, localPortLabel_, addressEdit(localGroup_));
-    return localGroup_;
+    m_localGroup = new QGroupBox(this);
+    QGridLayout *grid = groupGrid(m_localGroup);
+    m_localIpBox = addRow(grid, m_localIpLabel, new MyComboBox(m_localGroup));
+    m_localPortEdit = addRow(grid, m_localPortLabel, addressEdit(m_localGroup));
+    return m_localGroup;
 }
 
 QWidget *Ui_Uart_Network::buildStatusGroup()
 {
-    statusGroup_ = new QGroupBox(this);
-    auto *grid = new QGridLayout(statusGroup_);
+    m_statusGroup = new QGroupBox(this);
+    auto *grid = new QGridLayout(m_statusGroup);
     grid->setHorizontalSpacing(12);
-    statusLog_ = new QPlainTextEdit(statusGroup_);
-    clearButton_ = new QPushButton(statusGroup_);
-    clearButton_->setMinimumHeight(ButtonMinHeight);
-    statusImage_ = new QLabel(statusGroup_);
-    statusImage_->setFixedSize(StatusImageSide, StatusImageSide);
-    statusImage_->setAlignment(Qt::AlignCenter);
-    grid->addWidget(statusLog_, 0, 0, 3, 1);
-    grid->addWidget(clearButton_, 0, 1);
-    grid->addWidget(statusImage_, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
+    m_statusLog = new QPlainTextEdit(m_statusGroup);
+    m_clearButton = new QPushButton(m_statusGroup);
+    m_clearButton->setMinimumHeight(ButtonMinHeight);
+    m_statusImage = new QLabel(m_statusGroup);
+    m_statusImage->setFixedSize(StatusImageSide, StatusImageSide);
+    m_statusImage->setAlignment(Qt::AlignCenter);
+    grid->addWidget(m_statusLog, 0, 0, 3, 1);
+    grid->addWidget(m_clearButton, 0, 1);
+    grid->addWidget(m_statusImage, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 1);
-    return statusGroup_;
+    return m_statusGroup;
 }
 
 void Ui_Uart_Network::setPortSource(std::function<QList<SerialPortEntry>()> source)
 {
-    portSource_ = std::move(source);
+    m_portSource = std::move(source);
 }
 
 void Ui_Uart_Network::setAddressSource(std::function<QList<LocalAddressEntry>()> source)
 {
-    addressSource_ = std::move(source);
+    m_addressSource = std::move(source);
 }
 
 void Ui_Uart_Network::AppendStatus(const QString &text)
 {
-    statusLog_->moveCursor(QTextCursor::End);
-    statusLog_->insertPlainText(text + QLatin1String("\r\n"));
+    m_statusLog->moveCursor(QTextCursor::End);
+    m_statusLog->insertPlainText(text + QLatin1String("\r\n"));
 }
 
 void Ui_Uart_Network::ShowIdentifyResult(bool ok)
@@ -214,13 +214,13 @@ void Ui_Uart_Network::ShowIdentifyResult(bool ok)
     const QPixmap picture(path);
     if (picture.isNull())
         return;
-    statusImage_->setPixmap(
-        picture.scaled(statusImage_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    m_statusImage->setPixmap(
+        picture.scaled(m_statusImage->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Ui_Uart_Network::SLT_ClearStatus()
 {
-    statusLog_->clear();
+    m_statusLog->clear();
 }
 
 void Ui_Uart_Network::Retranslate(bool refill, bool second)
@@ -229,111 +229,112 @@ void Ui_Uart_Network::Retranslate(bool refill, bool second)
     applyLabels();
     if (refill) {
         fillFixedLists();
-        statusLog_->clear();
-        statusLog_->setReadOnly(true);
-        statusLog_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        statusLog_->setMaximumBlockCount(StatusLogMaxLines);
-        localIpBox_->clear();
-        localPortEdit_->setEnabled(false);
-        localPortLabel_->hide();
-        localPortEdit_->hide();
-        uartButton_->setText(S_ConnectDisconnect[0]);
-        networkButton_->setText(S_ConnectDisconnect[0]);
-        uartOpen_ = false;
-        networkOpen_ = false;
+        m_statusLog->clear();
+        m_statusLog->setReadOnly(true);
+        m_statusLog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_statusLog->setMaximumBlockCount(StatusLogMaxLines);
+        m_localIpBox->clear();
+        m_localPortEdit->setEnabled(false);
+        m_localPortLabel->hide();
+        m_localPortEdit->hide();
+        m_uartButton->setText(S_ConnectDisconnect[0]);
+        m_networkButton->setText(S_ConnectDisconnect[0]);
+        m_uartOpen = false;
+        m_networkOpen = false;
         ShowIdentifyResult(false);
     } else {
-        portBox_->clear();
-        portBox_->addItem(SP_Name);
-        const int baud = baudBox_->findText(SP_BaudRate);
+        m_portBox->clear();
+        m_portBox->addItem(SP_Name);
+        const int baud = m_baudBox->findText(SP_BaudRate);
         if (baud >= 0)
-            baudBox_->setCurrentIndex(baud);
-        uartButton_->setText(S_ConnectDisconnect[LinkMode == LinkModeSerial ? 1 : 0]);
-        networkButton_->setText(S_ConnectDisconnect[LinkMode == LinkModeTcp ? 1 : 0]);
+            m_baudBox->setCurrentIndex(baud);
+        m_uartButton->setText(S_ConnectDisconnect[LinkMode == LinkModeSerial ? 1 : 0]);
+        m_networkButton->setText(S_ConnectDisconnect[LinkMode == LinkModeTcp ? 1 : 0]);
     }
     applyStoredParameters();
 }
 
 void Ui_Uart_Network::applyLabels()
 {
-    serialGroup_->setTitle(SgroupBox_Uart);
-    portLabel_->setText(Slabel_Uart);
-    baudLabel_->setText(Slabel_Baudrate);
-    dataBitLabel_->setText(Slabel_DataBit);
-    parityLabel_->setText(Slabel_Parity);
-    stopBitLabel_->setText(Slabel_StopBit);
-    flowControlLabel_->setText(Slabel_FlowControl);
-    networkGroup_->setTitle(SgroupBox_Network);
-    protocolLabel_->setText(Slabel_Network);
-    ipLabel_->setText(Slabel_Ip);
-    portLabelTcp_->setText(Slabel_Port);
-    maskLabel_->setText(Slabel_SubMask);
-    gatewayLabel_->setText(Slabel_Gateway);
-    localGroup_->setTitle(SgroupBox_MyNetwork);
-    localIpLabel_->setText(Slabel_MyIpv4);
-    localPortLabel_->setText(Slabel_MyPort);
-    statusGroup_->setTitle(SgroupBox_Status);
-    clearButton_->setText(S_Clear);
+    m_serialGroup->setTitle(SgroupBox_Uart);
+    m_portLabel->setText(Slabel_Uart);
+    m_baudLabel->setText(Slabel_Baudrate);
+    m_dataBitLabel->setText(Slabel_DataBit);
+    m_parityLabel->setText(Slabel_Parity);
+    m_stopBitLabel->setText(Slabel_StopBit);
+    m_flowControlLabel->setText(Slabel_FlowControl);
+    m_networkGroup->setTitle(SgroupBox_Network);
+    m_protocolLabel->setText(Slabel_Network);
+    m_ipLabel->setText(Slabel_Ip);
+    m_portLabelTcp->setText(Slabel_Port);
+    m_maskLabel->setText(Slabel_SubMask);
+    m_gatewayLabel->setText(Slabel_Gateway);
+    m_localGroup->setTitle(SgroupBox_MyNetwork);
+    m_localIpLabel->setText(Slabel_MyIpv4);
+    m_localPortLabel->setText(Slabel_MyPort);
+    m_statusGroup->setTitle(SgroupBox_Status);
+    m_clearButton->setText(S_Clear);
 }
 
 // Only the port and the baud rate are the operator's choice: the device always talks
 // 8 data bits, no parity, one stop bit, no flow control, and the panel is its TCP client.
 void Ui_Uart_Network::fillFixedLists()
 {
-    fillList(baudBox_, BaudRateList, 0, true);
-    fillList(dataBitBox_, DataBitList, 3, false);
-    fillList(parityBox_, ParityList, 0, false);
-    fillList(stopBitBox_, StopBitList, 0, false);
-    fillList(flowControlBox_, FlowControlList, 0, false);
-    fillList(protocolBox_, NetworkProtocolList, 1, false);
+    fillList(m_baudBox, BaudRateList, 0, true);
+    fillList(m_dataBitBox, DataBitList, 3, false);
+    fillList(m_parityBox, ParityList, 0, false);
+    fillList(m_stopBitBox, StopBitList, 0, false);
+    fillList(m_flowControlBox, FlowControlList, 0, false);
+    fillList(m_protocolBox, NetworkProtocolList, 1, false);
 }
 
 void Ui_Uart_Network::applyStoredParameters()
 {
-    ipEdit_->clear();
-    ipEdit_->setText(SP_RemoteIp);
-    portEdit_->clear();
-    portEdit_->setText(SP_RemotePort);
-    maskEdit_->clear();
-    maskEdit_->setText(SP_RemoteSubmask);
-    gatewayEdit_->clear();
-    gatewayEdit_->setText(SP_RemoteGateway);
-    localPortEdit_->setText(QStringLiteral("1001"));
+    m_ipEdit->clear();
+    m_ipEdit->setText(SP_RemoteIp);
+    m_portEdit->clear();
+    m_portEdit->setText(SP_RemotePort);
+    m_maskEdit->clear();
+    m_maskEdit->setText(SP_RemoteSubmask);
+    m_gatewayEdit->clear();
+    m_gatewayEdit->setText(SP_RemoteGateway);
+    m_localPortEdit->setText(QStringLiteral("1001"));
 }
 
 void Ui_Uart_Network::SLT_comboBox_GetVaildSerialPort()
 {
     // A typed name survives the refresh when it is listed, or when there is nothing to list.
-    const QString typed = portBox_->currentText();
-    const QStringList ports = Ports_Listed(portSource_ ? portSource_() : QList<SerialPortEntry>());
-    portBox_->clear();
-    portBox_->addItems(ports);
+    const QString typed = m_portBox->currentText();
+    const QStringList ports
+        = Ports_Listed(m_portSource ? m_portSource() : QList<SerialPortEntry>());
+    m_portBox->clear();
+    m_portBox->addItems(ports);
     const int listed = ports.indexOf(typed);
     if (listed >= 0)
-        portBox_->setCurrentIndex(listed);
+        m_portBox->setCurrentIndex(listed);
     else if (ports.isEmpty())
-        portBox_->setEditText(typed);
+        m_portBox->setEditText(typed);
 }
 
 void Ui_Uart_Network::SLT_comboBox_GetVaildLocalIp()
 {
-    const QString deviceIp = ipEdit_->text();
-    const QString deviceMask = maskEdit_->text();
-    localIpBox_->clear();
+    const QString deviceIp = m_ipEdit->text();
+    const QString deviceMask = m_maskEdit->text();
+    m_localIpBox->clear();
     const QList<LocalAddressEntry> entries
-        = addressSource_ ? addressSource_() : QList<LocalAddressEntry>();
-    localIpBox_->addItems(LocalIp_Items(entries, deviceIp, deviceMask));
+        = m_addressSource ? m_addressSource() : QList<LocalAddressEntry>();
+    m_localIpBox->addItems(LocalIp_Items(entries, deviceIp, deviceMask));
 }
 
 bool &Ui_Uart_Network::linkOpen(const QPushButton *button)
 {
-    return button == uartButton_ ? uartOpen_ : networkOpen_;
+    return button == m_uartButton ? m_uartOpen : m_networkOpen;
 }
 
 void Ui_Uart_Network::setParametersEnabled(bool enabled)
 {
-    for (QWidget *widget : std::initializer_list<QWidget *> {portBox_, baudBox_, ipEdit_, portEdit_,
-                                                             maskEdit_, gatewayEdit_, localIpBox_})
+    for (QWidget *widget : std::initializer_list<QWidget *> {
+             m_portBox, m_baudBox, m_ipEdit, m_portEdit, m_maskEdit, m_gatewayEdit, m_localIpBox})
         widget->setEnabled(enabled);
-    localPortEdit_->setEnabled(false);
+    m_localPortEdit->setEnabled(false);
 }

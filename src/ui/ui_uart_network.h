@@ -50,24 +50,24 @@ public:
     void setPortSource(std::function<QList<SerialPortEntry>()> source);
     void setAddressSource(std::function<QList<LocalAddressEntry>()> source);
 
-    MyComboBox *portBox() const { return portBox_; }
-    QComboBox *baudBox() const { return baudBox_; }
-    QComboBox *dataBitBox() const { return dataBitBox_; }
-    QComboBox *parityBox() const { return parityBox_; }
-    QComboBox *stopBitBox() const { return stopBitBox_; }
-    QComboBox *flowControlBox() const { return flowControlBox_; }
-    QPushButton *uartButton() const { return uartButton_; }
-    QComboBox *protocolBox() const { return protocolBox_; }
-    QLineEdit *ipEdit() const { return ipEdit_; }
-    QLineEdit *portEdit() const { return portEdit_; }
-    QLineEdit *maskEdit() const { return maskEdit_; }
-    QLineEdit *gatewayEdit() const { return gatewayEdit_; }
-    QPushButton *networkButton() const { return networkButton_; }
-    MyComboBox *localIpBox() const { return localIpBox_; }
-    QLineEdit *localPortEdit() const { return localPortEdit_; }
-    QPlainTextEdit *statusLog() const { return statusLog_; }
-    QPushButton *clearButton() const { return clearButton_; }
-    QLabel *statusImage() const { return statusImage_; }
+    MyComboBox *portBox() const { return m_portBox; }
+    QComboBox *baudBox() const { return m_baudBox; }
+    QComboBox *dataBitBox() const { return m_dataBitBox; }
+    QComboBox *parityBox() const { return m_parityBox; }
+    QComboBox *stopBitBox() const { return m_stopBitBox; }
+    QComboBox *flowControlBox() const { return m_flowControlBox; }
+    QPushButton *uartButton() const { return m_uartButton; }
+    QComboBox *protocolBox() const { return m_protocolBox; }
+    QLineEdit *ipEdit() const { return m_ipEdit; }
+    QLineEdit *portEdit() const { return m_portEdit; }
+    QLineEdit *maskEdit() const { return m_maskEdit; }
+    QLineEdit *gatewayEdit() const { return m_gatewayEdit; }
+    QPushButton *networkButton() const { return m_networkButton; }
+    MyComboBox *localIpBox() const { return m_localIpBox; }
+    QLineEdit *localPortEdit() const { return m_localPortEdit; }
+    QPlainTextEdit *statusLog() const { return m_statusLog; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    QLabel *statusImage() const { return m_statusImage; }
 
 signals:
     void SGL_PretendConnect_SerialPort(const QString &MyPortName, const QString &MyBaudRate,
@@ -111,47 +111,47 @@ private:
     // file giving both button texts the same words cannot lock a link open.
     bool &linkOpen(const QPushButton *button);
 
-    bool uartOpen_ = false;
-    bool networkOpen_ = false;
-    std::function<QList<SerialPortEntry>()> portSource_;
-    std::function<QList<LocalAddressEntry>()> addressSource_;
+    bool m_uartOpen = false;
+    bool m_networkOpen = false;
+    std::function<QList<SerialPortEntry>()> m_portSource;
+    std::function<QList<LocalAddressEntry>()> m_addressSource;
 
-    QGroupBox *serialGroup_ = nullptr;
-    QLabel *portLabel_ = nullptr;
-    MyComboBox *portBox_ = nullptr;
-    QLabel *baudLabel_ = nullptr;
-    QComboBox *baudBox_ = nullptr;
-    QLabel *dataBitLabel_ = nullptr;
-    QComboBox *dataBitBox_ = nullptr;
-    QLabel *parityLabel_ = nullptr;
-    QComboBox *parityBox_ = nullptr;
-    QLabel *stopBitLabel_ = nullptr;
-    QComboBox *stopBitBox_ = nullptr;
-    QLabel *flowControlLabel_ = nullptr;
-    QComboBox *flowControlBox_ = nullptr;
-    QPushButton *uartButton_ = nullptr;
+    QGroupBox *m_serialGroup = nullptr;
+    QLabel *m_portLabel = nullptr;
+    MyComboBox *m_portBox = nullptr;
+    QLabel *m_baudLabel = nullptr;
+    QComboBox *m_baudBox = nullptr;
+    QLabel *m_dataBitLabel = nullptr;
+    QComboBox *m_dataBitBox = nullptr;
+    QLabel *m_parityLabel = nullptr;
+    QComboBox *m_parityBox = nullptr;
+    QLabel *m_stopBitLabel = nullptr;
+    QComboBox *m_stopBitBox = nullptr;
+    QLabel *m_flowControlLabel = nullptr;
+    QComboBox *m_flowControlBox = nullptr;
+    QPushButton *m_uartButton = nullptr;
 
-    QGroupBox *networkGroup_ = nullptr;
-    QLabel *protocolLabel_ = nullptr;
-    QComboBox *protocolBox_ = nullptr;
-    QLabel *ipLabel_ = nullptr;
-    QLineEdit *ipEdit_ = nullptr;
-    QLabel *portLabelTcp_ = nullptr;
-    QLineEdit *portEdit_ = nullptr;
-    QLabel *maskLabel_ = nullptr;
-    QLineEdit *maskEdit_ = nullptr;
-    QLabel *gatewayLabel_ = nullptr;
-    QLineEdit *gatewayEdit_ = nullptr;
-    QPushButton *networkButton_ = nullptr;
+    QGroupBox *m_networkGroup = nullptr;
+    QLabel *m_protocolLabel = nullptr;
+    QComboBox *m_protocolBox = nullptr;
+    QLabel *m_ipLabel = nullptr;
+    QLineEdit *m_ipEdit = nullptr;
+    QLabel *m_portLabelTcp = nullptr;
+    QLineEdit *m_portEdit = nullptr;
+    QLabel *m_maskLabel = nullptr;
+    QLineEdit *m_maskEdit = nullptr;
+    QLabel *m_gatewayLabel = nullptr;
+    QLineEdit *m_gatewayEdit = nullptr;
+    QPushButton *m_networkButton = nullptr;
 
-    QGroupBox *localGroup_ = nullptr;
-    QLabel *localIpLabel_ = nullptr;
-    MyComboBox *localIpBox_ = nullptr;
-    QLabel *localPortLabel_ = nullptr;
-    QLineEdit *localPortEdit_ = nullptr;
+    QGroupBox *m_localGroup = nullptr;
+    QLabel *m_localIpLabel = nullptr;
+    MyComboBox *m_localIpBox = nullptr;
+    QLabel *m_localPortLabel = nullptr;
+    QLineEdit *m_localPortEdit = nullptr;
 
-    QGroupBox *statusGroup_ = nullptr;
-    QPlainTextEdit *statusLog_ = nullptr;
-    QPushButton *clearButton_ = nullptr;
-    QLabel *statusImage_ = nullptr;
+    QGroupBox *m_statusGroup = nullptr;
+    QPlainTextEdit *m_statusLog = nullptr;
+    QPushButton *m_clearButton = nullptr;
+    QLabel *m_statusImage = nullptr;
 };

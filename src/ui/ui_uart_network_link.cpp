@@ -68,10 +68,10 @@ Ui_Uart_Network::~Ui_Uart_Network()
 // Only an open link's button is pressed: on a closed one the click would connect instead.
 void Ui_Uart_Network::PressActiveConnectButton()
 {
-    if (LinkMode == LinkModeTcp && networkOpen_)
-        networkButton_->click();
-    else if (LinkMode == LinkModeSerial && uartOpen_)
-        uartButton_->click();
+    if (LinkMode == LinkModeTcp && m_networkOpen)
+        m_networkButton->click();
+    else if (LinkMode == LinkModeSerial && m_uartOpen)
+        m_uartButton->click();
 }
 
 void Ui_Uart_Network::closeLink(QThread *thread, QPushButton *own, QPushButton *other)
@@ -89,55 +89,55 @@ void Ui_Uart_Network::closeLink(QThread *thread, QPushButton *own, QPushButton *
 
 void Ui_Uart_Network::SLT_pushButton_UartConnect_clicked()
 {
-    if (linkOpen(uartButton_)) {
-        closeLink(Link_SerialThread(), uartButton_, networkButton_);
+    if (linkOpen(m_uartButton)) {
+        closeLink(Link_SerialThread(), m_uartButton, m_networkButton);
         return;
     }
     LinkMode = LinkModeSerial;
-    SP_Name = Serial_PortNameFromInput(portBox_->currentText());
-    SP_BaudRate = baudBox_->currentText();
-    SP_DataBit = Serial_DataBitsValue(dataBitBox_->currentText());
-    SP_Parity = Serial_ParityValue(parityBox_->currentText());
-    SP_StopBit = Serial_StopBitsValue(stopBitBox_->currentText());
-    SP_FlowControl = Serial_FlowControlValue(flowControlBox_->currentText());
+    SP_Name = Serial_PortNameFromInput(m_portBox->currentText());
+    SP_BaudRate = m_baudBox->currentText();
+    SP_DataBit = Serial_DataBitsValue(m_dataBitBox->currentText());
+    SP_Parity = Serial_ParityValue(m_parityBox->currentText());
+    SP_StopBit = Serial_StopBitsValue(m_stopBitBox->currentText());
+    SP_FlowControl = Serial_FlowControlValue(m_flowControlBox->currentText());
 
     setParametersEnabled(false);
     startThread(Link_SerialThread());
     emit SGL_PretendConnect_SerialPort(SP_Name, SP_BaudRate, SP_DataBit, SP_Parity, SP_StopBit,
                                        SP_FlowControl);
-    uartButton_->setText(S_ConnectDisconnect[1]);
-    uartOpen_ = true;
-    networkButton_->setEnabled(false);
+    m_uartButton->setText(S_ConnectDisconnect[1]);
+    m_uartOpen = true;
+    m_networkButton->setEnabled(false);
 }
 
 void Ui_Uart_Network::SLT_pushButton_NetworkConnect_clicked()
 {
-    if (linkOpen(networkButton_)) {
-        closeLink(Link_TcpThread(), networkButton_, uartButton_);
+    if (linkOpen(m_networkButton)) {
+        closeLink(Link_TcpThread(), m_networkButton, m_uartButton);
         return;
     }
     LinkMode = LinkModeTcp;
     const bool opened = openNetworkLink();
-    networkButton_->setText(S_ConnectDisconnect[opened ? 1 : 0]);
-    networkOpen_ = opened;
-    uartButton_->setEnabled(!opened);
+    m_networkButton->setText(S_ConnectDisconnect[opened ? 1 : 0]);
+    m_networkOpen = opened;
+    m_uartButton->setEnabled(!opened);
 }
 
 bool Ui_Uart_Network::openNetworkLink()
 {
-    const QString ip = ipEdit_->text();
-    const QString port = portEdit_->text();
-    const QString mask = maskEdit_->text();
-    const QString gateway = gatewayEdit_->text();
+    const QString ip = m_ipEdit->text();
+    const QString port = m_portEdit->text();
+    const QString mask = m_maskEdit->text();
+    const QString gateway = m_gatewayEdit->text();
     // No link was opened, so none is active: commands must not pile up for it meanwhile.
     if (!Net_CheckParams(ip, port, mask, gateway)) {
         LinkMode = LinkModeNone;
         MessageBox_Info(SMSG_Network_Param_Fail, this);
         return false;
     }
-    if (localIpBox_->currentText().isEmpty())
+    if (m_localIpBox->currentText().isEmpty())
         SLT_comboBox_GetVaildLocalIp();
-    if (localIpBox_->currentText().isEmpty()) {
+    if (m_localIpBox->currentText().isEmpty()) {
         LinkMode = LinkModeNone;
         MessageBox_Info(SMSG_Network_Connect_Fail, this);
         return false;
@@ -147,7 +147,7 @@ bool Ui_Uart_Network::openNetworkLink()
     SP_RemotePort = port;
     SP_RemoteSubmask = mask;
     SP_RemoteGateway = gateway;
-    const QString localIp = LocalIp_FromItem(localIpBox_->currentText());
+    const QString localIp = LocalIp_FromItem(m_localIpBox->currentText());
     setParametersEnabled(false);
     startThread(Link_TcpThread());
     emit SGL_PretendConnect_TcpClient(localIp, SP_RemoteIp, SP_RemotePort);
@@ -157,7 +157,7 @@ bool Ui_Uart_Network::openNetworkLink()
 void Ui_Uart_Network::SLT_ConnectStatus_SerialPort(bool status, int ErrorCode)
 {
     // A report for a link the operator has closed meanwhile changes nothing.
-    if (!uartOpen_)
+    if (!m_uartOpen)
         return;
     if (status) {
         CmdGetModelType(); // the first command on a fresh link identifies the device
@@ -165,13 +165,13 @@ void Ui_Uart_Network::SLT_ConnectStatus_SerialPort(bool status, int ErrorCode)
         setParametersEnabled(false);
         return;
     }
-    connectFailed(uartButton_, networkButton_,
+    connectFailed(m_uartButton, m_networkButton,
                   SMSG_SerialPort_Connect_Fail + QString::number(ErrorCode));
 }
 
 void Ui_Uart_Network::SLT_ConnectStatus_TcpClient(bool status, int ErrorCode)
 {
-    if (!networkOpen_)
+    if (!m_networkOpen)
         return;
     if (status) {
         CmdGetModelType();
@@ -179,7 +179,7 @@ void Ui_Uart_Network::SLT_ConnectStatus_TcpClient(bool status, int ErrorCode)
         setParametersEnabled(false);
         return;
     }
-    connectFailed(networkButton_, uartButton_,
+    connectFailed(m_networkButton, m_uartButton,
                   SMSG_Network_Connect_Fail + QString::number(ErrorCode));
 }
 
@@ -187,7 +187,7 @@ void Ui_Uart_Network::connectFailed(QPushButton *own, QPushButton *other, const 
 {
     PressActiveConnectButton();
     if (linkOpen(own)) // LinkMode no longer named this link: close it all the same
-        closeLink(own == uartButton_ ? Link_SerialThread() : Link_TcpThread(), own, other);
+        closeLink(own == m_uartButton ? Link_SerialThread() : Link_TcpThread(), own, other);
     own->setText(S_ConnectDisconnect[0]);
     other->setEnabled(true);
     MessageBox_InfoSerial(message, this);
@@ -198,7 +198,7 @@ void Ui_Uart_Network::connectFailed(QPushButton *own, QPushButton *other, const 
 void Ui_Uart_Network::SLT_ReConnectStatus_TcpClient(bool ok)
 {
     // Each failed attempt is reported; once the first has closed the link the rest are stale.
-    if (ok || !networkOpen_)
+    if (ok || !m_networkOpen)
         return;
     PressActiveConnectButton();
     MessageBox_InfoSerial(SMSG_Network_ReConnect_Fail, this);

@@ -73,7 +73,7 @@ class MultiviewPages : public RecordingPages
 {
 public:
     explicit MultiviewPages(Ui_Multiview &page)
-        : page_(page)
+        : m_page(page)
     { }
 
     // One reply line (CR appended) through the dispatcher.
@@ -89,64 +89,64 @@ public:
     void multiviewApplyModel() override
     {
         RecordingPages::multiviewApplyModel();
-        page_.ApplyModel();
+        m_page.ApplyModel();
     }
     void multiviewPressReadAll() override
     {
         RecordingPages::multiviewPressReadAll();
-        page_.PressReadAll();
+        m_page.PressReadAll();
     }
     void multiviewSetLayout(quint32 mode, bool readSync) override
     {
         RecordingPages::multiviewSetLayout(mode, readSync);
-        page_.SetLayout(mode, readSync);
+        m_page.SetLayout(mode, readSync);
     }
     void multiviewSetWindowSource(int window, int source) override
     {
         RecordingPages::multiviewSetWindowSource(window, source);
-        page_.SetWindowSource(window, source);
+        m_page.SetWindowSource(window, source);
     }
     void multiviewSetAutoSwitch(int index) override
     {
         RecordingPages::multiviewSetAutoSwitch(index);
-        page_.SetAutoSwitch(index);
+        m_page.SetAutoSwitch(index);
     }
     void multiviewSetInputResolutionText(const QString &text) override
     {
         RecordingPages::multiviewSetInputResolutionText(text);
-        page_.SetInputResolutionText(text);
+        m_page.SetInputResolutionText(text);
     }
     void multiviewSetUserRectangle(quint32 a, quint32 b, quint32 c, quint32 d) override
     {
         RecordingPages::multiviewSetUserRectangle(a, b, c, d);
-        page_.SetUserRectangle(a, b, c, d);
+        m_page.SetUserRectangle(a, b, c, d);
     }
     void multiviewSetVariantCount(quint32 count) override
     {
         RecordingPages::multiviewSetVariantCount(count);
-        page_.SetVariantCount(count);
+        m_page.SetVariantCount(count);
     }
     void multiviewSetLayoutVariant(int index) override
     {
         RecordingPages::multiviewSetLayoutVariant(index);
-        page_.SetLayoutVariant(index);
+        m_page.SetLayoutVariant(index);
     }
     void multiviewSetPipPosition(int index) override
     {
         RecordingPages::multiviewSetPipPosition(index);
-        page_.SetPipPosition(index);
+        m_page.SetPipPosition(index);
     }
     void multiviewSetPipSize(int index) override
     {
         RecordingPages::multiviewSetPipSize(index);
-        page_.SetPipSize(index);
+        m_page.SetPipSize(index);
     }
     void multiviewSetAspect(int index) override
     {
         RecordingPages::multiviewSetAspect(index);
-        page_.SetAspect(index);
+        m_page.SetAspect(index);
     }
 
 private:
-    Ui_Multiview &page_;
+    Ui_Multiview &m_page;
 };

@@ -195,7 +195,7 @@ public:
     ~PageTestEnv() { QueuedCommands_Stop(); }
 
 private:
-    TestRuntime runtime_;
+    TestRuntime m_runtime;
 };
 
 // Data rows "model" (int) and "shown" (bool), one per model in table order, named after it.

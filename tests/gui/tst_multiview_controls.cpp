@@ -46,10 +46,10 @@ class TestMultiviewControls : public QObject
     Q_OBJECT
 
 private:
-    MultiviewTestRun run_;
+    MultiviewTestRun m_run;
 
 private slots:
-    void init() { run_.reset(); }
+    void init() { m_run.reset(); }
 
     void action_queuesExactly_data()
     {
@@ -296,8 +296,8 @@ private slots:
         boxes.answer(QLatin1String(MessageBox_YesText));
         Choose(page.saveCombo(), 7);
         Config_SaveAll();
-        QVERIFY(run_.runtime.lines(EnglishIni).contains("ScomboBox_Layout[7]=Lectern"));
-        QVERIFY(run_.runtime.lines(EnglishIni).contains("ScomboBox_Layout[8]=Layout-9"));
+        QVERIFY(m_run.runtime.lines(EnglishIni).contains("ScomboBox_Layout[7]=Lectern"));
+        QVERIFY(m_run.runtime.lines(EnglishIni).contains("ScomboBox_Layout[8]=Layout-9"));
     }
 
     // A pasted line break would split the positional language file.

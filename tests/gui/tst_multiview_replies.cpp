@@ -52,10 +52,10 @@ class TestMultiviewReplies : public QObject
     Q_OBJECT
 
 private:
-    MultiviewTestRun run_;
+    MultiviewTestRun m_run;
 
 private slots:
-    void init() { run_.reset(); }
+    void init() { m_run.reset(); }
 
     void restatement_data()
     {
@@ -376,11 +376,11 @@ private slots:
         pages.identify(0);
         pages.reply("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON");
         const qint64 key = page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey();
-        QVERIFY(QFile::remove(run_.runtime.path(Picture("PBP_1_FULL"))));
+        QVERIFY(QFile::remove(m_run.runtime.path(Picture("PBP_1_FULL"))));
         pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3");
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
         QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey(), key);
-        run_.runtime.copyPictures();
+        m_run.runtime.copyPictures();
     }
 
     void rename_data()
@@ -445,7 +445,7 @@ private slots:
         QTest::keyClicks(page.renameEdit(), QStringLiteral("Podium"));
         QTest::keyClick(page.renameEdit(), Qt::Key_Return);
         Config_SaveAll();
-        const QList<QByteArray> lines = run_.runtime.lines(EnglishIni);
+        const QList<QByteArray> lines = m_run.runtime.lines(EnglishIni);
         QVERIFY(lines.contains("S_InputSource_Name[2]=Podium"));
         QVERIFY(lines.contains("S_InputSource_Name[3]=IN-4"));
     }

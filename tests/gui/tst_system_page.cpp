@@ -38,11 +38,11 @@ class TestSystemPage : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<PageTestEnv> env_;
+    std::unique_ptr<PageTestEnv> m_env;
 
 private slots:
-    void init() { env_ = std::make_unique<PageTestEnv>(); }
-    void cleanup() { env_.reset(); }
+    void init() { m_env = std::make_unique<PageTestEnv>(); }
+    void cleanup() { m_env.reset(); }
 
     void edidCombo_everyEntry()
     {

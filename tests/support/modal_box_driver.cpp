@@ -10,20 +10,20 @@ const QString ModalBoxDriver::CloseWindow = QStringLiteral("<close window>");
 ModalBoxDriver::ModalBoxDriver(QObject *parent)
     : QObject(parent)
 {
-    timer_.setInterval(5);
-    connect(&timer_, &QTimer::timeout, this, &ModalBoxDriver::poll);
-    timer_.start();
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalBoxDriver::poll);
+    m_timer.start();
 }
 
 void ModalBoxDriver::answer(const QString &button, std::function<void(QMessageBox *)> onShown)
 {
-    answers_.append({button, std::move(onShown)});
+    m_answers.append({button, std::move(onShown)});
 }
 
 QStringList ModalBoxDriver::texts() const
 {
     QStringList out;
-    for (const Seen &s : seen_)
+    for (const Seen &s : m_seen)
         out << s.text;
     return out;
 }
@@ -31,12 +31,12 @@ QStringList ModalBoxDriver::texts() const
 void ModalBoxDriver::poll()
 {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible() || box == current_)
+    if (!box || !box->isVisible() || box == m_current)
         return;
-    current_ = box;
+    m_current = box;
     connect(box, &QObject::destroyed, this, [this, box] {
-        if (current_ == box)
-            current_ = nullptr;
+        if (m_current == box)
+            m_current = nullptr;
     });
 
     Seen seen;
@@ -47,9 +47,9 @@ void ModalBoxDriver::poll()
     const QList<QAbstractButton *> buttons = box->buttons();
     for (QAbstractButton *b : buttons)
         seen.buttons << b->text();
-    seen_.append(seen);
+    m_seen.append(seen);
 
-    Answer answer = answers_.isEmpty() ? Answer {} : answers_.takeFirst();
+    Answer answer = m_answers.isEmpty() ? Answer {} : m_answers.takeFirst();
     QPointer<QMessageBox> alive(box);
     if (answer.onShown)
         answer.onShown(box);

@@ -38,10 +38,10 @@ public:
     // without a queued answer get their first button pressed.
     void answer(const QString &button, std::function<void(QMessageBox *)> onShown = {});
 
-    const QList<Seen> &seen() const { return seen_; }
+    const QList<Seen> &seen() const { return m_seen; }
     QStringList texts() const;
-    int count() const { return seen_.size(); }
-    void clear() { seen_.clear(); }
+    int count() const { return m_seen.size(); }
+    void clear() { m_seen.clear(); }
 
 private:
     void poll();
@@ -51,8 +51,8 @@ private:
         QString button;
         std::function<void(QMessageBox *)> onShown;
     };
-    QTimer timer_;
-    QList<Answer> answers_;
-    QList<Seen> seen_;
-    QMessageBox *current_ = nullptr;
+    QTimer m_timer;
+    QList<Answer> m_answers;
+    QList<Seen> m_seen;
+    QMessageBox *m_current = nullptr;
 };

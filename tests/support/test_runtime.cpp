@@ -41,7 +41,7 @@ const Defaults &defaults()
 TestRuntime::TestRuntime()
 {
     defaults();
-    App_SetDirOverride(dir_.path());
+    App_SetDirOverride(m_dir.path());
     restoreDefaults();
 }
 
@@ -52,7 +52,7 @@ TestRuntime::~TestRuntime()
 
 QString TestRuntime::path(const QString &relative) const
 {
-    return dir_.path() + relative;
+    return m_dir.path() + relative;
 }
 
 bool TestRuntime::exists(const QString &relative) const

@@ -15,8 +15,8 @@ public:
     TestRuntime();
     ~TestRuntime();
 
-    bool isValid() const { return dir_.isValid(); }
-    QString root() const { return dir_.path(); }
+    bool isValid() const { return m_dir.isValid(); }
+    QString root() const { return m_dir.path(); }
     QString path(const QString &relative) const;
     bool exists(const QString &relative) const;
     void write(const QString &relative, const QByteArray &bytes) const;
@@ -36,7 +36,7 @@ public:
     static QByteArray configFile(int line, const QByteArray &value);
 
 private:
-    QTemporaryDir dir_;
+    QTemporaryDir m_dir;
 };
 
 class QComboBox;

@@ -27,24 +27,24 @@ void resetLinkState()
 
 E2ePanel::E2ePanel()
 {
-    runtime_.copyPictures();
+    m_runtime.copyPictures();
     resetLinkState();
-    window_ = std::make_unique<Ui_Main>();
-    window_->show();
-    if (!QTest::qWaitForWindowExposed(window_.get()))
+    m_window = std::make_unique<Ui_Main>();
+    m_window->show();
+    if (!QTest::qWaitForWindowExposed(m_window.get()))
         qWarning("e2e: the main window was not exposed");
 }
 
 E2ePanel::~E2ePanel()
 {
     disconnect();
-    window_.reset(); // the connection page stops the thread of a link still open
+    m_window.reset(); // the connection page stops the thread of a link still open
     resetLinkState();
 }
 
 Ui_Uart_Network &E2ePanel::page() const
 {
-    return *window_->connectionPage();
+    return *m_window->connectionPage();
 }
 
 void E2ePanel::connectTcp(quint16 port, const QString &host)
@@ -114,7 +114,7 @@ bool E2ePanel::waitForLinkClosed(int timeoutMs) const
 
 bool E2ePanel::waitForBoxes(int count, int timeoutMs) const
 {
-    return QTest::qWaitFor([&] { return boxes_.count() >= count; }, timeoutMs);
+    return QTest::qWaitFor([&] { return m_boxes.count() >= count; }, timeoutMs);
 }
 
 bool E2ePanel::showsIdentifyResult(bool ok) const

@@ -31,10 +31,10 @@ public:
     E2ePanel(const E2ePanel &) = delete;
     E2ePanel &operator=(const E2ePanel &) = delete;
 
-    Ui_Main &window() const { return *window_; }
+    Ui_Main &window() const { return *m_window; }
     Ui_Uart_Network &page() const;
-    ModalBoxDriver &boxes() { return boxes_; }
-    const TestRuntime &runtime() const { return runtime_; }
+    ModalBoxDriver &boxes() { return m_boxes; }
+    const TestRuntime &runtime() const { return m_runtime; }
 
     // Fills the device address (host, port, mask 255.0.0.0, gateway = host), leaves the
     // PC-address box to the page's own rule (filled on Connect), and clicks Connect.
@@ -67,7 +67,7 @@ public:
     static QStringList IdentificationCommands(int modelIndex, bool serial);
 
 private:
-    TestRuntime runtime_;
-    ModalBoxDriver boxes_;
-    std::unique_ptr<Ui_Main> window_;
+    TestRuntime m_runtime;
+    ModalBoxDriver m_boxes;
+    std::unique_ptr<Ui_Main> m_window;
 };

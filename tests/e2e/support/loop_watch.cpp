@@ -3,27 +3,27 @@
 #include <algorithm>
 
 LoopWatch::LoopWatch(int intervalMs)
-    : intervalNs_(qint64(intervalMs) * 1000000)
+    : m_intervalNs(qint64(intervalMs) * 1000000)
 {
-    timer_.setTimerType(Qt::PreciseTimer);
-    timer_.setInterval(intervalMs);
-    connect(&timer_, &QTimer::timeout, this, &LoopWatch::tick);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(intervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &LoopWatch::tick);
     restart();
 }
 
 void LoopWatch::restart()
 {
-    clock_.start();
-    lastNs_ = 0;
-    worstNs_ = 0;
-    ticks_ = 0;
-    timer_.start();
+    m_clock.start();
+    m_lastNs = 0;
+    m_worstNs = 0;
+    m_ticks = 0;
+    m_timer.start();
 }
 
 void LoopWatch::tick()
 {
-    const qint64 now = clock_.nsecsElapsed();
-    worstNs_ = std::max(worstNs_, now - lastNs_ - intervalNs_);
-    lastNs_ = now;
-    ++ticks_;
+    const qint64 now = m_clock.nsecsElapsed();
+    m_worstNs = std::max(m_worstNs, now - m_lastNs - m_intervalNs);
+    m_lastNs = now;
+    ++m_ticks;
 }

@@ -12,17 +12,17 @@ public:
     explicit LoopWatch(int intervalMs = 10);
 
     // Worst lateness of a tick so far, in milliseconds (0 when every tick came on time).
-    double worstDelayMs() const { return worstNs_ / 1e6; }
-    int ticks() const { return ticks_; }
+    double worstDelayMs() const { return m_worstNs / 1e6; }
+    int ticks() const { return m_ticks; }
     void restart();
 
 private:
     void tick();
 
-    QTimer timer_;
-    QElapsedTimer clock_;
-    qint64 lastNs_ = 0;
-    qint64 worstNs_ = 0;
-    qint64 intervalNs_;
-    int ticks_ = 0;
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_lastNs = 0;
+    qint64 m_worstNs = 0;
+    qint64 m_intervalNs;
+    int m_ticks = 0;
 };

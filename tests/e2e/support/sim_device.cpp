@@ -16,8 +16,8 @@ void SimChildProcess::setupChildProcess()
 
 SimDevice::SimDevice()
 {
-    process_.setStandardOutputFile(dir_.filePath(QStringLiteral("stdout.txt")));
-    process_.setStandardErrorFile(dir_.filePath(QStringLiteral("stderr.txt")));
+    m_process.setStandardOutputFile(m_dir.filePath(QStringLiteral("stdout.txt")));
+    m_process.setStandardErrorFile(m_dir.filePath(QStringLiteral("stderr.txt")));
 }
 
 SimDevice::~SimDevice()
@@ -40,45 +40,45 @@ bool SimDevice::start(const QStringList &args)
             << QStringLiteral("0");
     const int logArg = all.indexOf(QStringLiteral("--log"));
     if (logArg >= 0 && logArg + 1 < all.size()) {
-        logPath_ = all.at(logArg + 1);
+        m_logPath = all.at(logArg + 1);
     } else {
-        logPath_ = dir_.filePath(QStringLiteral("wire.log"));
-        all << QStringLiteral("--log") << logPath_;
+        m_logPath = m_dir.filePath(QStringLiteral("wire.log"));
+        all << QStringLiteral("--log") << m_logPath;
     }
-    process_.start(executable(), all);
-    if (!process_.waitForStarted(5000)) {
-        error_ = QStringLiteral("cannot start ") + executable();
+    m_process.start(executable(), all);
+    if (!m_process.waitForStarted(5000)) {
+        m_error = QStringLiteral("cannot start ") + executable();
         return false;
     }
     // Waits on the child's events (it may exit early), not a fixed sleep.
     QDeadlineTimer deadline(10000);
     while (!output().contains("korvane-sim: ready")) {
-        if (process_.state() == QProcess::NotRunning || deadline.hasExpired()) {
-            error_ = QStringLiteral("not ready: ") + QString::fromLocal8Bit(output());
+        if (m_process.state() == QProcess::NotRunning || deadline.hasExpired()) {
+            m_error = QStringLiteral("not ready: ") + QString::fromLocal8Bit(output());
             stop();
             return false;
         }
-        process_.waitForFinished(20);
+        m_process.waitForFinished(20);
     }
     const QString text = QString::fromLocal8Bit(output());
     const auto port
         = QRegularExpression(QStringLiteral("korvane-sim: tcp [0-9.]+:(\\d+)")).match(text);
     if (port.hasMatch())
-        port_ = static_cast<quint16>(port.captured(1).toUInt());
+        m_port = static_cast<quint16>(port.captured(1).toUInt());
     const auto pty = QRegularExpression(QStringLiteral("korvane-sim: pty (\\S+)")).match(text);
     if (pty.hasMatch())
-        ptyPath_ = pty.captured(1);
+        m_ptyPath = pty.captured(1);
     return true;
 }
 
 void SimDevice::stop()
 {
-    if (process_.state() == QProcess::NotRunning)
+    if (m_process.state() == QProcess::NotRunning)
         return;
-    process_.terminate();
-    if (!process_.waitForFinished(5000)) {
-        process_.kill();
-        process_.waitForFinished(5000);
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(5000);
     }
 }
 
@@ -86,7 +86,7 @@ QByteArray SimDevice::output() const
 {
     QByteArray text;
     for (const char *name : {"stdout.txt", "stderr.txt"}) {
-        QFile file(dir_.filePath(QLatin1String(name)));
+        QFile file(m_dir.filePath(QLatin1String(name)));
         if (file.open(QIODevice::ReadOnly))
             text += file.readAll();
     }
@@ -96,7 +96,7 @@ QByteArray SimDevice::output() const
 QList<SimLogEntry> SimDevice::log() const
 {
     QList<SimLogEntry> entries;
-    QFile file(logPath_);
+    QFile file(m_logPath);
     if (!file.open(QIODevice::ReadOnly))
         return entries;
     const QList<QByteArray> lines = file.readAll().split('\n');

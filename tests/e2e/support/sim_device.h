@@ -48,11 +48,11 @@ public:
     bool start(const QStringList &args = {});
     // Stops the program (terminate, then kill); safe to call at any time.
     void stop();
-    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
 
-    quint16 tcpPort() const { return port_; }
-    QString ptyPath() const { return ptyPath_; } // empty without --pty
-    QString error() const { return error_; }
+    quint16 tcpPort() const { return m_port; }
+    QString ptyPath() const { return m_ptyPath; } // empty without --pty
+    QString error() const { return m_error; }
     QByteArray output() const; // standard output and error so far
 
     QList<SimLogEntry> log() const;
@@ -70,10 +70,10 @@ public:
 private:
     QStringList ofKind(const char *kind) const;
 
-    QTemporaryDir dir_;
-    SimChildProcess process_;
-    QString logPath_;
-    quint16 port_ = 0;
-    QString ptyPath_;
-    QString error_;
+    QTemporaryDir m_dir;
+    SimChildProcess m_process;
+    QString m_logPath;
+    quint16 m_port = 0;
+    QString m_ptyPath;
+    QString m_error;
 };
