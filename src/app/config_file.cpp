@@ -16,7 +16,7 @@ bool englishSelected()
 
 QString languagePath(bool english)
 {
-    return App_Path(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
+    return App_SettingsPath(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
 }
 
 void rewrite(const QString &path)
@@ -28,7 +28,8 @@ void rewrite(const QString &path)
 
 bool Config_LoadAtStartup()
 {
-    const bool existed = QFile::exists(App_Path(ConfigIniRelPath));
+    App_PrepareSettings(); // an installed panel's per-user folder, seeded on first start
+    const bool existed = QFile::exists(App_SettingsPath(ConfigIniRelPath));
     if (existed)
         Config_Load(false);
     else
@@ -39,7 +40,7 @@ bool Config_LoadAtStartup()
 
 void Config_Load(bool languageOnly)
 {
-    const QString configPath = App_Path(ConfigIniRelPath);
+    const QString configPath = App_SettingsPath(ConfigIniRelPath);
     if (!QFile::exists(configPath))
         return;
     if (!languageOnly)
@@ -58,7 +59,7 @@ void Config_Load(bool languageOnly)
 
 void Config_SaveAll()
 {
-    rewrite(App_Path(ConfigIniRelPath));
+    rewrite(App_SettingsPath(ConfigIniRelPath));
     rewrite(Language_CurrentFilePath());
 }
 

@@ -1,5 +1,6 @@
 // Renders every registered picture into the runtime folder given as the first argument and
 // touches the stamp file given as the second. Unchanged pictures are not rewritten.
+// The desktop icons land in its desktop/ folder, which is installed but not copied around.
 #include "image_registry.h"
 
 #include <QBuffer>
@@ -57,9 +58,17 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
+    for (const GeneratedText &text : TextRegistry_All()) {
+        const QString path = root + QLatin1Char('/') + QString::fromStdString(text.path);
+        if (!writeIfChanged(path, text.produce())) {
+            std::fprintf(stderr, "korvane_gen_images: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
     QFile stamp(QString::fromLocal8Bit(argv[2]));
     if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
-    stamp.write(QByteArray::number(int(ImageRegistry_All().size())) + " pictures\n");
+    const int count = int(ImageRegistry_All().size() + TextRegistry_All().size());
+    stamp.write(QByteArray::number(count) + " pictures\n");
     return 0;
 }
