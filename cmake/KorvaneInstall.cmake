@@ -77,7 +77,7 @@ function(korvane_install_setup)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
   install(DIRECTORY ${KORVANE_RUNTIME_DIR}/desktop/icons DESTINATION ${CMAKE_INSTALL_DATADIR})
   install(FILES ${KORVANE_PACKAGING_DIR}/copyright ${KORVANE_DOCS_DIR}/changelog.gz
-          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane)
 endfunction()
 
 # cpack (or scripts/package, which also sets the release build and Debian's hardening flags)
@@ -87,17 +87,17 @@ set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VENDOR "Korvane developers")
 set(CPACK_PACKAGE_CONTACT "Korvane developers <korvane@users.noreply.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control panel for video multiviewer and KVM switchers")
+# The synopsis comes from the summary; cpack indents these lines and marks the empty one.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "control panel for video multiviewer and KVM switchers
- Korvane connects a PC to a video multiviewer and KVM switcher over RS-232 or
- TCP, identifies the model, reads its settings and changes them: output
- resolution and options, multiview layouts and window sources, saved scenes,
- audio and microphones, EDID selection and user EDID upload, the device's own
- network and baud settings, firmware versions and factory reset. A debug
- terminal shows every line on the wire.
- .
- The package also holds korvane-sim, a simulator of the device for
- demonstrations and tests.")
+    "Korvane connects a PC to a video multiviewer and KVM switcher over RS-232 or
+TCP, identifies the model, reads its settings and changes them: output
+resolution and options, multiview layouts and window sources, saved scenes,
+audio and microphones, EDID selection and user EDID upload, the device's own
+network and baud settings, firmware versions and factory reset. A debug
+terminal shows every line on the wire.
+
+The package also holds korvane-sim, a simulator of the device for
+demonstrations and tests.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
