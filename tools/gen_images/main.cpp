@@ -3,6 +3,8 @@
 // The desktop icons land in its desktop/ folder, which is installed but not copied around.
 #include "image_registry.h"
 
+#include "app/runtime_dir.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -45,6 +47,7 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    App_SettleRuntimeDir(); // a quiet build in a shell without a desktop session
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: korvane_gen_images <runtime dir> <stamp file>\n");
