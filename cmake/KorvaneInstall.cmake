@@ -53,6 +53,12 @@ function(korvane_install_setup)
   foreach(program ${KORVANE_PROGRAMS})
     if(TARGET ${program})
       install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+      # A stripped install (cpack, `cmake --install --strip`) also drops the compiler's notes,
+      # as Debian's own packages do.
+      install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+          \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\")
+      endif()")
       if(EXISTS ${KORVANE_PACKAGING_DIR}/man/${program}.1)
         install(FILES ${KORVANE_DOCS_DIR}/man/${program}.1.gz
                 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
