@@ -4,6 +4,7 @@
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 
 #include <QStringBuilder>
@@ -13,11 +14,11 @@ QString Reply_Latin1(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()));
 }
 
-// modelIndex is the only thing the per-model tables may be indexed with; anything but
-// 0 .. ModelCount-1 means no model, whatever the identified flag says.
+// modelIndex is the only thing the per-model tables may be indexed with; anything but a
+// known model means no model, whatever the identified flag says.
 bool Reply_ModelKnown()
 {
-    return DeviceState::modelIndex < ModelCount;
+    return Model_Known(DeviceState::modelIndex);
 }
 
 void Reply_SyncMessage(ReplyPages &pages, const QString &label)
@@ -49,7 +50,7 @@ void ShowWordAndSync(const ReplyContext &c, WordList words, IndexSetter setter,
 
 bool IsVolume(qint32 n)
 {
-    return Reply_ModelKnown() && n >= 0 && n <= VolumeMaximum[DeviceState::modelIndex];
+    return Reply_ModelKnown() && n >= 0 && n <= Model_VolumeMaximum(DeviceState::modelIndex);
 }
 
 // Text the system page stores into the configuration file, which holds one value per
@@ -197,7 +198,7 @@ void Reply_ModelType(const ReplyContext &c)
     }
     pages.connectionShowIdentifyResult(true);
     DeviceState::modelIndex = static_cast<quint8>(model);
-    DeviceState::inputSourceCount = InputSourceCounts[model];
+    DeviceState::inputSourceCount = Model_InputCount(DeviceState::modelIndex);
     pages.outputApplyModel();
     pages.multiviewApplyModel();
     pages.audioApplyModel();

@@ -13,10 +13,6 @@ struct ReplyContext
     ReplyPages &pages;
 };
 
-// The variant combo of the multiview page holds at most six variants; a variant number
-// beyond that names nothing the page or the command builders can use.
-constexpr qint32 MaxLayoutVariants = 6;
-
 // Shared steps.
 QString Reply_Latin1(std::string_view bytes);
 bool Reply_ModelKnown();

@@ -5,22 +5,15 @@
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 
 namespace {
 
-constexpr quint32 LayoutSingle = 0;
-constexpr quint32 LayoutPip = 1;
-constexpr quint32 LayoutPbp = 2;
-constexpr quint32 Layout4xWin = 4;
 constexpr std::string_view EmptyWindow = "NULL";
 
-bool LayoutHasVariants(quint32 mode)
-{
-    return mode >= LayoutPbp && mode <= Layout4xWin;
-}
-
-// The device counts variants from 1; 0 and anything past the last variant are no variant.
+// The device counts variants from 1; 0 and anything past the sixth are no variant: the
+// page's variant combo and the builders have nothing to name them with.
 bool TakeLayoutVariant(qint32 number)
 {
     if (number < 1 || number > MaxLayoutVariants)
@@ -38,7 +31,7 @@ int WindowInputIndex(ReplyPart part)
 void TakePipWord(const ReplyContext &c, WordList words, quint32 *stored,
                  void (ReplyPages::*setter)(int))
 {
-    if (DeviceState::multiviewMode != LayoutPip)
+    if (DeviceState::multiviewMode != ModePip)
         return;
     const int index = Reply_Lookup(c.value, words);
     if (index < 0)
@@ -49,13 +42,13 @@ void TakePipWord(const ReplyContext &c, WordList words, quint32 *stored,
 
 // A stored source can date from a device of another model on an earlier link (sources are
 // kept across links); one outside this model's list names no button and is not shown.
-void PushWindowSources(ReplyPages &pages, quint32 count)
+void PushWindowSources(ReplyPages &pages, int count)
 {
     const auto sources = static_cast<quint32>(WindowInputWords[DeviceState::modelIndex].count);
-    for (quint32 window = 0; window < count && window < 4; ++window) {
+    for (int window = 0; window < count && window < WindowCount; ++window) {
         const quint32 source = DeviceState::windowSource[window];
         if (source < sources)
-            pages.multiviewSetWindowSource(static_cast<int>(window), static_cast<int>(source));
+            pages.multiviewSetWindowSource(window, static_cast<int>(source));
     }
 }
 
@@ -116,7 +109,7 @@ void Reply_PipSize(const ReplyContext &c)
 // "PBP MODE", "3xWIN MODE" and "4xWIN MODE" all apply in any of the three layouts.
 void Reply_LayoutVariant(const ReplyContext &c)
 {
-    if (!LayoutHasVariants(DeviceState::multiviewMode))
+    if (!Mode_HasVariants(DeviceState::multiviewMode))
         return;
     if (TakeLayoutVariant(Reply_ToInt32(c.value.text())))
         c.pages.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
@@ -124,7 +117,7 @@ void Reply_LayoutVariant(const ReplyContext &c)
 
 void Reply_LayoutAspect(const ReplyContext &c)
 {
-    if (!LayoutHasVariants(DeviceState::multiviewMode))
+    if (!Mode_HasVariants(DeviceState::multiviewMode))
         return;
     const int index = Reply_Lookup(c.value, Reply_Words(AspectWords));
     if (index < 0)
@@ -163,7 +156,7 @@ void Reply_MultiviewSync(const ReplyContext &c)
     const int layout = Reply_Lookup(Reply_Field(value, 1), Reply_Words(MultiviewModeWords));
     if (layout >= 0)
         DeviceState::multiviewMode = static_cast<quint32>(layout);
-    for (int window = 0; window < 4; ++window) {
+    for (int window = 0; window < WindowCount; ++window) {
         const ReplyPart field = Reply_Field(value, window + 2);
         if (Reply_FindToken(field.withEnd, EmptyWindow) >= 0)
             continue;
@@ -176,7 +169,7 @@ void Reply_MultiviewSync(const ReplyContext &c)
     const ReplyPart seventh = Reply_Field(value, 7);
     const quint32 mode = DeviceState::multiviewMode;
     ReplyPages &pages = c.pages;
-    if (mode == LayoutPip) {
+    if (mode == ModePip) {
         const int position = Reply_Lookup(sixth, Reply_Words(PipPositionWords));
         if (position >= 0)
             DeviceState::pipPosition = static_cast<quint32>(position);
@@ -187,16 +180,16 @@ void Reply_MultiviewSync(const ReplyContext &c)
         pages.multiviewSetLayout(mode, false);
         pages.multiviewSetPipPosition(static_cast<int>(DeviceState::pipPosition));
         pages.multiviewSetPipSize(static_cast<int>(DeviceState::pipSize));
-        PushWindowSources(pages, 2);
-    } else if (mode == LayoutSingle) {
+        PushWindowSources(pages, Mode_WindowCount(ModePip));
+    } else if (mode == ModeSingle) {
         // Auto switching is reported as "ON" unless the device says "OFF".
         const int autoSwitch = Reply_Lookup(seventh, Reply_Words(OnOffWords));
 
         pages.multiviewSetLayout(mode, false);
         pages.multiviewSetInputResolutionText(Reply_Latin1(sixth.text()));
         pages.multiviewSetAutoSwitch(autoSwitch >= 0 ? autoSwitch : 0);
-        PushWindowSources(pages, 1);
-    } else if (LayoutHasVariants(mode)) {
+        PushWindowSources(pages, Mode_WindowCount(ModeSingle));
+    } else if (Mode_HasVariants(mode)) {
         const int aspect = Reply_Lookup(sixth, Reply_Words(AspectWords));
         if (aspect >= 0)
             DeviceState::layoutAspect = aspect;
@@ -207,7 +200,7 @@ void Reply_MultiviewSync(const ReplyContext &c)
         pages.multiviewSetAspect(DeviceState::layoutAspect);
         pages.multiviewSetVariantCount(DeviceState::layoutMaxMode);
         pages.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
-        PushWindowSources(pages, mode); // PBP 2, 3xWIN 3, 4xWIN 4 windows
+        PushWindowSources(pages, Mode_WindowCount(mode)); // PBP 2, 3xWIN 3, 4xWIN 4
     }
     Reply_SyncMessage(pages, Ui_Multiview_AppName);
 }

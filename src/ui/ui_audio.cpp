@@ -3,6 +3,7 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
@@ -14,10 +15,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr quint8 MarletModel = 2;
-constexpr quint8 TessinModel = 3;
-constexpr int MaxInputSources = 9;
-
 // Object names: "<block>-<what>[-<digit>]". The slots match on the prefix up to the digit.
 const QString Common = QStringLiteral("Common");
 const QString Main = QStringLiteral("Main");
@@ -65,9 +62,9 @@ QStringList Audio_SourceNames(quint8 model, int inputSourceCount)
         for (int i = 0; i < inputSourceCount; ++i)
             names << S_InputSource_Name[i];
     }
-    if (model == MarletModel)
+    if (model == ModelMarlet)
         names << S_Marlet_ExpandAudioSource_Name[0];
-    if (model == TessinModel) {
+    if (model == ModelTessin) {
         for (const QString &name : S_Tessin_ExpandAudioSource_Name)
             names << name;
     }
@@ -84,7 +81,7 @@ Ui_Audio::Ui_Audio(QWidget *parent)
 
 bool Ui_Audio::isTessin() const
 {
-    return DeviceState::modelIndex == TessinModel;
+    return Model_HasMicrophones(DeviceState::modelIndex);
 }
 
 Ui_Audio::OnOffPair Ui_Audio::makePair(QWidget *parent, const QString &block, int x, int y)
@@ -230,7 +227,7 @@ void Ui_Audio::RefreshTexts(bool first, bool readAll)
 void Ui_Audio::ApplyModel()
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model >= ModelCount)
+    if (!Model_Known(model))
         return;
     const bool tessin = isTessin();
     m_commonBlock->setVisible(!tessin);

@@ -5,6 +5,8 @@
 // the reply dispatcher calls (through the main window) with the device's values.
 #pragma once
 
+#include "state/model_traits.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,9 +21,9 @@ class Ui_Multiview : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int ModeCount = 5; // SINGLE, PIP, PBP, 3xWIN, 4xWIN
-    static constexpr int SourceColumns = 9;
-    static constexpr int WindowRows = 4;
+    static constexpr int ModeCount = ::ModeCount; // a mode button per layout
+    static constexpr int SourceColumns = MaxInputSources;
+    static constexpr int WindowRows = WindowCount;
     static constexpr int SourceButtonCount = SourceColumns * WindowRows;
     static constexpr int SceneCount = 20;
     static constexpr int UserRectangleFields = 4; // H start, V start, H size, V size
@@ -121,7 +123,7 @@ private:
     void showSingleRows(bool shown); // input resolution and auto switch
     void openRenameEditor(int column);
     void queued(); // emits SGL_UpdateEmit after a command went onto the queue
-    void setWindowMode(int mode);
+    void setWindowMode(quint32 mode);
     void applyPipCoupling(QComboBox *touched, int index);
 
     QWidget *m_modeFrame = nullptr;

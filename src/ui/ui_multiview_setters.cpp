@@ -6,6 +6,7 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/multiview_picture.h"
 #include "ui/png_resave.h"
 
@@ -19,7 +20,7 @@
 
 void Ui_Multiview::ApplyModel()
 {
-    if (DeviceState::modelIndex < DeviceState::NoModel)
+    if (Model_Known(DeviceState::modelIndex))
         updateGridVisibility();
 }
 
@@ -45,10 +46,10 @@ void Ui_Multiview::applyLayout(quint32 mode)
         return;
     for (int i = 0; i < ModeCount; ++i)
         m_modeButtons[i]->setFlat(quint32(i) == mode);
-    if (DeviceState::modelIndex < DeviceState::NoModel)
+    if (Model_Known(DeviceState::modelIndex))
         updateGridVisibility();
     placeOptionRows(mode);
-    showSingleRows(mode == 0);
+    showSingleRows(mode == ModeSingle);
 }
 
 // The picture of the layout, then the user-rectangle group, whose numbers are asked for
@@ -103,7 +104,7 @@ void Ui_Multiview::SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSiz
 
 void Ui_Multiview::SetVariantCount(quint32 count)
 {
-    fillVariantCombo(count <= 6 ? int(count) : 0);
+    fillVariantCombo(count <= quint32(MaxLayoutVariants) ? int(count) : 0);
 }
 
 // An index outside a combo's list leaves the combo without a choice.

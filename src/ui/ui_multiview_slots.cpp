@@ -6,52 +6,46 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/message_box.h"
 #include "ui/multiview_widgets.h"
 
 #include <QIntValidator>
-
-namespace {
-constexpr int PositionUser = 4;
-constexpr int PositionFallback = 3; // RightBottom
-constexpr int SizeUser = 3;
-constexpr int SizeFallback = 2; // LARGE
-} // namespace
 
 void Ui_Multiview::queued()
 {
     emit SGL_UpdateEmit();
 }
 
-void Ui_Multiview::setWindowMode(int mode)
+void Ui_Multiview::setWindowMode(quint32 mode)
 {
-    CmdSetMultiview(mode);
+    CmdSetMultiview(int(mode));
     queued();
 }
 
 void Ui_Multiview::SLT_WindowMode_Single(bool)
 {
-    setWindowMode(0);
+    setWindowMode(ModeSingle);
 }
 
 void Ui_Multiview::SLT_WindowMode_PIP(bool)
 {
-    setWindowMode(1);
+    setWindowMode(ModePip);
 }
 
 void Ui_Multiview::SLT_WindowMode_PBP(bool)
 {
-    setWindowMode(2);
+    setWindowMode(ModePbp);
 }
 
 void Ui_Multiview::SLT_WindowMode_3xWIN(bool)
 {
-    setWindowMode(3);
+    setWindowMode(Mode3xWin);
 }
 
 void Ui_Multiview::SLT_WindowMode_4xWIN(bool)
 {
-    setWindowMode(4);
+    setWindowMode(Mode4xWin);
 }
 
 void Ui_Multiview::SLT_SetAspect(int index)
@@ -74,9 +68,9 @@ void Ui_Multiview::applyPipCoupling(QComboBox *touched, int index)
     const bool position = touched == m_positionCombo;
     QComboBox *other = position ? m_sizeCombo : m_positionCombo;
     quint32 *otherState = position ? &DeviceState::pipSize : &DeviceState::pipPosition;
-    const int ownUser = position ? PositionUser : SizeUser;
-    const int otherUser = position ? SizeUser : PositionUser;
-    const int otherFallback = position ? SizeFallback : PositionFallback;
+    const int ownUser = int(position ? PipPositionUser : PipSizeUser);
+    const int otherUser = int(position ? PipSizeUser : PipPositionUser);
+    const int otherFallback = int(position ? PipSizeLarge : PipPositionRightBottom);
     int value = -1;
     if (index == ownUser)
         value = otherUser;

@@ -3,6 +3,7 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
 
@@ -26,7 +27,6 @@ constexpr int Column[] = {10, 250, 490}; // label x of the three setting columns
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
 constexpr int SizeMaximum = 9999;
-constexpr int CorvoModel = 1;
 } // namespace
 
 Ui_Output::Ui_Output(QWidget *parent)
@@ -120,7 +120,7 @@ void Ui_Output::RefreshTexts(bool first, bool readAll)
 
 void Ui_Output::ApplyModel()
 {
-    const bool has4kAuto = DeviceState::modelIndex != CorvoModel;
+    const bool has4kAuto = Model_Has4kAuto(DeviceState::modelIndex);
     m_fourKAutoLabel->setVisible(has4kAuto);
     m_fourKAutoCombo->setVisible(has4kAuto);
 }
@@ -141,7 +141,7 @@ void Ui_Output::SetResolution(int index)
     Page_SetComboIndex(m_resolutionCombo, index);
     // The edits appear only on the device's word: choosing USER pauses the link, and only
     // the reply naming USER proves the device switched.
-    const bool user = index == UserResolutionIndex;
+    const bool user = index == OutResolutionUser;
     showUserResolution(user);
     if (user) {
         CmdGetResoUser();

@@ -17,8 +17,6 @@ class Ui_Output : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int UserResolutionIndex = 15; // "USER" in the resolution list
-
     explicit Ui_Output(QWidget *parent = nullptr);
 
     // Sets every text and tool tip and refills the combos (keeping their indexes), then

@@ -7,6 +7,7 @@
 #include "link/link_context.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/message_box.h"
 #include "ui/my_ui_layout.h"
@@ -35,18 +36,6 @@ constexpr int ComboWidth = 150;
 constexpr int EdidRow[] = {14, 49, 84};
 constexpr int NetworkRow[] = {12, 46, 80, 114};
 constexpr int CutLineWidth = 2;
-
-// Firmware processors per model, as indexes of the four firmware names (Main, Sub, Expand,
-// KeyBoard); also the kind passed to CmdGetVersion.
-const QVector<int> FirmwareKinds[ModelCount] = {
-    {0, 1, 2}, // Halden
-    {0, 1}, // Corvo
-    {0, 1, 2, 3}, // Marlet
-    {0, 1, 3}, // Tessin
-    {0, 1}, // Brimo
-};
-// Models whose device has no network port of its own.
-constexpr bool HasNetwork[ModelCount] = {true, false, true, true, false};
 
 QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter)
@@ -202,14 +191,17 @@ void Ui_System::RefreshTexts(bool first, bool readAll)
 void Ui_System::ApplyModel()
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model >= ModelCount)
+    if (!Model_Known(model))
         return;
+    // The firmware names are in the order of the kinds CmdGetVersion takes.
     QStringList names;
-    for (int kind : FirmwareKinds[model])
-        names << ScomboBox_FirmwareVersion[kind];
+    for (int kind = 0; kind < FirmwareKindCount; ++kind) {
+        if (Model_HasFirmware(model, kind))
+            names << ScomboBox_FirmwareVersion[kind];
+    }
     Page_RefillCombo(m_firmwareCombo, names);
 
-    const bool network = HasNetwork[model];
+    const bool network = Model_HasNetwork(model);
     for (int i = 0; i < 4; ++i) {
         m_networkLabels[i]->setVisible(network);
         m_networkEdits[i]->setVisible(network);
@@ -288,7 +280,7 @@ void Ui_System::SLT_SetResetDevice(bool)
 void Ui_System::SLT_GetFirmwareVersion(int)
 {
     const QString chosen = m_firmwareCombo->currentText();
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < FirmwareKindCount; ++kind) {
         if (ScomboBox_FirmwareVersion[kind] == chosen) {
             m_versionEdit->clear();
             CmdGetVersion(kind);

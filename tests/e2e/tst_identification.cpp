@@ -8,6 +8,7 @@
 #include "link/link_context.h"
 #include "state/device_state.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
@@ -54,7 +55,7 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(model));
-        QCOMPARE(DeviceState::inputSourceCount, InputSourceCounts[model]);
+        QCOMPARE(DeviceState::inputSourceCount, TestInputCounts[model]);
         QCOMPARE(LinkMode, LinkModeTcp);
 
         const QStringList expected = E2ePanel::IdentificationCommands(model, false);

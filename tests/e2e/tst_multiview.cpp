@@ -7,6 +7,7 @@
 #include "app/language_texts.h"
 #include "state/device_state.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
 #include "ui/message_box.h"
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
@@ -115,7 +116,7 @@ private slots:
         Bench b;
         QVERIFY2(b.open(model), qPrintable(b.sim.error()));
         Ui_Multiview &page = b.page();
-        const int inputs = InputSourceCounts[model];
+        const int inputs = TestInputCounts[model];
         QCOMPARE(DeviceState::multiviewMode, 0u); // the device's factory layout, read at start
         QVERIFY(page.modeButton(0)->isFlat());
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
@@ -189,7 +190,7 @@ private slots:
             QCOMPARE(page.userRectangleEdit(i)->text(), QLatin1String(typed[i]));
 
         // Window 2 takes the model's last input.
-        const int last = InputSourceCounts[model] - 1;
+        const int last = TestInputCounts[model] - 1;
         const QString word = QLatin1String(WindowInputWords[model].words[last]);
         QCOMPARE(
             b.exchange([&] { QTest::mouseClick(page.sourceButton(9 + last), Qt::LeftButton); }),

@@ -330,7 +330,7 @@ private slots:
         QVERIFY(b.open(0, false));
         // The resolution command holds the link for 10 s whatever the device answers; its
         // reply shows the group, and the size query follows after the pause.
-        choose(b.output->resolutionCombo(), Ui_Output::UserResolutionIndex);
+        choose(b.output->resolutionCombo(), 15); // USER
         QVERIFY(QTest::qWaitFor(
             [&] { return b.sim.received().contains("SET OUT RESOLUTION USER"); }, Slow));
         QTRY_VERIFY_WITH_TIMEOUT(b.output->userGroup()->isVisibleTo(b.output), Slow);

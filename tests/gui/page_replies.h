@@ -4,6 +4,7 @@
 
 #include "app/language_texts.h"
 #include "state/link_settings.h"
+#include "support/model_facts.h"
 #include "support/queued_commands.h"
 #include "support/test_runtime.h"
 
@@ -177,7 +178,7 @@ inline void Identify(quint8 model)
 {
     DeviceState::modelIndex = model;
     DeviceState::modelIdentified = model < ModelCount;
-    DeviceState::inputSourceCount = model < ModelCount ? InputSourceCounts[model] : 0;
+    DeviceState::inputSourceCount = model < ModelCount ? TestInputCounts[model] : 0;
 }
 
 // Scratch runtime with built-in texts, no model, the link-settings flag cleared, and `mode`

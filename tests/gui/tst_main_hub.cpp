@@ -328,7 +328,7 @@ private slots:
         TestRuntime rt;
         Ui_Main w;
         DeviceState::modelIndex = 0;
-        DeviceState::inputSourceCount = InputSourceCounts[0];
+        DeviceState::inputSourceCount = 5; // Halden
         w.audioApplyModel();
         w.audioSetSource(2);
         S_InputSource_Name[1] = QStringLiteral("Lectern");

@@ -117,7 +117,7 @@ private slots:
         PageReplies replies;
         replies.output = &page;
         QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
-        Choose(page.resolutionCombo(), Ui_Output::UserResolutionIndex);
+        Choose(page.resolutionCombo(), 15); // USER
         QCOMPARE(QueuedCommands_Take(), Lines {"SET OUT RESOLUTION USER\r"});
         QVERIFY(!page.userGroup()->isVisibleTo(&page));
         QCOMPARE(page.frame()->size(), QSize(740, 94));

@@ -430,6 +430,7 @@ void TestCommandCatalogue::builder_wireAndAttributes_data()
         Model(0);
         CmdSetWindowIn(UINT_MAX, 0);
     });
+    const int windowsPerMode[] = {1, 2, 2, 3, 4};
     for (quint32 mode = 0; mode <= 5; ++mode) {
         for (unsigned w = 0; w <= 4; ++w) {
             const QString name = QStringLiteral("CmdGetWindowIn layout %1 w%2").arg(mode).arg(w);
@@ -437,7 +438,7 @@ void TestCommandCatalogue::builder_wireAndAttributes_data()
                 Layout(mode);
                 CmdGetWindowIn(w);
             };
-            if (mode <= 4 && w < unsigned(WindowsPerMode[mode]))
+            if (mode <= 4 && w < unsigned(windowsPerMode[mode]))
                 Row(name, call, QByteArray("GET ") + WindowWords[w] + " IN\r",
                     QByteArray(WindowWords[w]) + " IN");
             else
@@ -461,7 +462,7 @@ void TestCommandCatalogue::builder_wireAndAttributes_data()
                  Model(m);
                  CmdSetAudioSource(unsigned(n));
              });
-        const int max = VolumeMaximum[m];
+        const int max = m == 3 ? 50 : 100;
         Row(
             QStringLiteral("CmdSetAudioVol %1 at maximum").arg(ModelNames[m]),
             [m, max] {

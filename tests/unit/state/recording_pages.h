@@ -6,6 +6,7 @@
 #include "state/device_state.h"
 #include "state/reply_pages.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
 
 #include <QMap>
 #include <QStringList>
@@ -226,7 +227,7 @@ inline void SetUpDevice(int model, quint32 layout)
     if (model >= 0 && model < ModelCount) {
         DeviceState::modelIndex = static_cast<quint8>(model);
         DeviceState::modelIdentified = true;
-        DeviceState::inputSourceCount = InputSourceCounts[model];
+        DeviceState::inputSourceCount = TestInputCounts[model];
     }
     DeviceState::multiviewMode = layout;
 }
@@ -240,7 +241,7 @@ inline const char *PageCallProblem(const PageCall &call)
     const qint64 b = call.ints[1];
     const bool model = call.modelAtCall < ModelCount;
     const auto within = [](qint64 v, qint64 count) { return v >= 0 && v < count; };
-    const int volumeMax = model ? VolumeMaximum[call.modelAtCall] : -1;
+    const int volumeMax = model ? TestVolumeMaximum[call.modelAtCall] : -1;
     if (name == "outputSetResolution")
         return within(a, WordCount(OutResolutionWords)) ? nullptr : "resolution index";
     if (name == "outputSet4kAuto" || name == "outputSetItc" || name == "multiviewSetAutoSwitch"
