@@ -2,6 +2,7 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "state/vocabulary.h"
@@ -360,15 +361,6 @@ void Ui_Audio::SLT_BTN_AudioMute(bool)
 
 void Ui_Audio::SLT_ReadInfo_ALL()
 {
-    CmdGetAudioSource();
-    CmdGetAudioVol();
-    CmdGetAudioMute();
-    if (isTessin()) {
-        CmdGetMainAudioOnoff();
-        for (int mic = 0; mic < 2; ++mic) {
-            CmdGetMicOnoff(mic);
-            CmdGetMicVol(mic);
-        }
-    }
+    Request_AudioReadAll();
     emit SGL_UpdateEmit();
 }

@@ -124,7 +124,6 @@ private:
     void openRenameEditor(int column);
     void queued(); // emits SGL_UpdateEmit after a command went onto the queue
     void setWindowMode(quint32 mode);
-    void applyPipCoupling(QComboBox *touched, int index);
 
     QWidget *m_modeFrame = nullptr;
     QLabel *m_multiviewLabel = nullptr;

@@ -4,7 +4,7 @@
 
 #include "app/app_paths.h"
 #include "app/language_texts.h"
-#include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/multiview_picture.h"
@@ -32,16 +32,14 @@ void Ui_Multiview::PressReadAll()
 // readSync: a bare layout reply, so the page asks for the whole configuration.
 void Ui_Multiview::SetLayout(quint32 mode, bool readSync)
 {
+    Request_AfterLayout(mode, readSync);
     applyLayout(mode);
-    if (readSync)
-        CmdGetMultiviewSync();
     updatePicture();
     queued();
 }
 
 void Ui_Multiview::applyLayout(quint32 mode)
 {
-    DeviceState::multiviewMode = mode;
     if (mode >= quint32(ModeCount))
         return;
     for (int i = 0; i < ModeCount; ++i)
@@ -71,7 +69,7 @@ void Ui_Multiview::updatePicture()
         }
     }
 
-    const UserRectangleKind kind = Multiview_UserRectangleKind(state);
+    const UserRectangleKind kind = Request_UserRectangle();
     if (kind == UserRectangleKind::Hidden) {
         m_userRectGroup->hide();
         return;
@@ -79,7 +77,6 @@ void Ui_Multiview::updatePicture()
     m_userRectCaption->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
                                                                          : Slabel_CaptureDisplay_2);
     m_userRectGroup->show();
-    CmdGetUserLayout();
     queued();
 }
 

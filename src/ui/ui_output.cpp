@@ -2,6 +2,7 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/my_ui_layout.h"
@@ -141,12 +142,9 @@ void Ui_Output::SetResolution(int index)
     Page_SetComboIndex(m_resolutionCombo, index);
     // The edits appear only on the device's word: choosing USER pauses the link, and only
     // the reply naming USER proves the device switched.
-    const bool user = index == OutResolutionUser;
-    showUserResolution(user);
-    if (user) {
-        CmdGetResoUser();
+    showUserResolution(index == OutResolutionUser);
+    if (Request_AfterOutputResolution(index))
         emit SGL_UpdateEmit();
-    }
 }
 
 void Ui_Output::SetUserResolution(quint32 width, quint32 height)
@@ -224,10 +222,6 @@ void Ui_Output::SLT_Set4KAUTO(int index)
 
 void Ui_Output::SLT_ReadInfo_ALL()
 {
-    CmdGetOutResolution();
-    CmdGetOutHdcp();
-    CmdGetOutVka();
-    CmdGetOutItc();
-    CmdGetOut4kAuto(); // queues nothing on a Corvo
+    Request_OutputReadAll();
     emit SGL_UpdateEmit();
 }

@@ -4,7 +4,7 @@
 #include "app/language_texts.h"
 #include "app/net_check.h"
 #include "link/command_catalogue.h"
-#include "link/link_context.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
 #include "state/model_traits.h"
@@ -342,8 +342,7 @@ void Ui_System::SLT_Network_Write()
 
 void Ui_System::SLT_Network_Read()
 {
-    LinkSettingsQueryOnly = true;
-    CmdGetNetworkInfo();
+    Request_NetworkQuery();
     emit SGL_UpdateEmit();
 }
 
@@ -356,23 +355,14 @@ void Ui_System::SLT_RS232_Write()
 
 void Ui_System::SLT_RS232_Read()
 {
-    LinkSettingsQueryOnly = true;
-    CmdGetBaudrate();
+    Request_BaudRateQuery();
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_ReadInfo_ALL()
 {
-    CmdGetInEdidMode();
-    // Only the settings of the link in use are read: their reply refreshes the connection.
-    if (LinkMode == LinkModeTcp) {
-        LinkSettingsQueryOnly = true;
-        CmdGetNetworkInfo();
+    // A send trigger after the link-settings query and one at the end, as the page always did.
+    if (Request_SystemReadAll())
         emit SGL_UpdateEmit();
-    } else if (LinkMode == LinkModeSerial) {
-        LinkSettingsQueryOnly = true;
-        CmdGetBaudrate();
-        emit SGL_UpdateEmit();
-    }
     emit SGL_UpdateEmit();
 }
