@@ -253,30 +253,30 @@ void Ui_Audio::PressReadAll()
     m_readAllButton->click();
 }
 
-void Ui_Audio::SetSource(int index)
+void Ui_Audio::audioSetSource(int index)
 {
     Page_SetComboIndex(isTessin() ? m_mainSource : m_commonSource, index);
 }
 
-void Ui_Audio::SetVolume(int volume)
+void Ui_Audio::audioSetVolume(int volume)
 {
     Page_ShowText(isTessin() ? m_overallVolume.value : m_commonVolume.value,
                   QString::number(volume));
 }
 
-void Ui_Audio::SetMicLevel(int mic, int level)
+void Ui_Audio::audioSetMicLevel(int mic, int level)
 {
     if (mic == 0 || mic == 1)
         Page_ShowText(m_micVolume[mic].value, QString::number(level));
 }
 
-void Ui_Audio::SetMute(int index)
+void Ui_Audio::audioSetMute(int index)
 {
     const OnOffPair &pair = isTessin() ? m_overallMute : m_commonMute;
     Page_SetFlatPair(pair.on, pair.off, index);
 }
 
-void Ui_Audio::SetSwitch(int channel, int index)
+void Ui_Audio::audioSetSwitch(int channel, int index)
 {
     if (!isTessin() || channel < 0 || channel > 2)
         return;

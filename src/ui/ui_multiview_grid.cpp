@@ -120,7 +120,7 @@ void Ui_Multiview::showSingleRows(bool shown)
         w->setVisible(shown);
 }
 
-void Ui_Multiview::SetWindowSource(int window, int source)
+void Ui_Multiview::multiviewSetWindowSource(int window, int source)
 {
     if (window < 0 || window >= WindowRows)
         return;

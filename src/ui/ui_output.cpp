@@ -137,7 +137,7 @@ void Ui_Output::showUserResolution(bool shown)
     m_userGroup->setVisible(shown);
 }
 
-void Ui_Output::SetResolution(int index)
+void Ui_Output::outputSetResolution(int index)
 {
     Page_SetComboIndex(m_resolutionCombo, index);
     // The edits appear only on the device's word: choosing USER pauses the link, and only
@@ -147,28 +147,28 @@ void Ui_Output::SetResolution(int index)
         emit SGL_UpdateEmit();
 }
 
-void Ui_Output::SetUserResolution(quint32 width, quint32 height)
+void Ui_Output::outputSetUserResolution(quint32 width, quint32 height)
 {
     Page_ShowText(m_widthEdit, QString::number(width));
     Page_ShowText(m_heightEdit, QString::number(height));
 }
 
-void Ui_Output::SetHdcp(int index)
+void Ui_Output::outputSetHdcp(int index)
 {
     Page_SetComboIndex(m_hdcpCombo, index);
 }
 
-void Ui_Output::SetVka(int index)
+void Ui_Output::outputSetVka(int index)
 {
     Page_SetComboIndex(m_vkaCombo, index);
 }
 
-void Ui_Output::SetItc(int index)
+void Ui_Output::outputSetItc(int index)
 {
     Page_SetComboIndex(m_itcCombo, index);
 }
 
-void Ui_Output::Set4kAuto(int index)
+void Ui_Output::outputSet4kAuto(int index)
 {
     Page_SetComboIndex(m_fourKAutoCombo, index);
 }

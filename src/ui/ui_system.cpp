@@ -215,18 +215,18 @@ void Ui_System::PressReadAll()
     m_readAllButton->click();
 }
 
-void Ui_System::SetEdidSelection(int index)
+void Ui_System::systemSetEdidSelection(int index)
 {
     Page_SetComboIndex(m_edidCombo, index);
 }
 
-void Ui_System::SetVersionText(const QString &text)
+void Ui_System::systemSetVersionText(const QString &text)
 {
     Page_ShowText(m_versionEdit, text);
 }
 
 // Boxes that answer a device reply wait for one another instead of nesting.
-void Ui_System::UserEdidWritten()
+void Ui_System::systemUserEdidWritten()
 {
     MessageBox_InfoSerial(SMSG_EdidWriteOk, this);
 }
@@ -238,8 +238,8 @@ void Ui_System::showReconnectNotice()
         MessageBox_InfoSerial(SMSG_SyncConfigInfo + QStringLiteral("\r\n") + SMSG_ReConnect, this);
 }
 
-void Ui_System::SetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
-                               const QString &gateway)
+void Ui_System::systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
+                                     const QString &gateway)
 {
     // These become the panel's own connection settings (and are saved): a reply that the
     // operator could not have typed is dropped like a baud rate the panel does not offer.
@@ -253,7 +253,7 @@ void Ui_System::SetNetworkInfo(const QString &ip, const QString &port, const QSt
     emit SGL_SyncSerialPortNetworkInfo();
 }
 
-void Ui_System::SetBaudRate(qint32 baudRate)
+void Ui_System::systemSetBaudRate(qint32 baudRate)
 {
     const int entry = BaudRateList.indexOf(QString::number(baudRate));
     if (entry < 0)

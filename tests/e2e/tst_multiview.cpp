@@ -8,6 +8,7 @@
 #include "state/device_state.h"
 #include "state/vocabulary.h"
 #include "support/model_facts.h"
+#include "support/operator_input.h"
 #include "ui/message_box.h"
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
@@ -76,12 +77,6 @@ struct Bench
         return QString();
     }
 };
-
-void Choose(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
 
 int FlatInRow(const Ui_Multiview &page, int row)
 {

@@ -1,7 +1,7 @@
 // Audio page: the object-name convention the slots rely on, exact lines for every control,
 // lenient volume fields that never send beyond the device's range, per-model layouts and
 // source lists, and the device's replies shown where they belong.
-#include "page_replies.h"
+#include "page_harness.h"
 #include "ui/my_ui_layout.h"
 
 #include <QGroupBox>
@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 namespace {
 const char *const AllObjectNames[]
@@ -124,8 +122,7 @@ private slots:
     {
         Identify(0);
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         page.commonMute().off->click();
         QCOMPARE(QueuedCommands_Take(), Lines {"SET AUDIO-MUTE OFF\r"});
         QVERIFY(!page.commonMute().off->isFlat());
@@ -360,8 +357,7 @@ private slots:
         QFETCH(QString, text);
         Identify(quint8(model));
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         replies.line(reply);
         QCOMPARE(page.findChild<QLineEdit *>(edit)->text(), text);
     }
@@ -370,8 +366,7 @@ private slots:
     {
         Identify(3);
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         replies.line("AUDIO SOURCE LR2");
         QCOMPARE(page.mainSource()->currentIndex(), 11);
         replies.line("MAIN-AUDIO ONOFF OFF");
@@ -389,14 +384,14 @@ private slots:
     {
         Identify(0);
         Ui_Audio page;
-        page.SetSwitch(0, 0);
-        page.SetSwitch(1, 1);
+        page.audioSetSwitch(0, 0);
+        page.audioSetSwitch(1, 1);
         QVERIFY(!page.mainSwitch().on->isFlat());
         QVERIFY(!page.micSwitch(0).off->isFlat());
         Identify(3);
-        page.SetSwitch(3, 0); // no such channel
-        page.SetMute(2); // no such index
-        page.SetMicLevel(2, 9);
+        page.audioSetSwitch(3, 0); // no such channel
+        page.audioSetMute(2); // no such index
+        page.audioSetMicLevel(2, 9);
         for (QPushButton *b : page.findChildren<QPushButton *>())
             QVERIFY(!b->isFlat());
     }
@@ -405,8 +400,8 @@ private slots:
     {
         Identify(2);
         Ui_Audio page;
-        page.SetSource(3);
-        page.SetVolume(40);
+        page.audioSetSource(3);
+        page.audioSetVolume(40);
         S_InputSource_Name[2] = QStringLiteral("Camera");
         QSignalSpy emitted(&page, &Ui_Audio::SGL_UpdateEmit);
         page.RefreshTexts(false, false);

@@ -1,6 +1,6 @@
 // Output page: every control queues exactly the catalogue's line and triggers the link; the
 // device's replies select, show and hide what they should, per model.
-#include "page_replies.h"
+#include "page_harness.h"
 #include "ui/my_ui_layout.h"
 
 #include <QLabel>
@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 class TestOutputPage : public QObject
 {
@@ -114,8 +112,7 @@ private slots:
     void choosingUser_showsNothingUntilTheDeviceSaysSo()
     {
         Ui_Output page;
-        PageReplies replies;
-        replies.output = &page;
+        PageReplies replies(page);
         QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
         Choose(page.resolutionCombo(), 15); // USER
         QCOMPARE(QueuedCommands_Take(), Lines {"SET OUT RESOLUTION USER\r"});
@@ -163,8 +160,7 @@ private slots:
         QFETCH(int, index);
         Identify(0);
         Ui_Output page;
-        PageReplies replies;
-        replies.output = &page;
+        PageReplies replies(page);
         replies.line(reply);
         QCOMPARE(page.findChild<QComboBox *>(combo)->currentIndex(), index);
     }
@@ -172,11 +168,11 @@ private slots:
     void setters_ignoreIndexesOutsideTheList()
     {
         Ui_Output page;
-        page.SetHdcp(1);
-        page.SetHdcp(3);
-        page.SetHdcp(-1);
+        page.outputSetHdcp(1);
+        page.outputSetHdcp(3);
+        page.outputSetHdcp(-1);
         QCOMPARE(page.hdcpCombo()->currentIndex(), 1);
-        page.SetResolution(16);
+        page.outputSetResolution(16);
         QCOMPARE(page.resolutionCombo()->currentIndex(), 0);
         QVERIFY(!page.userGroup()->isVisibleTo(&page));
     }
@@ -218,11 +214,11 @@ private slots:
     void refreshTexts_newLanguageKeepsIndexes()
     {
         Ui_Output page;
-        page.SetResolution(9);
-        page.SetHdcp(2);
-        page.SetVka(1);
-        page.SetItc(1);
-        page.Set4kAuto(1);
+        page.outputSetResolution(9);
+        page.outputSetHdcp(2);
+        page.outputSetVka(1);
+        page.outputSetItc(1);
+        page.outputSet4kAuto(1);
         Slabel_Resolution = QStringLiteral("Aufloesung:");
         S_OnOff[1] = QStringLiteral("Aus");
         ScomboBox_VKA[1] = QStringLiteral("Schwarz");

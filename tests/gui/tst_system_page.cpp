@@ -2,7 +2,7 @@
 // and every awkward file, the device's network and baud settings with the reconnect notice,
 // and the per-model layout.
 #include "app/config_values.h"
-#include "page_replies.h"
+#include "page_harness.h"
 #include "support/edid_files.h"
 #include "support/modal_box_driver.h"
 
@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 namespace {
 const QString ReconnectNotice = QStringLiteral("1-Sync Config Info....\r\n2-Please ReConnect App!");
@@ -56,8 +54,7 @@ private slots:
                      Lines {QByteArray("SET IN EDIDMODE ") + EdidModeWords[i] + '\r'});
             QCOMPARE(emitted.count(), 1);
         }
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         replies.line("IN EDIDMODE 1080p60-5.1");
         QCOMPARE(page.edidCombo()->currentIndex(), 7);
     }
@@ -136,8 +133,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QString, text);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         page.versionEdit()->setText("previous");
         replies.line(reply);
         QCOMPARE(page.versionEdit()->text(), text);
@@ -267,8 +263,7 @@ private slots:
     void upload_replyShowsSuccess()
     {
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         ModalBoxDriver boxes;
         replies.line("EDID-USER OK");
         QCOMPARE(boxes.texts(), QStringList {"EDID Write Success."});
@@ -394,8 +389,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(bool, notice);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         const QStringList values {"127.0.0.1", "5000", "255.0.0.0", "127.0.0.254"};
         for (int i = 0; i < 4; ++i)
             page.networkEdit(i)->setText(values.at(i));
@@ -440,8 +434,7 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         SP_BaudRate = QStringLiteral("19200");
         const QStringList before {SP_RemoteIp, SP_RemotePort, SP_RemoteSubmask, SP_RemoteGateway};
         LinkSettingsQueryOnly = false;
@@ -498,10 +491,10 @@ private slots:
         QCOMPARE(page.networkEdit(0)->text(), QStringLiteral("127.0.0.9"));
         QCOMPARE(page.networkEdit(3)->text(), QStringLiteral("127.0.0.1"));
 
-        page.SetEdidSelection(5);
+        page.systemSetEdidSelection(5);
         Choose(page.firmwareCombo(), 3);
         QueuedCommands_Take();
-        page.SetVersionText("K1");
+        page.systemSetVersionText("K1");
         SP_BaudRate = QStringLiteral("300"); // not offered: the selection stays
         SP_RemotePort = QStringLiteral("4002");
         ScomboBox_FirmwareVersion[3] = QStringLiteral("Tastatur");

@@ -1,10 +1,10 @@
-// A ReplyPages that records every call with its arguments, in order. Tests compare the
-// calls as text ("outputSetResolution(7)"); the benchmark and the fuzzer read the raw
-// records, which cost no formatting.
+// Every value sink and the verbs in one recorder: each call with its arguments, in order.
+// Tests compare the calls as text ("outputSetResolution(7)"); the benchmark and the fuzzer
+// read the raw records, which cost no formatting. Widget-free, like a profile recorder would be.
 #pragma once
 
 #include "state/device_state.h"
-#include "state/reply_pages.h"
+#include "state/reply_sinks.h"
 #include "state/vocabulary.h"
 #include "support/model_facts.h"
 
@@ -36,10 +36,18 @@ struct PageCall
     }
 };
 
-class RecordingPages : public ReplyPages
+class RecordingSinks : public StatusLogSink,
+                       public OutputSink,
+                       public MultiviewSink,
+                       public AudioSink,
+                       public SystemSink,
+                       public ReplyVerbs
 {
 public:
     QVector<PageCall> calls;
+
+    // Everything the dispatcher hands out, to this recorder.
+    ReplySinks sinks() { return {*this, *this, *this, *this, *this, *this}; }
 
     QStringList callTexts() const
     {
