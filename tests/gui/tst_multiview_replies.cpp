@@ -245,7 +245,7 @@ private slots:
         } models[] = {{1, 4}, {0, 5}, {4, 5}, {2, 9}, {3, 9}};
         for (const auto &m : models)
             for (int mode = 0; mode < 5; ++mode)
-                QTest::addRow("%s %s", ModelNames[m.model], modes[mode])
+                QTest::addRow("%s %s", TestModelNames[m.model], modes[mode])
                     << m.model << mode << m.inputs << windows[mode];
     }
     void grid()
@@ -254,10 +254,11 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, inputs);
         QFETCH(int, windows);
+        const char *modes[] = {"SINGLE", "PIP", "PBP", "3xWIN", "4xWIN"};
         Ui_Multiview page;
         PageReplies pages(page);
         pages.identify(model);
-        pages.line(QByteArray("MULTIVIEW ") + MultiviewModeWords[mode]);
+        pages.line(QByteArray("MULTIVIEW ") + modes[mode]);
         for (int r = 0; r < Ui_Multiview::WindowRows; ++r)
             QCOMPARE(Shown(page.windowLabel(r)), r < windows);
         for (int c = 0; c < Ui_Multiview::SourceColumns; ++c) {

@@ -45,13 +45,26 @@ private slots:
     void edidCombo_everyEntry()
     {
         Ui_System page;
-        QCOMPARE(comboItems(page.edidCombo()), EdidSelectList);
-        QCOMPARE(page.edidCombo()->count(), WordCount(EdidModeWords));
+        QCOMPARE(comboItems(page.edidCombo()),
+                 QStringList({"4K60-2.0", "4K60-5.1", "4K60-7.1", "4K30-2.0", "4K30-5.1",
+                              "4K30-7.1", "1080p60-2.0", "1080p60-5.1", "1080p60-7.1", "1920x1200",
+                              "1680x1050", "1600x1200", "1440x900", "1360x768", "1280x1024",
+                              "1024x768", "720p", "Auto", "User"}));
+        const Lines lines {"SET IN EDIDMODE 4K60-2.0\r",    "SET IN EDIDMODE 4K60-5.1\r",
+                           "SET IN EDIDMODE 4K60-7.1\r",    "SET IN EDIDMODE 4K30-2.0\r",
+                           "SET IN EDIDMODE 4K30-5.1\r",    "SET IN EDIDMODE 4K30-7.1\r",
+                           "SET IN EDIDMODE 1080p60-2.0\r", "SET IN EDIDMODE 1080p60-5.1\r",
+                           "SET IN EDIDMODE 1080p60-7.1\r", "SET IN EDIDMODE 1920x1200\r",
+                           "SET IN EDIDMODE 1680x1050\r",   "SET IN EDIDMODE 1600x1200\r",
+                           "SET IN EDIDMODE 1440x900\r",    "SET IN EDIDMODE 1360x768\r",
+                           "SET IN EDIDMODE 1280x1024\r",   "SET IN EDIDMODE 1024x768\r",
+                           "SET IN EDIDMODE 720p\r",        "SET IN EDIDMODE AUTO\r",
+                           "SET IN EDIDMODE USER\r"};
+        QCOMPARE(page.edidCombo()->count(), lines.size());
         for (int i = 0; i < page.edidCombo()->count(); ++i) {
             QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
             Choose(page.edidCombo(), i);
-            QCOMPARE(QueuedCommands_Take(),
-                     Lines {QByteArray("SET IN EDIDMODE ") + EdidModeWords[i] + '\r'});
+            QCOMPARE(QueuedCommands_Take(), Lines {lines.at(i)});
             QCOMPARE(emitted.count(), 1);
         }
         PageReplies replies(page);
