@@ -2,7 +2,7 @@
 // identify every model, the exact commands on the wire, the debug terminal's view of them,
 // and a disconnect followed by a reconnect that identifies the device again.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/language_texts.h"
 #include "link/link_context.h"

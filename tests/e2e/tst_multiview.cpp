@@ -2,7 +2,7 @@
 // window sources chosen on the page change the device, and the page follows what the device
 // restates; scenes are saved and loaded.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/language_texts.h"
 #include "state/device_state.h"

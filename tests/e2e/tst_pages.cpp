@@ -4,7 +4,7 @@
 // reaches the device, and a write of the device's link settings ends the link with the
 // reconnect notice.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/config_values.h"
 #include "app/language_texts.h"
