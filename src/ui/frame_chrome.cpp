@@ -1,7 +1,7 @@
 #include "ui/frame_chrome.h"
 
 #include "app/app_paths.h"
-#include "ui/png_resave.h"
+#include "ui/picture_cache.h"
 #include "ui/style.h"
 #include "ui/ui_resources.h"
 
@@ -22,12 +22,6 @@
 #endif
 
 namespace {
-// Normalises a frame picture; true when it exists and may be shown.
-bool preparePicture(const QString &path)
-{
-    Png_Resave(path);
-    return QFile::exists(path);
-}
 
 QString titleBarPath(const char *name)
 {
@@ -139,10 +133,11 @@ void FrameChrome::setTitleText(const QString &text)
 
 void FrameChrome::setTitleIcon(const QString &path)
 {
-    if (!preparePicture(path))
+    const QPixmap picture = Picture_Get(path);
+    if (picture.isNull())
         return;
-    m_titleIcon->setPixmap(QPixmap(path));
-    m_frame->setWindowIcon(QIcon(path));
+    m_titleIcon->setPixmap(picture);
+    m_frame->setWindowIcon(QIcon(picture));
 }
 
 void FrameChrome::moveBelowTitleBar(QWidget *widget, int x, int y)
@@ -163,21 +158,22 @@ void FrameChrome::toggleMaximised()
 
 void FrameChrome::setMaximiseIcon(bool showRestoreIcon)
 {
-    const QString path = titleBarPath(showRestoreIcon ? "NormalSize.png" : "MaxSize.png");
-    if (preparePicture(path))
-        m_maxButton->setIcon(QIcon(path));
+    const QPixmap picture
+        = Picture_Get(titleBarPath(showRestoreIcon ? "NormalSize.png" : "MaxSize.png"));
+    if (!picture.isNull())
+        m_maxButton->setIcon(QIcon(picture));
 }
 
 void FrameChrome::applyImages()
 {
     setTitleIcon(titleBarPath("App.png"));
-    const QString minPath = titleBarPath("MinSize.png");
-    if (preparePicture(minPath))
-        m_minButton->setIcon(QIcon(minPath));
+    const QPixmap minPicture = Picture_Get(titleBarPath("MinSize.png"));
+    if (!minPicture.isNull())
+        m_minButton->setIcon(QIcon(minPicture));
     setMaximiseIcon(false);
-    const QString closePath = titleBarPath("Close.png");
-    if (preparePicture(closePath))
-        m_closeButton->setIcon(QIcon(closePath));
+    const QPixmap closePicture = Picture_Get(titleBarPath("Close.png"));
+    if (!closePicture.isNull())
+        m_closeButton->setIcon(QIcon(closePicture));
 }
 
 void FrameChrome::applyStyleSheet()

@@ -1,7 +1,7 @@
 #include "ui/message_box.h"
 
 #include "app/app_paths.h"
-#include "ui/png_resave.h"
+#include "ui/picture_cache.h"
 
 #include <QList>
 #include <QMessageBox>
@@ -19,9 +19,7 @@ QMessageBox *createBox(const QString &text, QWidget *parent)
         box->move(parent->window()->pos());
     box->setWindowTitle(QStringLiteral(" "));
     box->setText(text);
-    const QString icon = App_Path(QStringLiteral("/APP/Image/MessageShow_pic.png"));
-    Png_Resave(icon);
-    box->setIconPixmap(QPixmap(icon));
+    box->setIconPixmap(Picture_Get(App_Path(QStringLiteral("/APP/Image/MessageShow_pic.png"))));
     return box;
 }
 

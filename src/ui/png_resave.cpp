@@ -2,37 +2,101 @@
 
 #include "app/app_paths.h"
 
+#include <QDateTime>
 #include <QFileInfo>
-#include <QImage>
+#include <QHash>
 #include <QImageReader>
+#include <QMutex>
 #include <QSaveFile>
+#include <QThreadPool>
 
 namespace {
 // The panel's pictures are small; a file claiming more pixels than this is not one of them
 // and is not decoded (a crafted header could otherwise ask for gigabytes).
 constexpr qint64 MaxPixels = 16LL * 1024 * 1024;
-} // namespace
+// Files whose re-save this run remembers; past it the oldest knowledge is dropped, which at
+// worst re-saves a file once more.
+constexpr int MaxRemembered = 1024;
 
-void Png_Resave(const QString &path)
+// One file's re-save in this run.
+struct Resave
 {
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile() || info.completeSuffix() != QLatin1String("png"))
-        return;
-    // An installed panel's pictures belong to the package: they are already plain PNG, and
-    // rewriting them (as root) would change files the package manager owns.
-    if (!App_MayRewrite(path))
-        return;
+    PngFileStamp before; // the version that was re-saved
+    PngFileStamp after; // the version the re-save left behind
+    bool pending = true; // still being written in the background
+};
 
+enum class Claim { Mine, Done, Pending };
+
+QMutex &RegistryLock()
+{
+    static QMutex lock;
+    return lock;
+}
+
+// Guarded by RegistryLock(): the GUI thread claims, the background writer finishes.
+QHash<QString, Resave> &Registry()
+{
+    static QHash<QString, Resave> registry;
+    return registry;
+}
+
+// One background thread writes the re-saved files, in the order they were asked for.
+QThreadPool &Writer()
+{
+    static QThreadPool pool;
+    static const bool oneThread = (pool.setMaxThreadCount(1), true);
+    Q_UNUSED(oneThread)
+    return pool;
+}
+
+bool MayResave(const QFileInfo &info, const QString &path)
+{
+    return info.exists() && info.isFile() && info.completeSuffix() == QLatin1String("png")
+        && App_MayRewrite(path);
+}
+
+Claim ClaimResave(const QString &path, const PngFileStamp &stamp)
+{
+    QMutexLocker locker(&RegistryLock());
+    QHash<QString, Resave> &registry = Registry();
+    const auto it = registry.constFind(path);
+    if (it != registry.constEnd()) {
+        if (it->pending)
+            return Claim::Pending;
+        if (it->after == stamp)
+            return Claim::Done;
+    } else if (registry.size() >= MaxRemembered) {
+        for (auto old = registry.begin(); old != registry.end();)
+            old = old->pending ? std::next(old) : registry.erase(old);
+    }
+    registry.insert(path, Resave {stamp, PngFileStamp {}, true});
+    return Claim::Mine;
+}
+
+void FinishResave(const QString &path)
+{
+    const PngFileStamp now = Png_Stamp(QFileInfo(path));
+    QMutexLocker locker(&RegistryLock());
+    const auto it = Registry().find(path);
+    if (it != Registry().end()) {
+        it->after = now;
+        it->pending = false;
+    }
+}
+
+QImage Decode(const QString &path)
+{
     QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
-        return;
-    const QImage image = reader.read();
-    // An undecodable file is kept as it is: writing would only replace it with nothing.
-    if (image.isNull())
-        return;
+        return QImage();
+    return reader.read();
+}
 
-    // Written beside the original and renamed over it, so a failed write keeps the picture.
+// Written beside the original and renamed over it, so a failed write keeps the picture.
+void WriteBack(const QString &path, const QImage &image)
+{
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return;
@@ -41,4 +105,62 @@ void Png_Resave(const QString &path)
         return;
     }
     out.commit();
+}
+} // namespace
+
+PngFileStamp Png_Stamp(const QFileInfo &info)
+{
+    if (!info.exists())
+        return PngFileStamp {};
+    return PngFileStamp {info.size(), info.lastModified().toMSecsSinceEpoch(),
+                         info.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
+void Png_Resave(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!MayResave(info, path))
+        return;
+    const Claim claim = ClaimResave(path, Png_Stamp(info));
+    if (claim == Claim::Pending)
+        Png_FinishResaves();
+    if (claim != Claim::Mine)
+        return;
+    const QImage image = Decode(path);
+    // An undecodable file is kept as it is: writing would only replace it with nothing.
+    if (!image.isNull())
+        WriteBack(path, image);
+    FinishResave(path);
+}
+
+QImage Png_LoadForShow(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return QImage();
+    const QImage image = Decode(path);
+    if (!MayResave(info, path) || ClaimResave(path, Png_Stamp(info)) != Claim::Mine)
+        return image;
+    if (image.isNull()) {
+        FinishResave(path);
+        return image;
+    }
+    // QImage shares its pixels read-only across threads; the writer holds its own reference.
+    Writer().start([path, image] {
+        WriteBack(path, image);
+        FinishResave(path);
+    });
+    return image;
+}
+
+bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const PngFileStamp &now)
+{
+    QMutexLocker locker(&RegistryLock());
+    const auto it = Registry().constFind(path);
+    return it != Registry().constEnd() && !it->pending && it->before == before && it->after == now;
+}
+
+void Png_FinishResaves()
+{
+    Writer().waitForDone();
 }

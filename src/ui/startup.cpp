@@ -3,7 +3,9 @@
 #include "app/app_paths.h"
 #include "app/config_file.h"
 #include "app/config_values.h"
+#include "app/save_on_exit.h"
 #include "link/link_runtime.h"
+#include "ui/png_resave.h"
 #include "ui/style.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
@@ -21,6 +23,8 @@ int Korvane_Run()
         code = QApplication::exec();
     } // Ui_Login, then Ui_Main (whose connection page stops the active link's thread)
     Link_Shutdown();
+    // Pictures shown in the last moments may still be being re-saved.
+    Png_FinishResaves();
     return code;
 }
 
@@ -33,37 +37,55 @@ KorvaneStartup::KorvaneStartup()
     m_configExisted = Config_LoadAtStartup();
     // Once, after the settings and before any window: every widget is built styled.
     Style_Apply(App_Path(StyleSheetRelPath));
-    m_main = std::make_unique<Ui_Main>();
-    m_login = std::make_unique<Ui_Login>();
-    QObject::connect(m_login.get(), &Ui_Login::SGL_SETUP_UI_MAIN, m_main.get(),
-                     &Ui_Main::SLT_SETUP_UI_MAIN);
-
     // A successful login closes the dialog before the main window is shown, which would
     // look like the last window closing. So the application does not quit by itself; it
     // ends when the main window closes (Ui_Main) or when the dialog closed without a login.
     QApplication::setQuitOnLastWindowClosed(false);
-    Ui_Main *main = m_main.get();
-    QObject::connect(m_login.get(), &QDialog::finished, main, [main] {
-        QTimer::singleShot(0, main, [main] {
-            if (!main->isVisible())
-                QCoreApplication::exit(0);
-        });
-    });
 }
 
 KorvaneStartup::~KorvaneStartup()
 {
+    // Without any window there is no destructor to save the settings at exit.
+    if (!m_login && !m_main)
+        Config_SaveOnExit();
     m_login.reset();
     m_main.reset();
 }
 
+// Each window is built when it is first shown: the main window after the login (or at once
+// with the login off), the login dialog only when the login is on. Neither keeps anything
+// for the other to find, and the first of them destroyed saves the settings.
 void KorvaneStartup::ShowFirstWindow()
 {
     if (m_configExisted && Key_UI_Login == QLatin1String("0")) {
-        m_main->ApplyTexts(false);
+        buildMain()->ApplyTexts(false);
         m_main->show();
         return;
     }
-    m_login->SetupTexts(false);
+    buildLogin()->SetupTexts(false);
     m_login->show();
+}
+
+Ui_Main *KorvaneStartup::buildMain()
+{
+    if (!m_main)
+        m_main = std::make_unique<Ui_Main>();
+    return m_main.get();
+}
+
+Ui_Login *KorvaneStartup::buildLogin()
+{
+    if (m_login)
+        return m_login.get();
+    m_login = std::make_unique<Ui_Login>();
+    Ui_Login *login = m_login.get();
+    QObject::connect(login, &Ui_Login::SGL_SETUP_UI_MAIN, login,
+                     [this] { buildMain()->SLT_SETUP_UI_MAIN(); });
+    QObject::connect(login, &QDialog::finished, login, [this, login] {
+        QTimer::singleShot(0, login, [this] {
+            if (!m_main || !m_main->isVisible())
+                QCoreApplication::exit(0);
+        });
+    });
+    return login;
 }

@@ -18,8 +18,8 @@ class KorvaneStartup
 {
 public:
     // Creates the link services and their (idle) threads, loads config.ini and the language
-    // file (writing the defaults on a first start) and applies the style sheet, then builds
-    // Ui_Main and Ui_Login and wires the login to the main window.
+    // file (writing the defaults on a first start) and applies the style sheet. No window
+    // exists yet.
     KorvaneStartup();
     // Destroys Ui_Login, then Ui_Main; the first of them performs the exit save.
     ~KorvaneStartup();
@@ -28,14 +28,19 @@ public:
     KorvaneStartup &operator=(const KorvaneStartup &) = delete;
 
     // Main window straight away when config.ini existed and Key_UI_Login is exactly "0";
-    // the login dialog otherwise.
+    // the login dialog otherwise. The window shown is built here; the main window behind a
+    // login is built when the login succeeds, and a login that is off builds no dialog.
     void ShowFirstWindow();
 
     bool configExisted() const { return m_configExisted; }
+    // The windows built so far (null until then).
     Ui_Main *mainWindow() const { return m_main.get(); }
     Ui_Login *loginDialog() const { return m_login.get(); }
 
 private:
+    Ui_Main *buildMain();
+    Ui_Login *buildLogin();
+
     bool m_configExisted = false;
     std::unique_ptr<Ui_Main> m_main;
     std::unique_ptr<Ui_Login> m_login;

@@ -8,10 +8,9 @@
 #include "ui/frame_chrome.h"
 #include "ui/frame_geometry.h"
 #include "ui/message_box.h"
-#include "ui/png_resave.h"
+#include "ui/picture_cache.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,10 +59,9 @@ Ui_Login::Ui_Login()
     : MyFramelessDialog(nullptr)
 {
     build();
-    const QString picture = App_Path(QStringLiteral("/APP/Image/loginui_pic.png"));
-    Png_Resave(picture);
-    if (QFile::exists(picture)) {
-        m_pictureLabel->setPixmap(QPixmap(picture));
+    const QPixmap picture = Picture_Get(App_Path(QStringLiteral("/APP/Image/loginui_pic.png")));
+    if (!picture.isNull()) {
+        m_pictureLabel->setPixmap(picture);
         m_pictureLabel->setScaledContents(true);
     }
     SetupTexts(true);

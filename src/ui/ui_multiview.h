@@ -67,6 +67,8 @@ public:
     QLabel *pictureLabel() const { return m_pictureLabel; }
     // Runtime-relative path of the picture on show; empty while none has been shown.
     QString shownPicture() const { return m_shownPicture; }
+    // How often a picture was put on show (a new name whose file could be shown).
+    int pictureChanges() const { return m_pictureChanges; }
     QComboBox *saveCombo() const { return m_saveCombo; }
     QComboBox *loadCombo() const { return m_loadCombo; }
     QLineEdit *layoutNameEdit() const { return m_layoutNameEdit; }
@@ -121,6 +123,7 @@ private:
     void applyLayout(quint32 mode);
     void placeOptionRows(quint32 mode);
     void updatePicture();
+    void showPicture(const QString &relative);
     void updateGridVisibility();
     void showSingleRows(bool shown); // input resolution and auto switch
     void openRenameEditor(int column);
@@ -150,6 +153,7 @@ private:
     QWidget *m_pictureFrame = nullptr;
     QLabel *m_pictureLabel = nullptr;
     QString m_shownPicture;
+    int m_pictureChanges = 0;
 
     QWidget *m_sceneFrame = nullptr;
     QLabel *m_saveLabel = nullptr;

@@ -8,11 +8,9 @@
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/multiview_picture.h"
-#include "ui/png_resave.h"
+#include "ui/picture_cache.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -54,20 +52,9 @@ void Ui_Multiview::applyLayout(quint32 mode)
 // whenever it shows (the rectangle may have changed with a scene or on the device itself).
 void Ui_Multiview::updatePicture()
 {
-    const MultiviewPictureState state = Multiview_CurrentPictureState();
-    const QString name = Multiview_PictureName(state);
-    if (!name.isEmpty()) {
-        const QString relative = Multiview_PictureRelPath(name);
-        const QString path = App_Path(relative);
-        Png_Resave(path);
-        if (QFile::exists(path)) {
-            const QImage image(path);
-            if (!image.isNull()) {
-                m_pictureLabel->setPixmap(QPixmap::fromImage(image));
-                m_shownPicture = relative;
-            }
-        }
-    }
+    const QString name = Multiview_PictureName(Multiview_CurrentPictureState());
+    if (!name.isEmpty())
+        showPicture(Multiview_PictureRelPath(name));
 
     const UserRectangleKind kind = Request_UserRectangle();
     if (kind == UserRectangleKind::Hidden) {
@@ -78,6 +65,21 @@ void Ui_Multiview::updatePicture()
                                                                          : Slabel_CaptureDisplay_2);
     m_userRectGroup->show();
     queued();
+}
+
+// The picture on show stays untouched while its name stays: a restatement calls several
+// setters in a row, and most replies leave the layout as it was. A missing file keeps the
+// previous picture.
+void Ui_Multiview::showPicture(const QString &relative)
+{
+    if (relative == m_shownPicture)
+        return;
+    const QPixmap picture = Picture_Get(App_Path(relative));
+    if (picture.isNull())
+        return;
+    m_pictureLabel->setPixmap(picture);
+    m_shownPicture = relative;
+    ++m_pictureChanges;
 }
 
 void Ui_Multiview::multiviewSetAutoSwitch(int index)

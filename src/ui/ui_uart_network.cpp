@@ -7,9 +7,8 @@
 #include "app/language_texts.h"
 #include "link/link_context.h"
 #include "ui/my_combo_box.h"
-#include "ui/png_resave.h"
+#include "ui/picture_cache.h"
 
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -208,10 +207,7 @@ void Ui_Uart_Network::ShowIdentifyResult(bool ok)
 {
     const QString path
         = App_Path(QLatin1String(ok ? "/APP/Image/success.png" : "/APP/Image/fail.png"));
-    if (!QFile::exists(path))
-        return;
-    Png_Resave(path);
-    const QPixmap picture(path);
+    const QPixmap picture = Picture_Get(path);
     if (picture.isNull())
         return;
     m_statusImage->setPixmap(

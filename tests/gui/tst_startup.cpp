@@ -2,18 +2,31 @@
 // single exit save, damaged files, and a start from another working directory.
 #include "app/config_values.h"
 #include "app/ini_file.h"
+#include "app/language_texts.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/startup.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QProcess>
 #include <QtTest>
 
 namespace {
 const QByteArray Missing = "<missing>";
+const QStringList Tabs = {"Connect", "Output", "Multiview", "Audio", "System"};
+
+QStringList TabTitles(const QTabWidget *tabs)
+{
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles << tabs->tabText(i);
+    return titles;
+}
 
 // The application's style sheet as it was when the first widget got its first child, that
 // is while the first window was being built.
@@ -33,11 +46,13 @@ public:
     }
 };
 
+// Exactly one window exists, and it is visible: the other one is built only when shown.
 void expectNoBoxAndOneWindow(const KorvaneStartup &s)
 {
     QCoreApplication::processEvents();
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(s.mainWindow()->isVisible() != s.loginDialog()->isVisible());
+    QVERIFY(!s.mainWindow() != !s.loginDialog());
+    QVERIFY(s.mainWindow() ? s.mainWindow()->isVisible() : s.loginDialog()->isVisible());
 }
 } // namespace
 
@@ -71,10 +86,19 @@ private slots:
         {
             KorvaneStartup s;
             QCOMPARE(s.configExisted(), loginValue != Missing);
+            QVERIFY(!s.mainWindow() && !s.loginDialog());
             s.ShowFirstWindow();
-            QCOMPARE(s.mainWindow()->isVisible(), mainFirst);
-            QCOMPARE(s.loginDialog()->isVisible(), !mainFirst);
+            QCOMPARE(s.mainWindow() != nullptr, mainFirst);
+            QCOMPARE(s.loginDialog() != nullptr, !mainFirst);
             expectNoBoxAndOneWindow(s);
+            if (mainFirst) {
+                QCOMPARE(s.mainWindow()->chrome()->titleText()->text(), QStringLiteral(" Korvane"));
+                QCOMPARE(TabTitles(s.mainWindow()->tabWidget()), Tabs);
+            } else {
+                QCOMPARE(s.loginDialog()->chrome()->titleText()->text(), QStringLiteral(" UserLogin"));
+                QCOMPARE(comboItems(s.loginDialog()->roleCombo()),
+                         QStringList({"admin", "user"}));
+            }
             if (loginValue != Missing) // no save before exit on either path
                 QCOMPARE(rt.read(ConfigIni), before);
         }
@@ -102,6 +126,7 @@ private slots:
         qApp->installEventFilter(&probe);
         {
             KorvaneStartup s;
+            s.ShowFirstWindow();
             qApp->removeEventFilter(&probe);
             QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: red; }"));
         }
@@ -110,24 +135,33 @@ private slots:
         qApp->setStyleSheet(QString());
     }
 
-    void exitSave_happensOnceInLoginDestructor_data()
+    // The login dialog goes first when it exists; with the login off it is never built and
+    // the main window saves. Without any window (no first window shown) the start-up does.
+    void exitSave_happensOnceInTheFirstWindowDestroyed_data()
     {
         QTest::addColumn<QByteArray>("loginValue");
-        QTest::newRow("login shown") << QByteArray("1");
-        QTest::newRow("login never shown") << QByteArray("0");
+        QTest::addColumn<bool>("showWindow");
+        QTest::newRow("login shown") << QByteArray("1") << true;
+        QTest::newRow("login never shown") << QByteArray("0") << true;
+        QTest::newRow("no window shown") << QByteArray("1") << false;
     }
-    void exitSave_happensOnceInLoginDestructor()
+    void exitSave_happensOnceInTheFirstWindowDestroyed()
     {
         QFETCH(QByteArray, loginValue);
+        QFETCH(bool, showWindow);
         TestRuntime rt;
         rt.write(ConfigIni, TestRuntime::configFile(2, loginValue));
         {
             KorvaneStartup s;
-            s.ShowFirstWindow();
+            if (showWindow)
+                s.ShowFirstWindow();
             SP_Name = QStringLiteral("FIRST");
-            // Runs after Ui_Login's destructor body, before Ui_Main's.
-            QObject::connect(s.loginDialog(), &QObject::destroyed,
-                             [] { SP_Name = QStringLiteral("SECOND"); });
+            // Runs after the first window's destructor body, before the other's.
+            QObject *first = s.loginDialog() ? static_cast<QObject *>(s.loginDialog())
+                                             : static_cast<QObject *>(s.mainWindow());
+            if (first)
+                QObject::connect(first, &QObject::destroyed,
+                                 [] { SP_Name = QStringLiteral("SECOND"); });
         }
         QCOMPARE(rt.lines(ConfigIni).at(8), QByteArray("SP_Name=FIRST"));
         QCOMPARE(rt.lines(ConfigIni).at(1), "Key_UI_Login=" + loginValue);
@@ -142,7 +176,7 @@ private slots:
         QTimer::singleShot(0, s.loginDialog(),
                            [&s] { s.loginDialog()->chrome()->closeButton()->click(); });
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!s.mainWindow()->isVisible());
+        QVERIFY(!s.mainWindow());
         QVERIFY(!s.loginDialog()->isVisible());
     }
 
@@ -155,7 +189,7 @@ private slots:
             QTest::keyClick(s.loginDialog()->passwordEdit(), Qt::Key_Escape);
         });
         QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(!s.mainWindow()->isVisible());
+        QVERIFY(!s.mainWindow());
     }
 
     void successfulLogin_leadsToMainWindowAndKeepsRunning()
@@ -177,6 +211,32 @@ private slots:
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(mainShownWhileRunning);
         QVERIFY(!s.loginDialog()->isVisible());
+    }
+
+    // The main window is built after the login: it comes up in the language chosen in the
+    // login dialog, with the selector on that language.
+    void loginInTheOtherLanguage_mainWindowComesUpInIt()
+    {
+        TestRuntime rt;
+        Ui_Main_AppName = QStringLiteral(" Korvane-Z");
+        Ui_Uart_Network_AppName = QStringLiteral("Link-Z");
+        rt.writeLanguage(OtherIni);
+        TestRuntime::restoreDefaults();
+        rt.writeLanguage(EnglishIni);
+        rt.write(ConfigIni, TestRuntime::configFile(2, "1"));
+        KorvaneStartup s;
+        s.ShowFirstWindow();
+        QTimer::singleShot(0, s.loginDialog(), [&] {
+            s.loginDialog()->languageCombo()->setCurrentIndex(1);
+            QTest::keyClicks(s.loginDialog()->passwordEdit(), QStringLiteral("428613"));
+            QTest::keyClick(s.loginDialog()->passwordEdit(), Qt::Key_Return);
+            QTimer::singleShot(0, s.mainWindow(), [&] { s.mainWindow()->close(); });
+        });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(s.mainWindow()->chrome()->titleText()->text(), QStringLiteral(" Korvane-Z"));
+        QCOMPARE(s.mainWindow()->tabWidget()->tabText(0), QStringLiteral("Link-Z"));
+        QCOMPARE(s.mainWindow()->languageSelector()->currentIndex(), 1);
+        QCOMPARE(rt.lines(ConfigIni).at(0), QByteArray("Key_LanguageIsEnglish=0"));
     }
 
     void damagedFiles_startWithoutMessage_data()

@@ -1,0 +1,15 @@
+// Decoded pictures kept for the run, so a picture shown again (a layout the device returns
+// to, the same icon in two windows) is neither read nor decoded again. Bounded: the least
+// recently shown pictures make room. GUI thread only.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+// The picture at path, passed through the PNG re-save (Png_LoadForShow); null when the file
+// is missing or cannot be decoded. A file that changed since it was cached is read again.
+QPixmap Picture_Get(const QString &path);
+
+// Bytes of decoded pictures held now, and at most.
+qint64 Picture_CachedBytes();
+constexpr qint64 PictureCacheMaxBytes = 8 * 1024 * 1024;
