@@ -2,15 +2,25 @@
 
 #include <QListView>
 
-MyComboBox::MyComboBox(QWidget *parent)
+MyListComboBox::MyListComboBox(QWidget *parent)
     : QComboBox(parent)
+{ }
+
+void MyListComboBox::showPopup()
 {
-    // A list view lets the style sheet reach the popup's items.
-    setView(new QListView(this));
+    if (!m_listView) {
+        m_listView = true;
+        setView(new QListView(this));
+    }
+    QComboBox::showPopup();
 }
+
+MyComboBox::MyComboBox(QWidget *parent)
+    : MyListComboBox(parent)
+{ }
 
 void MyComboBox::showPopup()
 {
     emit SGL_Auto_UpdateComboBox();
-    QComboBox::showPopup();
+    MyListComboBox::showPopup();
 }

@@ -1,15 +1,15 @@
 #include "ui/page_widgets.h"
 
+#include "ui/my_combo_box.h"
+
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 
 QComboBox *Page_Combo(QWidget *parent, const QString &objectName)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new MyListComboBox(parent);
     combo->setObjectName(objectName);
-    combo->setView(new QListView(combo)); // lets the style sheet reach the popup's items
     return combo;
 }
 

@@ -8,13 +8,13 @@
 #include "ui/frame_chrome.h"
 #include "ui/frame_geometry.h"
 #include "ui/message_box.h"
+#include "ui/my_combo_box.h"
 #include "ui/picture_cache.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPixmap>
 #include <QPushButton>
 
@@ -38,9 +38,8 @@ W *placed(W *widget, int column, int row)
 
 QComboBox *createCombo(QWidget *parent, const char *objectName)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new MyListComboBox(parent);
     combo->setObjectName(QLatin1String(objectName));
-    combo->setView(new QListView(combo)); // lets the style sheet reach the popup's items
     return combo;
 }
 

@@ -7,6 +7,7 @@
 #include "app/save_on_exit.h"
 #include "link/link_context.h"
 #include "ui/frame_geometry.h"
+#include "ui/my_combo_box.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_uart_network.h"
 
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QListView>
 #include <QTabWidget>
 
 namespace {
@@ -31,10 +31,8 @@ Ui_Main::Ui_Main(QWidget *parent)
     m_tabWidget = new QTabWidget(m_contentWidget);
     m_tabWidget->setAutoFillBackground(true);
     auto *contentLayout = new QGridLayout(m_contentWidget);
-    m_languageSelector = new QComboBox(m_contentWidget);
+    m_languageSelector = new MyListComboBox(m_contentWidget);
     m_languageSelector->setObjectName(QStringLiteral("LanguageSelector"));
-    // A list view lets the style sheet reach the popup's items.
-    m_languageSelector->setView(new QListView(m_languageSelector));
     createPages();
 
     const QSize screen = Frame_PrimaryScreenSize();
@@ -79,7 +77,8 @@ Ui_Main::~Ui_Main()
 
 void Ui_Main::AddPage(const PageEntry &entry)
 {
-    if (entry.page)
+    // A page built inside the window stays where it is (see createPages()).
+    if (entry.page && !isAncestorOf(entry.page))
         entry.page->setParent(this);
     m_pages.append(entry);
 }

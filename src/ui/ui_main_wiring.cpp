@@ -17,30 +17,37 @@
 
 #include <QKeySequence>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QThread>
 
 // Pages in tab order: the connection page, then each flagged page, then the debug terminal
-// (a window of its own, not a tab).
+// (a window of its own, not a tab). Each page is built where its tab will hold it: moving a
+// built page into another parent restyles every widget in it (under a style sheet that is a
+// good part of the whole start-up), and the tab widget would move it once more.
 void Ui_Main::createPages()
 {
-    m_connectionPage = new Ui_Uart_Network;
+    QWidget *tabs = m_tabWidget->findChild<QStackedWidget *>(
+        QStringLiteral("qt_tabwidget_stackedwidget"), Qt::FindDirectChildrenOnly);
+    if (!tabs)
+        tabs = m_tabWidget;
+    m_connectionPage = new Ui_Uart_Network(tabs);
     AddLinkedPage(
         m_connectionPage, &Ui_Uart_Network_AppName, nullptr,
         [page = m_connectionPage](bool refill, bool second) { page->Retranslate(refill, second); });
 
-    m_outputPage = new Ui_Output;
+    m_outputPage = new Ui_Output(tabs);
     AddLinkedPage(
         m_outputPage, &Ui_Output_AppName, &Key_UI_Output,
         [page = m_outputPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_multiviewPage = new Ui_Multiview;
+    m_multiviewPage = new Ui_Multiview(tabs);
     AddLinkedPage(
         m_multiviewPage, &Ui_Multiview_AppName, &Key_UI_Multiview,
         [page = m_multiviewPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_audioPage = new Ui_Audio;
+    m_audioPage = new Ui_Audio(tabs);
     AddLinkedPage(
         m_audioPage, &Ui_Audio_AppName, &Key_UI_Audio,
         [page = m_audioPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_systemPage = new Ui_System;
+    m_systemPage = new Ui_System(tabs);
     AddLinkedPage(
         m_systemPage, &Ui_System_AppName, &Key_UI_System,
         [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });

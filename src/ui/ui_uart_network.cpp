@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,9 +49,7 @@ Widget *addRow(QGridLayout *grid, QLabel *&label, Widget *widget)
 
 QComboBox *listCombo(QWidget *parent)
 {
-    auto *combo = new QComboBox(parent);
-    combo->setView(new QListView(combo));
-    return combo;
+    return new MyListComboBox(parent);
 }
 
 QLineEdit *addressEdit(QWidget *parent)
@@ -103,19 +100,21 @@ void Ui_Uart_Network::build()
     setContentsMargins(6, 0, 6, 0);
     setChildrenCollapsible(false);
 
-    // Parameters above at their natural height, the status log below taking the rest.
+    // Parameters above at their natural height, the status log below taking the rest. Each
+    // group is built inside the widget that holds it: moved there later, all its widgets
+    // would be styled once more.
     auto *top = new QWidget(this);
     auto *columns = new QHBoxLayout(top);
     columns->setContentsMargins(0, 6, 0, 6);
     columns->setSpacing(12);
     auto *left = new QVBoxLayout;
-    left->addWidget(buildSerialGroup());
+    left->addWidget(buildSerialGroup(top));
     left->addStretch(1);
     columns->addLayout(left, 1);
     auto *right = new QVBoxLayout;
     right->setSpacing(12);
-    right->addWidget(buildNetworkGroup());
-    right->addWidget(buildLocalGroup());
+    right->addWidget(buildNetworkGroup(top));
+    right->addWidget(buildLocalGroup(top));
     right->addStretch(1);
     columns->addLayout(right, 1);
 
@@ -125,9 +124,9 @@ void Ui_Uart_Network::build()
     setStretchFactor(1, 1);
 }
 
-QWidget *Ui_Uart_Network::buildSerialGroup()
+QWidget *Ui_Uart_Network::buildSerialGroup(QWidget *holder)
 {
-    m_serialGroup = new QGroupBox(this);
+    m_serialGroup = new QGroupBox(holder);
     QGridLayout *grid = groupGrid(m_serialGroup);
     m_portBox = addRow(grid, m_portLabel, new MyComboBox(m_serialGroup));
     // The list names only adapters that identify themselves; any other port or device path
@@ -145,9 +144,9 @@ QWidget *Ui_Uart_Network::buildSerialGroup()
     return m_serialGroup;
 }
 
-QWidget *Ui_Uart_Network::buildNetworkGroup()
+QWidget *Ui_Uart_Network::buildNetworkGroup(QWidget *holder)
 {
-    m_networkGroup = new QGroupBox(this);
+    m_networkGroup = new QGroupBox(holder);
     QGridLayout *grid = groupGrid(m_networkGroup);
     m_protocolBox = addRow(grid, m_protocolLabel, listCombo(m_networkGroup));
     m_ipEdit = addRow(grid, m_ipLabel, addressEdit(m_networkGroup));
@@ -159,9 +158,9 @@ QWidget *Ui_Uart_Network::buildNetworkGroup()
     return m_networkGroup;
 }
 
-QWidget *Ui_Uart_Network::buildLocalGroup()
+QWidget *Ui_Uart_Network::buildLocalGroup(QWidget *holder)
 {
-    m_localGroup = new QGroupBox(this);
+    m_localGroup = new QGroupBox(holder);
     QGridLayout *grid = groupGrid(m_localGroup);
     m_localIpBox = addRow(grid, m_localIpLabel, new MyComboBox(m_localGroup));
     m_localPortEdit = addRow(grid, m_localPortLabel, addressEdit(m_localGroup));

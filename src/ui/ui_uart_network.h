@@ -90,9 +90,9 @@ public slots:
 
 private:
     void build();
-    QWidget *buildSerialGroup();
-    QWidget *buildNetworkGroup();
-    QWidget *buildLocalGroup();
+    QWidget *buildSerialGroup(QWidget *holder);
+    QWidget *buildNetworkGroup(QWidget *holder);
+    QWidget *buildLocalGroup(QWidget *holder);
     QWidget *buildStatusGroup();
     void wireServices();
     void applyLabels();

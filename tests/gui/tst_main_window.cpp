@@ -175,7 +175,27 @@ private slots:
             rt.writeLanguage(OtherIni);
         Ui_Main w;
         QCOMPARE(comboItems(w.languageSelector()), items);
-        QVERIFY(qobject_cast<QListView *>(w.languageSelector()->view()));
+    }
+
+    // Every list of the window and its pages opens as a plain list view with the standard item
+    // delegate, which is what lets the style sheet reach the items; and opens again the same.
+    void comboPopups_arePlainListViews()
+    {
+        TestRuntime rt;
+        Ui_Main w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QList<QComboBox *> combos = w.findChildren<QComboBox *>();
+        QVERIFY(combos.size() >= 20);
+        for (QComboBox *combo : combos) {
+            for (int round = 0; round < 2; ++round) {
+                combo->showPopup();
+                QCOMPARE(combo->view()->metaObject()->className(), "QListView");
+                QCOMPARE(combo->view()->itemDelegate()->metaObject()->className(),
+                         "QStyledItemDelegate");
+                combo->hidePopup();
+            }
+        }
     }
 
     void selector_followsResize()
