@@ -59,7 +59,8 @@ QString LoadAverage()
 }
 
 // The environment of this process with some variables replaced or removed (empty value).
-std::vector<std::string> ChildEnvironment(const std::vector<std::pair<std::string, std::string>> &set)
+std::vector<std::string>
+ChildEnvironment(const std::vector<std::pair<std::string, std::string>> &set)
 {
     std::vector<std::string> out;
     for (char **e = environ; *e; ++e) {
@@ -213,8 +214,8 @@ public:
         posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         posix_spawn_file_actions_addclose(&actions, fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        const char *argv[] = {"Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24",
-                              "-nolisten", "tcp", nullptr};
+        const char *argv[] = {"Xvfb",         "-displayfd", fd.c_str(), "-screen", "0",
+                              "1920x1080x24", "-nolisten",  "tcp",      nullptr};
         if (posix_spawnp(&m_server, "Xvfb", &actions, nullptr, const_cast<char **>(argv), environ)
             != 0)
             m_server = -1;
@@ -307,7 +308,8 @@ bool PreparePanel(const QString &binDir, const QString &program, const QString &
     if (!QDir().mkpath(dir) || !QFile::copy(binDir + QLatin1Char('/') + program, dir + "/korvane"))
         return false;
     QFile::setPermissions(dir + "/korvane", QFile::permissions(binDir + '/' + program));
-    if (!CopyTree(binDir + "/APP", dir + "/APP") || !CopyTree(binDir + "/TitleBar", dir + "/TitleBar"))
+    if (!CopyTree(binDir + "/APP", dir + "/APP")
+        || !CopyTree(binDir + "/TitleBar", dir + "/TitleBar"))
         return false;
     QFile::remove(dir + "/APP/ConfigFile/config.ini");
     if (configIni.isEmpty())
@@ -397,9 +399,8 @@ int main(int argc, char **argv)
     bool pass = yardstick > 0;
     for (const Scenario &s : scenarios) {
         const auto [low, high] = std::minmax_element(s.ms.begin(), s.ms.end());
-        std::printf("%-22s median %7.1f ms  (min %7.1f, max %7.1f, %zu runs)", s.name,
-                    Median(s.ms), s.ms.empty() ? 0.0 : *low, s.ms.empty() ? 0.0 : *high,
-                    s.ms.size());
+        std::printf("%-22s median %7.1f ms  (min %7.1f, max %7.1f, %zu runs)", s.name, Median(s.ms),
+                    s.ms.empty() ? 0.0 : *low, s.ms.empty() ? 0.0 : *high, s.ms.size());
         if (&s != &scenarios[0] && yardstick > 0) {
             const double ratio = Median(s.ms) / yardstick;
             std::printf("  ratio %.2fx", ratio);

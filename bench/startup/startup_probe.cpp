@@ -29,7 +29,8 @@ public:
             return false;
         timespec now {};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("shown %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::printf("shown %lld\n",
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         std::fflush(stdout);
         if (m_exit)
             _exit(0);

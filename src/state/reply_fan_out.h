@@ -26,6 +26,16 @@ public:
                 list.append(sink);
         });
     }
+    // The same, ahead of every listener already there: a page that joins late still hears
+    // each value before a status bar or recorder does.
+    template <class Listener>
+    void addListenerFirst(Listener *listener)
+    {
+        forEachList(listener, [](auto &list, auto *sink) {
+            if (sink && !list.contains(sink))
+                list.prepend(sink);
+        });
+    }
     template <class Listener>
     void removeListener(Listener *listener)
     {

@@ -10,6 +10,11 @@
 // is missing or cannot be decoded. A file that changed since it was cached is read again.
 QPixmap Picture_Get(const QString &path);
 
+// Starts reading the picture in a thread of its own; the next Picture_Get of it takes the
+// result (waiting for it if need be). For a picture about to be shown while the GUI thread
+// builds the rest of the window.
+void Picture_Prefetch(const QString &path);
+
 // Bytes of decoded pictures held now, and at most.
 qint64 Picture_CachedBytes();
 constexpr qint64 PictureCacheMaxBytes = 8 * 1024 * 1024;

@@ -10,6 +10,12 @@
 #include <QSaveFile>
 #include <QThreadPool>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace {
 // The panel's pictures are small; a file claiming more pixels than this is not one of them
 // and is not decoded (a crafted header could otherwise ask for gigabytes).
@@ -94,6 +100,15 @@ QImage Decode(const QString &path)
     return reader.read();
 }
 
+// The background re-save yields to the GUI thread (and to everything else): the picture is
+// already on the screen, only the file waits.
+void YieldToOthers()
+{
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+#endif
+}
+
 // Written beside the original and renamed over it, so a failed write keeps the picture.
 void WriteBack(const QString &path, const QImage &image)
 {
@@ -147,6 +162,7 @@ QImage Png_LoadForShow(const QString &path)
     }
     // QImage shares its pixels read-only across threads; the writer holds its own reference.
     Writer().start([path, image] {
+        YieldToOthers();
         WriteBack(path, image);
         FinishResave(path);
     });

@@ -17,8 +17,7 @@ struct PngFileStamp
     qint64 changedMs = 0; // metadata change: also a file renamed over the old one
     bool operator==(const PngFileStamp &other) const
     {
-        return size == other.size && modifiedMs == other.modifiedMs
-            && changedMs == other.changedMs;
+        return size == other.size && modifiedMs == other.modifiedMs && changedMs == other.changedMs;
     }
     bool operator!=(const PngFileStamp &other) const { return !(*this == other); }
 };

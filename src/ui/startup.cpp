@@ -58,7 +58,7 @@ KorvaneStartup::~KorvaneStartup()
 void KorvaneStartup::ShowFirstWindow()
 {
     if (m_configExisted && Key_UI_Login == QLatin1String("0")) {
-        buildMain()->ApplyTexts(false);
+        buildMain(true)->ApplyTexts(false);
         m_main->show();
         return;
     }
@@ -66,10 +66,11 @@ void KorvaneStartup::ShowFirstWindow()
     m_login->show();
 }
 
-Ui_Main *KorvaneStartup::buildMain()
+Ui_Main *KorvaneStartup::buildMain(bool pagesLater)
 {
     if (!m_main)
-        m_main = std::make_unique<Ui_Main>();
+        m_main = std::make_unique<Ui_Main>(
+            nullptr, pagesLater ? Ui_Main::PageBuild::AfterFirstShow : Ui_Main::PageBuild::AtOnce);
     return m_main.get();
 }
 
@@ -77,10 +78,11 @@ Ui_Login *KorvaneStartup::buildLogin()
 {
     if (m_login)
         return m_login.get();
+    Ui_Login::PrefetchPicture(); // decoded on the other core while the dialog is built
     m_login = std::make_unique<Ui_Login>();
     Ui_Login *login = m_login.get();
     QObject::connect(login, &Ui_Login::SGL_SETUP_UI_MAIN, login,
-                     [this] { buildMain()->SLT_SETUP_UI_MAIN(); });
+                     [this] { buildMain(false)->SLT_SETUP_UI_MAIN(); });
     QObject::connect(login, &QDialog::finished, login, [this, login] {
         QTimer::singleShot(0, login, [this] {
             if (!m_main || !m_main->isVisible())

@@ -38,7 +38,8 @@ public:
     Ui_Login *loginDialog() const { return m_login.get(); }
 
 private:
-    Ui_Main *buildMain();
+    // pagesLater: the device pages follow once the window is on the screen.
+    Ui_Main *buildMain(bool pagesLater);
     Ui_Login *buildLogin();
 
     bool m_configExisted = false;

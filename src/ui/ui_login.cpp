@@ -29,6 +29,11 @@ constexpr int LeftColumn = 10;
 constexpr int RightColumn = 180;
 constexpr int RowTop[] = {210, 256, 302, 348};
 
+QString PicturePath()
+{
+    return App_Path(QStringLiteral("/APP/Image/loginui_pic.png"));
+}
+
 template <class W>
 W *placed(W *widget, int column, int row)
 {
@@ -58,7 +63,7 @@ Ui_Login::Ui_Login()
     : MyFramelessDialog(nullptr)
 {
     build();
-    const QPixmap picture = Picture_Get(App_Path(QStringLiteral("/APP/Image/loginui_pic.png")));
+    const QPixmap picture = Picture_Get(PicturePath());
     if (!picture.isNull()) {
         m_pictureLabel->setPixmap(picture);
         m_pictureLabel->setScaledContents(true);
@@ -150,6 +155,11 @@ void Ui_Login::fillLanguageCombo(bool initial)
         m_languageCombo->setCurrentIndex(currentIsEnglish ? 0 : 1);
     else if (count == 1)
         m_languageCombo->setCurrentIndex(0);
+}
+
+void Ui_Login::PrefetchPicture()
+{
+    Picture_Prefetch(PicturePath());
 }
 
 bool Ui_Login::IsSixDigitPassword(const QString &text)

@@ -27,6 +27,8 @@ public:
 
     // Exactly six characters, each an ASCII digit.
     static bool IsSixDigitPassword(const QString &text);
+    // Starts reading the dialog's picture in the background while the dialog is being built.
+    static void PrefetchPicture();
 
     QComboBox *languageCombo() const { return m_languageCombo; }
     QComboBox *roleCombo() const { return m_roleCombo; }

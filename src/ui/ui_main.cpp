@@ -17,14 +17,17 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QTabWidget>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 constexpr int SelectorWidth = 140;
 constexpr int SelectorHeight = 30;
 } // namespace
 
-Ui_Main::Ui_Main(QWidget *parent)
+Ui_Main::Ui_Main(QWidget *parent, PageBuild pages)
     : MyFramelessWindow(parent)
+    , m_pageBuild(pages)
 {
     m_contentWidget = new QWidget(this);
     setContentWidget(m_contentWidget);
@@ -48,6 +51,10 @@ Ui_Main::Ui_Main(QWidget *parent)
     m_languageSelector->raise();
 
     connect(m_tabWidget, &QTabWidget::tabBarClicked, this, &Ui_Main::SLT_GetFocus_tabBar);
+    connect(m_tabWidget, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && m_standIns.contains(m_tabWidget->widget(index)))
+            BuildPages();
+    });
     connect(m_languageSelector, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) {
                 if (index >= 0)
@@ -100,15 +107,21 @@ void Ui_Main::ApplyTexts(bool initial)
 
         m_tabWidget->clear();
         m_tabPages.clear();
+        m_standIns.resize(m_pages.size());
         for (int i = 0; i < m_pages.size(); ++i) {
             const PageEntry &entry = m_pages.at(i);
-            if (!entry.page)
-                continue;
             if (!PageShown(entry.flag)) {
-                entry.page->hide(); // owned by the window but never shown
+                if (entry.page)
+                    entry.page->hide(); // owned by the window but never shown
                 continue;
             }
-            m_tabWidget->addTab(entry.page, entry.title ? *entry.title : QString());
+            QWidget *tab = entry.page;
+            if (!tab) { // built later
+                if (!m_standIns.at(i))
+                    m_standIns[i] = new QWidget(pageHolder());
+                tab = m_standIns.at(i);
+            }
+            m_tabWidget->addTab(tab, entry.title ? *entry.title : QString());
             m_tabPages.append(i);
             if (!entry.flag && entry.retranslate)
                 entry.retranslate(false, false);
@@ -152,6 +165,7 @@ void Ui_Main::SLT_SETUP_UI_MAIN()
 
 void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
 {
+    BuildPages(); // each page takes the new texts and reads the device again
     Language_Switch(LanguageText);
     ApplyTexts(false);
     for (const PageEntry &entry : qAsConst(m_pages)) {
@@ -164,6 +178,25 @@ void Ui_Main::closeEvent(QCloseEvent *event)
 {
     event->accept();
     QCoreApplication::exit(0);
+}
+
+// The device pages wait for the window's first picture on the screen: one turn of the event
+// loop after the first exposure they are built.
+void Ui_Main::showEvent(QShowEvent *event)
+{
+    MyFramelessWindow::showEvent(event);
+    if (!m_devicePagesBuilt && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool Ui_Main::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle()
+        && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &Ui_Main::BuildPages);
+    }
+    return MyFramelessWindow::eventFilter(watched, event);
 }
 
 void Ui_Main::resizeEvent(QResizeEvent *event)

@@ -44,8 +44,18 @@ public:
         std::function<void(bool, bool)> retranslate;
     };
 
-    explicit Ui_Main(QWidget *parent = nullptr);
+    // All pages in the constructor, or the connection page (the first tab) at once and the
+    // device pages once the window has first been shown (or as soon as anything needs them:
+    // a received line, a language switch, their tab), so that the window appears sooner.
+    // Until then their tabs hold empty stand-ins and their accessors return null.
+    enum class PageBuild { AtOnce, AfterFirstShow };
+
+    explicit Ui_Main(QWidget *parent = nullptr, PageBuild pages = PageBuild::AtOnce);
     ~Ui_Main() override;
+
+    // Builds the device pages left for later; nothing when they exist.
+    void BuildPages();
+    bool pagesBuilt() const { return m_devicePagesBuilt; }
 
     // Takes ownership of the page. Pages are added in tab order, the connection page first;
     // the tabs are built by the next ApplyTexts(true).
@@ -101,12 +111,18 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeLanguageSelector();
+    QWidget *pageHolder() const;
     void createPages();
+    void createDevicePages();
+    template <class Page>
+    Page *buildPage(int index);
     void wirePages();
     void wireLinkServices();
     // SGL_UnifyUpdateEmit() reaching the services' send slots.
@@ -121,6 +137,9 @@ private:
     QComboBox *m_languageSelector = nullptr;
     QVector<PageEntry> m_pages;
     QVector<int> m_tabPages; // page index shown at each tab index
+    QVector<QWidget *> m_standIns; // per page: the empty tab until the page is built
+    PageBuild m_pageBuild = PageBuild::AtOnce;
+    bool m_devicePagesBuilt = false;
     Ui_Uart_Network *m_connectionPage = nullptr;
     Ui_Multiview *m_multiviewPage = nullptr;
     Ui_Debug *m_debugTerminal = nullptr; // a window of its own, deleted after the pages

@@ -17,6 +17,7 @@
 
 void Ui_Main::SLT_UnifyUpdateRecv()
 {
+    BuildPages(); // the device's values are for them
     m_lineDrain->drain();
 }
 
@@ -53,6 +54,7 @@ void Ui_Main::SLT_WaitReplyTimeoutMessage(QString cmd)
 // no longer fit: the link is closed and the connection page shows the stored parameters.
 void Ui_Main::SLT_SyncSerialPortNetworkInfo()
 {
+    BuildPages();
     if (!LinkSettingsQueryOnly)
         m_connectionPage->PressActiveConnectButton();
     LinkSettingsQueryOnly = false;
@@ -62,5 +64,6 @@ void Ui_Main::SLT_SyncSerialPortNetworkInfo()
 
 void Ui_Main::SLT_SyncInputSourceName()
 {
+    BuildPages();
     m_audioPage->RefreshTexts(false, false);
 }

@@ -20,48 +20,89 @@
 #include <QStackedWidget>
 #include <QThread>
 
+// The widget that holds the pages of the tabs. Each page is built there: moving a built page
+// into another parent restyles every widget in it (under a style sheet that is a good part of
+// the whole start-up), and the tab widget would move it once more.
+QWidget *Ui_Main::pageHolder() const
+{
+    if (auto *stack = m_tabWidget->findChild<QStackedWidget *>(
+            QStringLiteral("qt_tabwidget_stackedwidget"), Qt::FindDirectChildrenOnly))
+        return stack;
+    return m_tabWidget;
+}
+
 // Pages in tab order: the connection page, then each flagged page, then the debug terminal
-// (a window of its own, not a tab). Each page is built where its tab will hold it: moving a
-// built page into another parent restyles every widget in it (under a style sheet that is a
-// good part of the whole start-up), and the tab widget would move it once more.
+// (a window of its own, not a tab). The flagged pages are built now or, with
+// PageBuild::AfterFirstShow, by BuildPages(); their entries (title, flag) exist from the start.
 void Ui_Main::createPages()
 {
-    QWidget *tabs = m_tabWidget->findChild<QStackedWidget *>(
-        QStringLiteral("qt_tabwidget_stackedwidget"), Qt::FindDirectChildrenOnly);
-    if (!tabs)
-        tabs = m_tabWidget;
-    m_connectionPage = new Ui_Uart_Network(tabs);
+    m_connectionPage = new Ui_Uart_Network(pageHolder());
     AddLinkedPage(
         m_connectionPage, &Ui_Uart_Network_AppName, nullptr,
         [page = m_connectionPage](bool refill, bool second) { page->Retranslate(refill, second); });
-
-    m_outputPage = new Ui_Output(tabs);
-    AddLinkedPage(
-        m_outputPage, &Ui_Output_AppName, &Key_UI_Output,
-        [page = m_outputPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_multiviewPage = new Ui_Multiview(tabs);
-    AddLinkedPage(
-        m_multiviewPage, &Ui_Multiview_AppName, &Key_UI_Multiview,
-        [page = m_multiviewPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_audioPage = new Ui_Audio(tabs);
-    AddLinkedPage(
-        m_audioPage, &Ui_Audio_AppName, &Key_UI_Audio,
-        [page = m_audioPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
-    m_systemPage = new Ui_System(tabs);
-    AddLinkedPage(
-        m_systemPage, &Ui_System_AppName, &Key_UI_System,
-        [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
+    for (const QString *flag : {&Key_UI_Output, &Key_UI_Multiview, &Key_UI_Audio, &Key_UI_System})
+        m_pages.append(PageEntry {nullptr, nullptr, flag, {}});
+    m_pages[1].title = &Ui_Output_AppName;
+    m_pages[2].title = &Ui_Multiview_AppName;
+    m_pages[3].title = &Ui_Audio_AppName;
+    m_pages[4].title = &Ui_System_AppName;
 
     m_debugTerminal = new Ui_Debug;
 
     // The pages hear the device's values first, in tab order; others may join later.
     m_replyValues.addListener(m_connectionPage);
-    m_replyValues.addListener(m_outputPage);
-    m_replyValues.addListener(m_multiviewPage);
-    m_replyValues.addListener(m_audioPage);
-    m_replyValues.addListener(m_systemPage);
+    m_replyVerbs.setPages({m_connectionPage, nullptr, nullptr, nullptr, nullptr, this});
+    if (m_pageBuild == PageBuild::AtOnce)
+        createDevicePages();
+}
+
+void Ui_Main::BuildPages()
+{
+    if (!m_devicePagesBuilt)
+        createDevicePages();
+}
+
+template <class Page>
+Page *Ui_Main::buildPage(int index)
+{
+    PageEntry &entry = m_pages[index];
+    auto *page = new Page(pageHolder());
+    entry.page = page;
+    entry.retranslate = [page](bool first, bool readAll) { page->RefreshTexts(first, readAll); };
+    connect(page, &Page::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
+    m_replyValues.addListenerFirst(page);
+    // A page built after the tabs takes its stand-in's place.
+    QWidget *standIn = index < m_standIns.size() ? m_standIns.at(index) : nullptr;
+    if (standIn) {
+        const int tab = m_tabWidget->indexOf(standIn);
+        const bool current = m_tabWidget->currentIndex() == tab;
+        m_tabWidget->insertTab(tab, page, m_tabWidget->tabText(tab));
+        m_tabWidget->removeTab(tab + 1);
+        if (current)
+            m_tabWidget->setCurrentIndex(tab);
+        m_standIns[index] = nullptr;
+        delete standIn;
+    } else if (!m_tabWidget->count()) {
+        // Tabs not laid out yet: ApplyTexts(true) adds the page.
+    } else if (!PageShown(entry.flag)) {
+        page->hide();
+    }
+    return page;
+}
+
+void Ui_Main::createDevicePages()
+{
+    m_devicePagesBuilt = true;
+    m_outputPage = buildPage<Ui_Output>(1);
+    m_multiviewPage = buildPage<Ui_Multiview>(2);
+    m_audioPage = buildPage<Ui_Audio>(3);
+    m_systemPage = buildPage<Ui_System>(4);
     m_replyVerbs.setPages(
         {m_connectionPage, m_outputPage, m_multiviewPage, m_audioPage, m_systemPage, this});
+    connect(m_systemPage, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
+            &Ui_Main::SLT_SyncSerialPortNetworkInfo);
+    connect(m_multiviewPage, &Ui_Multiview::SGL_SyncInputSourceName, this,
+            &Ui_Main::SLT_SyncInputSourceName);
 }
 
 void Ui_Main::wirePages()
@@ -73,11 +114,6 @@ void Ui_Main::wirePages()
     connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, m_debugTerminal,
             &Ui_Debug::SLT_Sync_Show_Send);
     connect(m_debugTerminal, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
-
-    connect(m_systemPage, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
-            &Ui_Main::SLT_SyncSerialPortNetworkInfo);
-    connect(m_multiviewPage, &Ui_Multiview::SGL_SyncInputSourceName, this,
-            &Ui_Main::SLT_SyncInputSourceName);
 
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
     // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.

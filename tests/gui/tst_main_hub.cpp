@@ -49,17 +49,40 @@ struct IdentifiedLink
     std::unique_ptr<Ui_Main> window;
 
     // Identified, and the pages' read-all answered. `silent` is a query left unanswered.
-    bool open(const QByteArray &model, const QByteArray &silent = QByteArray())
+    // `joinFirst` listens to the window's values before anything is connected.
+    bool open(const QByteArray &model, const QByteArray &silent = QByteArray(),
+              Ui_Main::PageBuild pages = Ui_Main::PageBuild::AtOnce,
+              std::function<void(Ui_Main &)> joinFirst = {})
     {
         rt.copyPictures();
         if (!peer.listen())
             return false;
         AnswerModelAndQueries(peer, model, silent);
-        window = std::make_unique<Ui_Main>();
+        window = std::make_unique<Ui_Main>(nullptr, pages);
+        if (joinFirst)
+            joinFirst(*window);
         return ConnectToPeer(*window, peer)
             && QTest::qWaitFor([] { return DeviceState::modelIdentified; }, 5000)
             && WaitForTcpReadAll(peer);
     }
+};
+
+// Notes what the output page showed when it heard the HDCP mode: a listener that joined
+// before the pages still hears each value after them.
+struct HdcpAfterPage : OutputSink
+{
+    Ui_Main *window = nullptr;
+    QList<int> pageShowed;
+    void outputSetHdcp(int) override
+    {
+        pageShowed << (window->outputPage() ? window->outputPage()->hdcpCombo()->currentIndex()
+                                            : -100);
+    }
+    void outputSetResolution(int) override { }
+    void outputSet4kAuto(int) override { }
+    void outputSetVka(int) override { }
+    void outputSetItc(int) override { }
+    void outputSetUserResolution(quint32, quint32) override { }
 };
 
 int visibleMessageBoxes()
@@ -348,6 +371,37 @@ private slots:
         QVERIFY(link.peer.write("OUT VKA BLACKSCREEN\r"));
         QTRY_COMPARE_WITH_TIMEOUT(w.outputPage()->vkaCombo()->currentIndex(), 1, 5000);
         QCOMPARE(heard.calls.size(), 6);
+    }
+
+    // A window whose device pages wait for its first showing, never shown: the link's first
+    // line builds them, identification and their read-all run as with all pages at once.
+    void listenerJoinedFirst_hearsAfterThePages_data()
+    {
+        QTest::addColumn<bool>("later");
+        QTest::newRow("pages at once") << false;
+        QTest::newRow("pages later") << true;
+    }
+    void listenerJoinedFirst_hearsAfterThePages()
+    {
+        QFETCH(bool, later);
+        HdcpAfterPage probe;
+        IdentifiedLink link;
+        QVERIFY(link.open("Marlet", QByteArray(),
+                          later ? Ui_Main::PageBuild::AfterFirstShow : Ui_Main::PageBuild::AtOnce,
+                          [&probe](Ui_Main &w) {
+                              probe.window = &w;
+                              w.replyValues().addListener(&probe);
+                              QCOMPARE(w.pagesBuilt(),
+                                       !QByteArray(QTest::currentDataTag()).endsWith("later"));
+                          }));
+        Ui_Main &w = *link.window;
+        QVERIFY(w.pagesBuilt());
+        QCOMPARE(w.tabWidget()->widget(1), static_cast<QWidget *>(w.outputPage()));
+        probe.pageShowed.clear();
+        QVERIFY(link.peer.write("OUT HDCP FORCE-OFF\rOUT HDCP FORCE-1.4\r"));
+        QTRY_COMPARE_WITH_TIMEOUT(probe.pageShowed.size(), 2, 5000);
+        QCOMPARE(probe.pageShowed, QList<int>({2, 0}));
+        w.replyValues().removeListener(&probe);
     }
 
     // A renamed input shows in the audio page's source list, at the same position.

@@ -86,23 +86,34 @@ private slots:
             << QStringList {"1 ", "1", " 1", "1"} << QStringList {"Connect", "Multiview", "System"};
         QTest::newRow("empty and words are off")
             << QStringList {"", "true", "yes", "01"} << QStringList {"Connect"};
+        // The start-up's way with the login off: the device pages come after the window.
+        QTest::newRow("all on, pages later")
+            << QStringList {"1", "1", "1", "1"}
+            << QStringList {"Connect", "Output", "Multiview", "Audio", "System"};
+        QTest::newRow("output and audio off, pages later")
+            << QStringList {"0", "1", "0", "1"} << QStringList {"Connect", "Multiview", "System"};
     }
     void tabs()
     {
         QFETCH(QStringList, flags);
         QFETCH(QStringList, titles);
+        const bool later = QByteArray(QTest::currentDataTag()).endsWith("pages later");
         TestRuntime rt;
         Key_UI_Output = flags[0];
         Key_UI_Multiview = flags[1];
         Key_UI_Audio = flags[2];
         Key_UI_System = flags[3];
-        Ui_Main w;
+        Ui_Main w(nullptr, later ? Ui_Main::PageBuild::AfterFirstShow : Ui_Main::PageBuild::AtOnce);
         QCOMPARE(tabTitles(w), titles);
         QCOMPARE(w.tabWidget()->widget(0), w.connectionPage());
+        QCOMPARE(w.pagesBuilt(), !later);
 
         // Pages without a tab stay hidden when the window shows.
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.pagesBuilt());
+        QCOMPARE(tabTitles(w), titles);
+        QCOMPARE(w.tabWidget()->currentIndex(), 0);
         for (int i = 0; i < 4; ++i) {
             QWidget *page = pageOf(w, FlaggedPages[i].className);
             QVERIFY(page);

@@ -12,8 +12,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QProcess>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -95,9 +95,9 @@ private slots:
                 QCOMPARE(s.mainWindow()->chrome()->titleText()->text(), QStringLiteral(" Korvane"));
                 QCOMPARE(TabTitles(s.mainWindow()->tabWidget()), Tabs);
             } else {
-                QCOMPARE(s.loginDialog()->chrome()->titleText()->text(), QStringLiteral(" UserLogin"));
-                QCOMPARE(comboItems(s.loginDialog()->roleCombo()),
-                         QStringList({"admin", "user"}));
+                QCOMPARE(s.loginDialog()->chrome()->titleText()->text(),
+                         QStringLiteral(" UserLogin"));
+                QCOMPARE(comboItems(s.loginDialog()->roleCombo()), QStringList({"admin", "user"}));
             }
             if (loginValue != Missing) // no save before exit on either path
                 QCOMPARE(rt.read(ConfigIni), before);
