@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QThreadPool>
 
+#include <atomic>
+
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -109,17 +111,21 @@ void YieldToOthers()
 #endif
 }
 
-// Written beside the original and renamed over it, so a failed write keeps the picture.
-void WriteBack(const QString &path, const QImage &image)
+std::atomic<int> Written {0};
+
+// Written beside the original and renamed over it, so a failed write keeps the picture. A
+// file replaced since it was read is left to its new content.
+void WriteBack(const QString &path, const QImage &image, const PngFileStamp &read)
 {
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return;
-    if (!image.save(&out, "png")) {
+    if (!image.save(&out, "png") || Png_Stamp(QFileInfo(path)) != read) {
         out.cancelWriting();
         return;
     }
-    out.commit();
+    if (out.commit())
+        ++Written;
 }
 } // namespace
 
@@ -136,7 +142,8 @@ void Png_Resave(const QString &path)
     const QFileInfo info(path);
     if (!MayResave(info, path))
         return;
-    const Claim claim = ClaimResave(path, Png_Stamp(info));
+    const PngFileStamp stamp = Png_Stamp(info);
+    const Claim claim = ClaimResave(path, stamp);
     if (claim == Claim::Pending)
         Png_FinishResaves();
     if (claim != Claim::Mine)
@@ -144,7 +151,7 @@ void Png_Resave(const QString &path)
     const QImage image = Decode(path);
     // An undecodable file is kept as it is: writing would only replace it with nothing.
     if (!image.isNull())
-        WriteBack(path, image);
+        WriteBack(path, image, stamp);
     FinishResave(path);
 }
 
@@ -153,17 +160,18 @@ QImage Png_LoadForShow(const QString &path)
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return QImage();
+    const PngFileStamp stamp = Png_Stamp(info);
     const QImage image = Decode(path);
-    if (!MayResave(info, path) || ClaimResave(path, Png_Stamp(info)) != Claim::Mine)
+    if (!MayResave(info, path) || ClaimResave(path, stamp) != Claim::Mine)
         return image;
     if (image.isNull()) {
         FinishResave(path);
         return image;
     }
     // QImage shares its pixels read-only across threads; the writer holds its own reference.
-    Writer().start([path, image] {
+    Writer().start([path, image, stamp] {
         YieldToOthers();
-        WriteBack(path, image);
+        WriteBack(path, image, stamp);
         FinishResave(path);
     });
     return image;
@@ -179,4 +187,9 @@ bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const Png
 void Png_FinishResaves()
 {
     Writer().waitForDone();
+}
+
+int Png_WrittenCount()
+{
+    return Written.load();
 }

@@ -41,3 +41,6 @@ bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const Png
 
 // Waits until every background re-save has been written (before the program ends).
 void Png_FinishResaves();
+
+// Files written back so far in this run (for tests and benchmarks).
+int Png_WrittenCount();

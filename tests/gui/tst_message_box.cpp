@@ -3,6 +3,7 @@
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/message_box.h"
+#include "ui/picture_cache.h"
 #include "ui/png_resave.h"
 
 #include <QImage>
@@ -11,10 +12,10 @@
 
 namespace {
 // A PNG stored without compression: a re-save with default settings changes its bytes.
-QByteArray storedPng()
+QByteArray storedPng(QSize size = QSize(40, 30), QColor colour = QColor(10, 200, 90))
 {
-    QImage image(40, 30, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 90));
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -122,6 +123,54 @@ private slots:
         QVERIFY(decoded.loadFromData(after));
         QCOMPARE(decoded.size(), QSize(40, 30));
         QCOMPARE(decoded.pixelColor(5, 5), QColor(10, 200, 90));
+    }
+
+    // Writing a cleaned file again changes nothing: a file is re-saved once per run, whether
+    // re-saved directly or shown (the picture cache's background re-save), and once more only
+    // when the file itself was replaced meanwhile. R: Png_Resave, S: shown, X: replaced.
+    void pngResave_oncePerFileAndRun_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("written");
+        QTest::newRow("re-saved twice") << "RR" << 1;
+        QTest::newRow("shown three times") << "SSS" << 1;
+        QTest::newRow("shown, then re-saved") << "SR" << 1;
+        QTest::newRow("re-saved, then shown") << "RS" << 1;
+        QTest::newRow("replaced in between") << "RXR" << 2;
+        QTest::newRow("shown, replaced, shown") << "SXS" << 2;
+        QTest::newRow("replaced, never shown again") << "SX" << 1;
+    }
+    void pngResave_oncePerFileAndRun()
+    {
+        QFETCH(QString, steps);
+        QFETCH(int, written);
+        TestRuntime rt;
+        const QString path = rt.path("/pic.png");
+        rt.write("/pic.png", storedPng());
+        QSize expected(40, 30);
+        const int before = Png_WrittenCount();
+        for (const QChar step : steps) {
+            if (step == QLatin1Char('R')) {
+                Png_Resave(path);
+            } else if (step == QLatin1Char('S')) {
+                QCOMPARE(Picture_Get(path).size(), expected);
+            } else {
+                Png_FinishResaves();
+                expected = QSize(20, 10);
+                rt.write("/pic.png", storedPng(expected, Qt::red));
+            }
+        }
+        Png_FinishResaves();
+        QCOMPARE(Png_WrittenCount() - before, written);
+        // What is on the disk is the last picture, cleaned unless it was never shown again.
+        const QByteArray after = rt.read("/pic.png");
+        QCOMPARE(after
+                     != storedPng(expected,
+                                  expected.width() == 40 ? QColor(10, 200, 90) : QColor(Qt::red)),
+                 !steps.endsWith(QLatin1Char('X')));
+        QImage decoded;
+        QVERIFY(decoded.loadFromData(after));
+        QCOMPARE(decoded.size(), expected);
     }
 
     void pngResave_missingOrBrokenFilesAreLeftAlone()

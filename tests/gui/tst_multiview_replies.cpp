@@ -5,6 +5,7 @@
 #include "app/language_texts.h"
 #include "page_harness.h"
 #include "support/test_runtime.h"
+#include "ui/png_resave.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -381,6 +382,61 @@ private slots:
         pages.line("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3");
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
         QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey(), key);
+        m_run.runtime.copyPictures();
+    }
+
+    // The picture changes only with its name: a restatement puts at most one picture on show,
+    // and a reply that leaves the name as it is touches neither the label nor the file (a
+    // file replaced meanwhile is not even read).
+    void picture_changesOnlyWithItsName_data()
+    {
+        QTest::addColumn<QByteArrayList>("replies");
+        QTest::addColumn<int>("changes");
+        QTest::addColumn<QString>("picture");
+        const QByteArray pbp = "MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3";
+        QTest::newRow("pbp restatement") << QByteArrayList {pbp} << 1 << Picture("PBP_2_169");
+        QTest::newRow("pip restatement")
+            << QByteArrayList {"MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL RightTop LARGE"} << 1
+            << Picture("PIP_RightTop_LARGE");
+        QTest::newRow("the same restatement twice")
+            << QByteArrayList {pbp, pbp} << 1 << Picture("PBP_2_169");
+        QTest::newRow("the options restated one by one")
+            << QByteArrayList {pbp, "PBP ASPECT 16:9", "PBP MODE 2", "MAXMODE 3", "MULTIVIEW PBP"}
+            << 1 << Picture("PBP_2_169");
+        QTest::newRow("the aspect changes")
+            << QByteArrayList {pbp, "PBP ASPECT FULL"} << 2 << Picture("PBP_2_FULL");
+        QTest::newRow("single again")
+            << QByteArrayList {"MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON"} << 0
+            << Picture("SINGLE");
+    }
+    void picture_changesOnlyWithItsName()
+    {
+        QFETCH(QByteArrayList, replies);
+        QFETCH(int, changes);
+        QFETCH(QString, picture);
+        Ui_Multiview page;
+        PageReplies pages(page);
+        pages.identify(0);
+        pages.line("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON");
+        const int before = page.pictureChanges();
+        for (const QByteArray &reply : replies)
+            pages.line(reply);
+        QCOMPARE(page.pictureChanges() - before, changes);
+        QCOMPARE(page.shownPicture(), picture);
+
+        const qint64 key = page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey();
+        const QSize size = page.pictureLabel()->pixmap(Qt::ReturnByValue).size();
+        Png_FinishResaves(); // the first showing's re-save is not what this is about
+        QImage other(8, 8, QImage::Format_RGB32);
+        other.fill(Qt::red);
+        QVERIFY(other.save(m_run.runtime.path(picture), "png"));
+        const QByteArray replaced = m_run.runtime.read(picture);
+        pages.line(replies.last());
+        QCOMPARE(page.pictureChanges() - before, changes);
+        QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey(), key);
+        QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).size(), size);
+        Png_FinishResaves();
+        QCOMPARE(m_run.runtime.read(picture), replaced);
         m_run.runtime.copyPictures();
     }
 
