@@ -57,16 +57,22 @@ constexpr int ProbePeriodUs = 2000;
 // The burst: `count` lines in a fixed order.
 QByteArray BurstLines(int count, int rectEvery)
 {
-    static const char *const common[]
-        = {"OUT RESOLUTION 1920x1080p60\r", "AUDIO VOL 60\r",       "OUT HDCP FORCE-2.2\r",
-           "WINDOW1 IN HDMI1\r",            "IN EDIDMODE 1080p60\r", "NOISE 0123456789 abcdefghij\r",
-           "AUDIO-MUTE OFF\r",              "OUT VKA BLUESCREEN\r",  "garbage without keyword\r"};
+    static const char *const common[] = {"OUT RESOLUTION 1920x1080p60\r",
+                                         "AUDIO VOL 60\r",
+                                         "OUT HDCP FORCE-2.2\r",
+                                         "WINDOW1 IN HDMI1\r",
+                                         "IN EDIDMODE 1080p60\r",
+                                         "NOISE 0123456789 abcdefghij\r",
+                                         "AUDIO-MUTE OFF\r",
+                                         "OUT VKA BLUESCREEN\r",
+                                         "garbage without keyword\r"};
     // Each differs from the one before in the picture it names.
-    static const char *const layouts[] = {"MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3\r",
-                                          "MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL RightTop SMALL\r",
-                                          "MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3\r",
-                                          "MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftBottom "
-                                          "LARGE\r"};
+    static const char *const layouts[]
+        = {"MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3\r",
+           "MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL RightTop SMALL\r",
+           "MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3\r",
+           "MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftBottom "
+           "LARGE\r"};
     // Layouts whose user rectangle the page asks for.
     static const char *const rectangles[] = {"MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL USER USER\r",
                                              "MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 3 3\r"};
@@ -268,7 +274,9 @@ int main(int argc, char **argv)
         std::printf("bench_flood: the runtime folders are not beside the benchmark\n");
         return 1;
     }
-    { KorvaneStartup first; }
+    {
+        KorvaneStartup first;
+    }
     const QString configPath = runtime.path() + QStringLiteral("/APP/ConfigFile/config.ini");
     QFile config(configPath);
     QByteArray settings = config.open(QIODevice::ReadOnly) ? config.readAll() : QByteArray();

@@ -92,8 +92,8 @@ void ClearQueue(QMutex &lock, CommandQueue &queue)
 double ReceiveRate(Ui_Main &window, const std::vector<std::string> &lines, double seconds)
 {
     qint64 handled = 0;
-    const QMetaObject::Connection counter = QObject::connect(
-        &window, &Ui_Main::SGL_DEBUG_SHOW_RecvText, [&handled] { ++handled; });
+    const QMetaObject::Connection counter
+        = QObject::connect(&window, &Ui_Main::SGL_DEBUG_SHOW_RecvText, [&handled] { ++handled; });
     Queue_Reset(TcpLinkContext);
     LinkMode = LinkModeTcp;
     constexpr int Batch = 2000; // within the receive queue's limit
@@ -196,8 +196,7 @@ bool Bench_Pages(int argc, char **argv, const std::vector<std::string> &mix, dou
     const double median = Percentile(changed, 0.5);
     std::printf("picture:     MULTIVIEW-SYNC that changes the picture: median %.3f ms, p99 %.3f "
                 "ms (%zu lines, %d pictures shown); the same line again: median %.3f ms\n",
-                median, Percentile(changed, 0.99), changed.size(), shown,
-                Percentile(same, 0.5));
+                median, Percentile(changed, 0.99), changed.size(), shown, Percentile(same, 0.5));
     const bool ok = median <= PictureBoundMs && shown == int(changed.size());
     std::printf("%s: a picture-changing line at most %.0f ms median, one picture per line\n",
                 ok ? "PASS" : "FAIL", PictureBoundMs);
