@@ -185,7 +185,11 @@ private slots:
         const QByteArray good = EdidSample(1);
         QTest::newRow("valid 256, one extension") << "file" << good << "";
         QTest::newRow("valid 128, no extension") << "file" << EdidSample(0).left(128) << "";
-        QTest::newRow("128 announcing one extension") << "file" << EdidSample(1).left(128) << "";
+        QTest::newRow("128 announcing one extension")
+            << "file" << EdidSample(1).left(128) << CheckFail;
+        QTest::newRow("200 announcing one extension")
+            << "file" << EdidSample(1).left(200) << CheckFail;
+        QTest::newRow("100 bytes, count 0") << "file" << EdidSample(0).left(100) << CheckFail;
         QTest::newRow("first byte 01, sums right") << "file" << [] {
             QByteArray b = EdidSample(0);
             b[0] = 1;
@@ -201,9 +205,15 @@ private slots:
         QTest::newRow("extension sum wrong, count 0")
             << "file" << EdidChanged(EdidSample(0), 200, 1) << "";
         QTest::newRow("extension sum wrong, count 2")
-            << "file" << EdidChanged(EdidSample(2), 200, 1) << "";
+            << "file" << EdidChanged(EdidSample(2), 200, 1) << CheckFail;
+        QTest::newRow("count 2, 384 bytes, every sum right") << "file" << [] {
+            QByteArray third(128, '\0');
+            third[0] = char(0x02);
+            third[127] = char(0xFE);
+            return EdidSample(2) + third;
+        }() << CheckFail;
         QTest::newRow("extension sum wrong, count 255")
-            << "file" << EdidChanged(EdidSample(255), 200, 1) << "";
+            << "file" << EdidChanged(EdidSample(255), 200, 1) << CheckFail;
         QTest::newRow("10 MB starting with an EDID")
             << "file" << good + QByteArray(10 * 1024 * 1024, char(0x77)) << "";
         QTest::newRow("no file chosen") << "none" << QByteArray() << FirstLoad;
