@@ -28,6 +28,7 @@ public:
     Ui_Audio *audio = nullptr;
     Ui_System *system = nullptr;
     QStringList status;
+    QStringList messages; // what the main window would show in its message box
 
     // One line as the main window hands it over, CR added.
     void line(const QByteArray &text) { Reply_Dispatch(QString::fromUtf8(text + '\r'), *this); }
@@ -35,7 +36,7 @@ public:
     void connectionAppendStatus(const QString &text) override { status << text; }
     void connectionShowIdentifyResult(bool) override { }
     void connectionPressActiveConnectButton() override { }
-    void showMessageBox(const QString &) override { }
+    void showMessageBox(const QString &text) override { messages << text; }
 
     void outputApplyModel() override
     {
