@@ -7,6 +7,7 @@
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
 #include "ui/multiview_picture.h"
+#include "ui/page_widgets.h"
 #include "ui/png_resave.h"
 
 #include <QComboBox>
@@ -98,7 +99,7 @@ void Ui_Multiview::SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSiz
 {
     const quint32 values[UserRectangleFields] = {hStart, vStart, hSize, vSize};
     for (int i = 0; i < UserRectangleFields; ++i)
-        m_userRectEdits[i]->setText(QString::number(values[i]));
+        Page_ShowText(m_userRectEdits[i], QString::number(values[i]));
 }
 
 void Ui_Multiview::SetVariantCount(quint32 count)
