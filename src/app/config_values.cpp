@@ -42,5 +42,6 @@ const IniEntry ConfigTable[ConfigTableSize] = {
 
 // Initialised after the values above (same file, in order of definition).
 const QStringList ConfigTableBuiltIn = Ini_Values(ConfigTable, ConfigTableSize);
+const QHash<QByteArray, int> ConfigTableKeys = Ini_KeyIndex(ConfigTable, ConfigTableSize);
 
 bool SaveOnExitPending = true;

@@ -11,6 +11,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 // Values are short texts; anything longer is not a line we wrote, so a hand-edited or
@@ -20,32 +21,54 @@ constexpr qint64 MaxLineBytes = 64 * 1024;
 // entry; this bounds the time a huge damaged file can cost.
 constexpr int MaxKeyedLines = 8192;
 
-// Reads one raw line with its line end; an over-long line is cut at MaxLineBytes and the
-// rest of it up to its LF is skipped.
-QString readBoundedLine(QIODevice &device)
+// Reads one raw line with its line end into `line` (reused, so its buffer is kept); an
+// over-long line is cut at MaxLineBytes and the rest of it up to its LF is skipped.
+void readBoundedLine(QIODevice &device, QByteArray &line)
 {
-    QByteArray line = device.readLine(MaxLineBytes);
+    line.resize(0);
+    char piece[256];
+    while (line.size() < MaxLineBytes && !line.endsWith('\n')) {
+        const qint64 room = qMin<qint64>(sizeof piece, MaxLineBytes - line.size() + 1);
+        const qint64 got = device.readLine(piece, room);
+        if (got <= 0)
+            break;
+        line.append(piece, static_cast<int>(got));
+    }
     if (!line.endsWith('\n') && !device.atEnd()) {
         char c = 0;
         while (device.getChar(&c) && c != '\n') { }
     }
-    return QString::fromUtf8(line);
 }
 
-bool isBlankLine(const QString &line)
+bool isBlankLine(const QByteArray &line)
 {
-    return line == QLatin1String("\r\n") || line == QLatin1String("\n");
+    return line == "\r\n" || line == "\n";
 }
 
-// Everything after the first "=", without its line end. Spaces and a lone CR stay.
-QString valueOf(const QString &line)
+// Whether the line holds the key followed by "=" anywhere (text before it is tolerated).
+// Keys are ASCII, so the bytes say the same as the decoded text.
+bool containsKeyAndEquals(const QByteArray &line, const char *key)
 {
-    QString value = line.mid(line.indexOf(QLatin1Char('=')) + 1);
-    if (value.endsWith(QLatin1String("\r\n")))
-        value.chop(2);
-    else if (value.endsWith(QLatin1Char('\n')))
-        value.chop(1);
-    return value;
+    const int length = static_cast<int>(qstrlen(key));
+    for (int at = line.indexOf(key); at >= 0; at = line.indexOf(key, at + 1)) {
+        if (at + length < line.size() && line.at(at + length) == '=')
+            return true;
+    }
+    return false;
+}
+
+// Everything after the first "=", without its line end, decoded from UTF-8. Spaces and a
+// lone CR stay.
+QString valueOf(const QByteArray &line)
+{
+    int begin = line.indexOf('=') + 1;
+    int end = line.size();
+    if (line.endsWith("\r\n"))
+        end -= 2;
+    else if (line.endsWith('\n'))
+        end -= 1;
+    end = qMax(end, begin);
+    return QString::fromUtf8(line.constData() + begin, end - begin);
 }
 
 class TableFiller
@@ -70,12 +93,11 @@ public:
     }
 
     // Entries from `from` on, found by key in the line at hand and the rest of the device.
-    void readByKey(QIODevice &device, const QString &firstLine, int from)
+    void readByKey(QIODevice &device, QByteArray &line, int from)
     {
         QVarLengthArray<bool, 256> found(m_table.count - from);
         std::fill(found.begin(), found.end(), false);
         int missing = m_table.count - from;
-        QString line = firstLine;
         for (int scanned = 0; missing > 0 && scanned < MaxKeyedLines; ++scanned) {
             const int k = keyIndex(line, from);
             if (k >= 0 && !found[k - from]) {
@@ -85,7 +107,7 @@ public:
             }
             if (device.atEnd())
                 break;
-            line = readBoundedLine(device);
+            readBoundedLine(device, line);
         }
         for (int k = from; k < m_table.count; ++k) {
             if (!found[k - from])
@@ -95,14 +117,20 @@ public:
 
 private:
     // The entry (from `from` on) whose key is exactly the text before the line's first "=".
-    int keyIndex(const QString &line, int from) const
+    int keyIndex(const QByteArray &line, int from) const
     {
-        const int eq = line.indexOf(QLatin1Char('='));
+        const int eq = line.indexOf('=');
         if (eq <= 0)
             return -1;
-        const QStringRef key = line.leftRef(eq);
+        if (m_table.keyIndex) {
+            const int k
+                = m_table.keyIndex->value(QByteArray::fromRawData(line.constData(), eq), -1);
+            return k >= from ? k : -1;
+        }
         for (int k = from; k < m_table.count; ++k) {
-            if (key == QLatin1String(m_table.entries[k].key))
+            const char *candidate = m_table.entries[k].key;
+            if (qstrlen(candidate) == uint(eq)
+                && std::memcmp(candidate, line.constData(), size_t(eq)) == 0)
                 return k;
         }
         return -1;
@@ -115,10 +143,10 @@ private:
 IniTable Ini_TableForPath(const QString &path)
 {
     if (path.contains(App_Path(ConfigIniRelPath)))
-        return {ConfigTable, ConfigTableSize, &ConfigTableBuiltIn, false};
+        return {ConfigTable, ConfigTableSize, &ConfigTableBuiltIn, false, &ConfigTableKeys};
     if (path.contains(App_Path(LanguageEnglishRelPath))
         || path.contains(App_Path(LanguageOtherRelPath)))
-        return {LanguageTable, LanguageTableSize, &LanguageTableBuiltIn, true};
+        return {LanguageTable, LanguageTableSize, &LanguageTableBuiltIn, true, &LanguageTableKeys};
     return {};
 }
 
@@ -129,6 +157,15 @@ QStringList Ini_Values(const IniEntry *entries, int count)
     for (int i = 0; i < count; ++i)
         values << *entries[i].value;
     return values;
+}
+
+QHash<QByteArray, int> Ini_KeyIndex(const IniEntry *entries, int count)
+{
+    QHash<QByteArray, int> index;
+    index.reserve(count);
+    for (int i = 0; i < count; ++i)
+        index.insert(QByteArray(entries[i].key), i);
+    return index;
 }
 
 void Ini_ReadTable(const QString &path)
@@ -147,10 +184,12 @@ void Ini_ReadDevice(QIODevice &device, const IniTable &table)
     if (!table.entries || !device.isReadable())
         return;
     TableFiller filler(table);
+    QByteArray line;
+    line.reserve(256);
     int i = 0;
     while (!device.atEnd() && i < table.count) {
-        const QString line = readBoundedLine(device);
-        if (line.contains(QLatin1String(table.entries[i].key) + QLatin1Char('='))) {
+        readBoundedLine(device, line);
+        if (containsKeyAndEquals(line, table.entries[i].key)) {
             filler.take(i, valueOf(line));
             ++i;
         } else if (!isBlankLine(line)) {
@@ -164,6 +203,7 @@ void Ini_ReadDevice(QIODevice &device, const IniTable &table)
 QByteArray Ini_Serialize(const IniTable &table)
 {
     QByteArray bytes;
+    bytes.reserve(table.count * 48);
     for (int i = 0; i < table.count; ++i) {
         bytes += table.entries[i].key;
         bytes += '=';

@@ -5,6 +5,7 @@
 // rest of the file is taken by key, so one damaged line cannot shift every later value.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ struct IniTable
     const QStringList *builtIn = nullptr;
     // Captions and messages: an empty text is never taken, the built-in one stands instead.
     bool neverBlank = false;
+    // Key -> entry index, for reading a damaged file by key. Null: keys are searched in turn.
+    const QHash<QByteArray, int> *keyIndex = nullptr;
 };
 
 // The table that belongs to a path: the path is searched for the full path of config.ini,
@@ -49,6 +52,8 @@ void Ini_ReadDevice(QIODevice &device, const IniTable &table);
 
 // The current values of the table's entries, in table order.
 QStringList Ini_Values(const IniEntry *entries, int count);
+// Each key of the table with its entry index.
+QHash<QByteArray, int> Ini_KeyIndex(const IniEntry *entries, int count);
 
 // Writes every entry of the path's table to the file: UTF-8 without BOM, "key=value" and
 // CR LF per line. The new content is written beside the old file and then renamed over it,

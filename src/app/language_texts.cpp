@@ -345,6 +345,7 @@ const IniEntry LanguageTable[LanguageTableSize] = {
 
 // Initialised after the texts above (same file, in order of definition).
 const QStringList LanguageTableBuiltIn = Ini_Values(LanguageTable, LanguageTableSize);
+const QHash<QByteArray, int> LanguageTableKeys = Ini_KeyIndex(LanguageTable, LanguageTableSize);
 
 const QStringList BaudRateList = {"9600", "19200", "38400", "57600", "115200"};
 const QStringList DataBitList = {"5", "6", "7", "8"};

@@ -363,6 +363,10 @@ private slots:
         QBuffer buffer(&bytes);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         Ini_ReadDevice(buffer, {ConfigTable, ConfigTableSize, &ConfigTableBuiltIn, false});
+        QCOMPARE(SP_Name, QStringLiteral("COM1")); // keys searched in turn without an index
+        SP_Name = QStringLiteral("stale");
+        buffer.seek(0);
+        Ini_ReadDevice(buffer, Ini_TableForPath(App_Path(ConfigIniRelPath)));
         QCOMPARE(SP_Name, QStringLiteral("COM1"));
         QCOMPARE(SP_BaudRate, QStringLiteral("115200"));
         QCOMPARE(SP_RemoteGateway, QStringLiteral("10.0.0.1"));
