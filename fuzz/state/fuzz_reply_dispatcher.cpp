@@ -5,8 +5,9 @@
 // is exercised too. Aborts when a page is handed an index it cannot take, when DeviceState
 // leaves its ranges, or when the keyword chosen differs from the plain token rule.
 //
-// Run: fuzz_reply_dispatcher -max_total_time=60 <new corpus dir> fuzz/state/corpus
-// (the first folder receives new inputs; the seed folder comes second so it stays as is).
+// Run: fuzz_reply_dispatcher -max_len=1024 -max_total_time=600 <new corpus dir> fuzz/state/corpus
+// (the first folder receives new inputs; the seed folder comes second so it stays as is;
+// bytes beyond 1 KB are not used, so longer inputs only cost mutation time).
 #include "recording_pages.h"
 
 #include "state/reply_dispatcher.h"
