@@ -286,6 +286,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(link.boxes.count(), 1, 5000);
         QCOMPARE(link.boxes.texts(), QStringList {message});
         QCOMPARE(LinkMode, LinkModeTcp);
+        // The answer ended the wait: no time-out report follows for the same upload.
+        QVERIFY(!QTest::qWaitFor([&] { return link.boxes.count() > 1; }, 1800));
+        QTRY_VERIFY(ActiveLinkIdle());
     }
 
     // A network write whose confirmation cannot be taken is not met with silence.

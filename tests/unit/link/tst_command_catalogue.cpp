@@ -541,7 +541,7 @@ void TestCommandCatalogue::builder_wireAndAttributes_data()
     Row(
         "CmdSetEdidUser",
         [edid] { CmdSetEdidUser(reinterpret_cast<const quint8 *>(edid.constData())); },
-        edidWire + '\r', "EDID-USER OK");
+        edidWire + '\r', "EDID-USER");
     None("CmdSetEdidUser null", [] { CmdSetEdidUser(nullptr); });
     Row("CmdSetReset", CmdSetReset, "SET RESET\r", "RESET", Pause);
     const char *versions[] = {"VERSION", "SUB-VERSION", "EXPAND-VERSION", "KEYBOARD-VERSION"};
