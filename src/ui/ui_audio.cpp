@@ -325,16 +325,18 @@ void Ui_Audio::SLT_SetVolumeValue()
     if (controls == nullptr)
         return;
     const QString name = controls->value->objectName();
-    const int mic = name == Microphone[0] + VolumeValue ? 0
-        : name == Microphone[1] + VolumeValue           ? 1
-                                                        : -1;
-    if (mic < 0 && name != Common + VolumeValue && name != Overall + VolumeValue)
+    int mic = -1; // the main volume
+    if (name == Microphone[0] + VolumeValue)
+        mic = 0;
+    else if (name == Microphone[1] + VolumeValue)
+        mic = 1;
+    else if (name != Common + VolumeValue && name != Overall + VolumeValue)
         return;
-    // The device's range: before a model is known the common maximum of 100.
+    // The device's range; before a model is known the common maximum of 100.
     const quint8 model = DeviceState::modelIndex;
-    const quint32 maximum = mic >= 0 ? quint32(MicVolumeMaximum)
-        : model < ModelCount         ? quint32(VolumeMaximum[model])
-                                     : quint32(DefaultVolumeMaximum);
+    quint32 maximum = MicVolumeMaximum;
+    if (mic < 0)
+        maximum = model < ModelCount ? VolumeMaximum[model] : DefaultVolumeMaximum;
     quint32 value = 0;
     if (!Page_ParsePlainDecimal(controls->value->text(), maximum, &value)) {
         refuseTypedLevel(*controls, maximum);
