@@ -52,12 +52,18 @@ __attribute__((no_sanitize("coverage"))) int PlainTokenRule(const char *line, st
     const std::size_t tokenCount = keywords.size();
     std::size_t ends[MaxInput]; // a line is never longer than the input
     std::size_t endCount = 0;
+    bool before[256] = {}; // bytes found just before a token end
     for (std::size_t i = 0; i < size; ++i) {
-        if (line[i] == ' ' || line[i] == '\r')
+        if (line[i] == ' ' || line[i] == '\r') {
             ends[endCount++] = i;
+            if (i > 0)
+                before[static_cast<unsigned char>(line[i - 1])] = true;
+        }
     }
     for (std::size_t k = 0; k < tokenCount; ++k) {
         const PlainToken token = tokens[k];
+        if (!before[static_cast<unsigned char>(token.bytes[token.size - 1])])
+            continue;
         for (std::size_t e = 0; e < endCount; ++e) {
             const std::size_t end = ends[e];
             if (end < token.size)
