@@ -5,10 +5,11 @@
 // is exercised too. Aborts when a page is handed an index it cannot take, when DeviceState
 // leaves its ranges, or when the keyword chosen differs from the plain token rule.
 //
-// Run: fuzz_reply_dispatcher -max_len=1024 -max_total_time=600 <new corpus dir> fuzz/state/corpus
+// Run: fuzz_reply_dispatcher -max_len=512 -max_total_time=600 <new corpus dir> fuzz/state/corpus
 // (the first folder receives new inputs; the seed folder comes second so it stays as is;
-// bytes beyond 1 KB are not used, so longer inputs only cost mutation time).
-#include "recording_pages.h"
+// bytes beyond 512 are not used: a burst of about ten reply lines is enough to carry state
+// from line to line, and longer inputs only cost time).
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 #include "state/reply_grammar.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-constexpr std::size_t MaxInput = 1024;
+constexpr std::size_t MaxInput = 512;
 
 [[noreturn]] void Fail(const char *what, const PageCall *call = nullptr)
 {
@@ -91,7 +92,7 @@ void CheckKeyword(std::string_view line, int taken)
 void DispatchAll(std::string_view input, int model, quint32 layout)
 {
     SetUpDevice(model, layout);
-    RecordingPages pages;
+    RecordingSinks pages;
     while (!input.empty()) {
         const std::size_t cr = input.find('\r');
         const std::size_t size = cr == std::string_view::npos ? input.size() : cr + 1;
@@ -99,7 +100,7 @@ void DispatchAll(std::string_view input, int model, quint32 layout)
         input.remove_prefix(size);
 
         pages.calls.resize(0);
-        const int taken = Reply_DispatchBytes(line, pages);
+        const int taken = Reply_DispatchBytes(line, pages.sinks());
         CheckKeyword(line, taken);
         if (taken < 0 && !pages.calls.isEmpty())
             Fail("page called for a line without keyword", &pages.calls.front());

@@ -5,7 +5,6 @@
 #include "app/ini_file.h"
 #include "app/language_texts.h"
 #include "app/settings_save_report.h"
-#include "app/style.h"
 
 #include <QFile>
 
@@ -37,7 +36,6 @@ bool Config_LoadAtStartup()
         Config_Load(false);
     else
         Config_SaveAll();
-    Style_Apply(App_Path(StyleSheetRelPath));
     return existed;
 }
 

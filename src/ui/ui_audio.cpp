@@ -2,7 +2,9 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
@@ -14,11 +16,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr quint8 MarletModel = 2;
-constexpr quint8 TessinModel = 3;
-constexpr int MaxInputSources = 9;
-constexpr int DefaultVolumeMaximum = 100; // what the command builder allows without a model
-
 // Object names: "<block>-<what>[-<digit>]". The slots match on the prefix up to the digit.
 const QString Common = QStringLiteral("Common");
 const QString Main = QStringLiteral("Main");
@@ -66,9 +63,9 @@ QStringList Audio_SourceNames(quint8 model, int inputSourceCount)
         for (int i = 0; i < inputSourceCount; ++i)
             names << S_InputSource_Name[i];
     }
-    if (model == MarletModel)
+    if (model == ModelMarlet)
         names << S_Marlet_ExpandAudioSource_Name[0];
-    if (model == TessinModel) {
+    if (model == ModelTessin) {
         for (const QString &name : S_Tessin_ExpandAudioSource_Name)
             names << name;
     }
@@ -85,7 +82,7 @@ Ui_Audio::Ui_Audio(QWidget *parent)
 
 bool Ui_Audio::isTessin() const
 {
-    return DeviceState::modelIndex == TessinModel;
+    return Model_HasMicrophones(DeviceState::modelIndex);
 }
 
 Ui_Audio::OnOffPair Ui_Audio::makePair(QWidget *parent, const QString &block, int x, int y)
@@ -231,7 +228,7 @@ void Ui_Audio::RefreshTexts(bool first, bool readAll)
 void Ui_Audio::ApplyModel()
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model >= ModelCount)
+    if (!Model_Known(model))
         return;
     const bool tessin = isTessin();
     m_commonBlock->setVisible(!tessin);
@@ -256,19 +253,19 @@ void Ui_Audio::PressReadAll()
     m_readAllButton->click();
 }
 
-void Ui_Audio::SetSource(int index)
+void Ui_Audio::audioSetSource(int index)
 {
     Page_SetComboIndex(isTessin() ? m_mainSource : m_commonSource, index);
 }
 
-void Ui_Audio::SetVolume(int volume)
+void Ui_Audio::audioSetVolume(int volume)
 {
     VolumeControls &v = isTessin() ? m_overallVolume : m_commonVolume;
     v.deviceText = QString::number(volume);
     Page_ShowText(v.value, v.deviceText);
 }
 
-void Ui_Audio::SetMicLevel(int mic, int level)
+void Ui_Audio::audioSetMicLevel(int mic, int level)
 {
     if (mic != 0 && mic != 1)
         return;
@@ -276,13 +273,13 @@ void Ui_Audio::SetMicLevel(int mic, int level)
     Page_ShowText(m_micVolume[mic].value, m_micVolume[mic].deviceText);
 }
 
-void Ui_Audio::SetMute(int index)
+void Ui_Audio::audioSetMute(int index)
 {
     const OnOffPair &pair = isTessin() ? m_overallMute : m_commonMute;
     Page_SetFlatPair(pair.on, pair.off, index);
 }
 
-void Ui_Audio::SetSwitch(int channel, int index)
+void Ui_Audio::audioSetSwitch(int channel, int index)
 {
     if (!isTessin() || channel < 0 || channel > 2)
         return;
@@ -332,11 +329,9 @@ void Ui_Audio::SLT_SetVolumeValue()
         mic = 1;
     else if (name != Common + VolumeValue && name != Overall + VolumeValue)
         return;
-    // The device's range; before a model is known the common maximum of 100.
-    const quint8 model = DeviceState::modelIndex;
-    quint32 maximum = MicVolumeMaximum;
-    if (mic < 0)
-        maximum = model < ModelCount ? VolumeMaximum[model] : DefaultVolumeMaximum;
+    // The device's range, as the command builders hold it.
+    const quint32 maximum = mic < 0 ? Model_VolumeMaximum(DeviceState::modelIndex)
+                                    : MicVolumeMaximum;
     quint32 value = 0;
     if (!Page_ParsePlainDecimal(controls->value->text(), maximum, &value)) {
         refuseTypedLevel(*controls, maximum);
@@ -395,15 +390,6 @@ void Ui_Audio::SLT_BTN_AudioMute(bool)
 
 void Ui_Audio::SLT_ReadInfo_ALL()
 {
-    CmdGetAudioSource();
-    CmdGetAudioVol();
-    CmdGetAudioMute();
-    if (isTessin()) {
-        CmdGetMainAudioOnoff();
-        for (int mic = 0; mic < 2; ++mic) {
-            CmdGetMicOnoff(mic);
-            CmdGetMicVol(mic);
-        }
-    }
+    Request_AudioReadAll();
     emit SGL_UpdateEmit();
 }

@@ -1,6 +1,6 @@
 // Every reply keyword: which keyword takes a line, what it stores, which page calls it makes
 // with which arguments, in which order, and the exact status-log lines.
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "app/language_texts.h"
 #include "state/link_settings.h"
@@ -83,8 +83,8 @@ private slots:
             const QByteArray keyword(DispatcherKeywords[i]);
             const int expected
                 = keyword.endsWith(" VERSION") || keyword.endsWith("-VERSION") ? 2 : i;
-            RecordingPages pages;
-            QCOMPARE(Reply_DispatchBytes(keyword.toStdString() + " 1\r", pages), expected);
+            RecordingSinks pages;
+            QCOMPARE(Reply_DispatchBytes(keyword.toStdString() + " 1\r", pages.sinks()), expected);
         }
     }
 
@@ -93,9 +93,9 @@ private slots:
         for (const char *keyword : SilentKeywords) {
             SetUpDevice(Halden, Pbp);
             const auto before = DeviceStateMap();
-            RecordingPages pages;
+            RecordingSinks pages;
             const QByteArray line = QByteArray(keyword) + " ON 1 HDMI1\r";
-            QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages),
+            QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages.sinks()),
                      QStringList(DispatcherKeywords, DispatcherKeywords + 72).indexOf(keyword));
             QCOMPARE(pages.callTexts(), QStringList());
             QCOMPARE(DeviceStateMap(), before);
@@ -128,8 +128,9 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, keyword);
         SetUpDevice(Halden, Single);
-        RecordingPages pages;
-        const int k = Reply_DispatchBytes(std::string_view(line.constData(), line.size()), pages);
+        RecordingSinks pages;
+        const int k
+            = Reply_DispatchBytes(std::string_view(line.constData(), line.size()), pages.sinks());
         QCOMPARE(QString::fromLatin1(Reply_Keyword(k).data(), int(Reply_Keyword(k).size())),
                  keyword);
     }
@@ -338,9 +339,9 @@ private slots:
 
         SetUpDevice(model, layout);
         const auto expectedState = WithChanges(DeviceStateMap(), changes);
-        RecordingPages pages;
+        RecordingSinks pages;
         LinkSettingsQueryOnly = true; // the link settings were read, not written
-        Reply_Dispatch(QString::fromLatin1(line), pages);
+        Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
         QCOMPARE(DeviceStateMap(), expectedState);
     }
@@ -381,9 +382,9 @@ private slots:
         QFETCH(bool, written);
         QFETCH(QStringList, calls);
         SetUpDevice(Halden, Single);
-        RecordingPages pages;
+        RecordingSinks pages;
         LinkSettingsQueryOnly = !written;
-        Reply_Dispatch(QString::fromLatin1(line), pages);
+        Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
     }
 
@@ -395,8 +396,8 @@ private slots:
         S_Message = QStringLiteral("信息%1");
         Slabel_Resolution = QStringLiteral("分辨率%2:");
         SetUpDevice(Halden, Single);
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("OUT RESOLUTION AUTO\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("OUT RESOLUTION AUTO\r"), pages.sinks());
         S_Sync = sync;
         S_Message = message;
         Slabel_Resolution = label;
