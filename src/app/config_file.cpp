@@ -16,7 +16,7 @@ bool englishSelected()
 
 QString languagePath(bool english)
 {
-    return App_Path(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
+    return App_SettingsPath(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
 }
 
 bool rewrite(const QString &path)
@@ -31,7 +31,8 @@ bool rewrite(const QString &path)
 
 bool Config_LoadAtStartup()
 {
-    const bool existed = QFile::exists(App_Path(ConfigIniRelPath));
+    App_PrepareSettings(); // an installed panel's per-user folder, seeded on first start
+    const bool existed = QFile::exists(App_SettingsPath(ConfigIniRelPath));
     if (existed)
         Config_Load(false);
     else
@@ -41,7 +42,7 @@ bool Config_LoadAtStartup()
 
 void Config_Load(bool languageOnly)
 {
-    const QString configPath = App_Path(ConfigIniRelPath);
+    const QString configPath = App_SettingsPath(ConfigIniRelPath);
     if (!languageOnly) {
         if (!QFile::exists(configPath))
             return;
@@ -63,7 +64,7 @@ void Config_Load(bool languageOnly)
 
 bool Config_SaveAll()
 {
-    const bool config = rewrite(App_Path(ConfigIniRelPath));
+    const bool config = rewrite(App_SettingsPath(ConfigIniRelPath));
     const bool language = rewrite(Language_CurrentFilePath());
     return config && language;
 }

@@ -142,10 +142,10 @@ private:
 
 IniTable Ini_TableForPath(const QString &path)
 {
-    if (path.contains(App_Path(ConfigIniRelPath)))
+    if (path.contains(App_SettingsPath(ConfigIniRelPath)))
         return {ConfigTable, ConfigTableSize, &ConfigTableBuiltIn, false, &ConfigTableKeys};
-    if (path.contains(App_Path(LanguageEnglishRelPath))
-        || path.contains(App_Path(LanguageOtherRelPath)))
+    if (path.contains(App_SettingsPath(LanguageEnglishRelPath))
+        || path.contains(App_SettingsPath(LanguageOtherRelPath)))
         return {LanguageTable, LanguageTableSize, &LanguageTableBuiltIn, true, &LanguageTableKeys};
     return {};
 }
