@@ -4,7 +4,9 @@
 #include "app/config_file.h"
 #include "app/config_values.h"
 #include "app/save_on_exit.h"
+#include "app/settings_save_report.h"
 #include "link/link_runtime.h"
+#include "ui/message_box.h"
 #include "ui/png_resave.h"
 #include "ui/style.h"
 #include "ui/ui_login.h"
@@ -13,6 +15,18 @@
 
 #include <QApplication>
 #include <QTimer>
+
+namespace {
+// One box for the first settings file of the run that could not be written. It opens from
+// the event loop, never inside the save that failed (which may run in the middle of a
+// language switch or a password change), and in the language current when it opens.
+void reportSaveFailureInABox(const QString &path)
+{
+    QTimer::singleShot(0, qApp, [path] {
+        MessageBox_InfoSerial(Settings_SaveFailureText(path), QApplication::activeWindow());
+    });
+}
+} // namespace
 
 int Korvane_Run()
 {
@@ -34,6 +48,7 @@ KorvaneStartup::KorvaneStartup()
     Link_SerialService();
     Link_TcpService();
     Ui_InitResources();
+    Settings_SetSaveReporter(reportSaveFailureInABox);
     m_configExisted = Config_LoadAtStartup();
     // Once, after the settings and before any window: every widget is built styled.
     Style_Apply(App_Path(StyleSheetRelPath));
@@ -45,6 +60,8 @@ KorvaneStartup::KorvaneStartup()
 
 KorvaneStartup::~KorvaneStartup()
 {
+    // The exit save runs while the windows go: no box then, a first failure is only logged.
+    Settings_SetSaveReporter({});
     // Without any window there is no destructor to save the settings at exit.
     if (!m_login && !m_main)
         Config_SaveOnExit();
