@@ -152,6 +152,7 @@ void Ui_Main::SLT_GetFocus_tabBar(int index)
 {
     if (index < 0)
         return;
+    BuildPages(); // a stand-in is about to make way for its page
     if (QWidget *page = m_tabWidget->widget(index))
         page->setFocus(Qt::OtherFocusReason);
 }

@@ -82,11 +82,9 @@ Page *Ui_Main::buildPage(int index)
             m_tabWidget->setCurrentIndex(tab);
         m_standIns[index] = nullptr;
         delete standIn;
-    } else if (!m_tabWidget->count()) {
-        // Tabs not laid out yet: ApplyTexts(true) adds the page.
-    } else if (!PageShown(entry.flag)) {
-        page->hide();
-    }
+    } else if (m_tabWidget->count() > 0) {
+        page->hide(); // built after the tabs and given none: owned but never shown
+    } // else the tabs are yet to be laid out, and ApplyTexts(true) places the page
     return page;
 }
 
