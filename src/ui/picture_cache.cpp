@@ -53,38 +53,77 @@ void Picture_Prefetch(const QString &path)
                               }).share());
 }
 
-QPixmap Picture_Get(const QString &path)
+namespace {
+// The cached picture under key when it still shows the file's current version.
+const QPixmap *Cached(const QString &key, const QString &path, const PngFileStamp &now)
+{
+    Entry *cached = Cache().object(key);
+    if (!cached)
+        return nullptr;
+    // Our own re-save may have rewritten the file with the very pixels decoded before.
+    if (cached->stamp != now && !Png_IsOwnRewrite(path, cached->stamp, now))
+        return nullptr;
+    cached->stamp = now;
+    return &cached->pixmap;
+}
+
+QPixmap Remember(const QString &key, const PngFileStamp &stamp, const QPixmap &pixmap)
+{
+    Cache().insert(key, new Entry {stamp, pixmap}, CostKiB(pixmap));
+    return pixmap;
+}
+
+// The file's picture, decoded (or taken from its prefetch) and passed through the re-save.
+QImage Load(const QString &path, const PngFileStamp &now)
 {
     const std::shared_future<Decoded> prefetched = Prefetches().take(path);
+    if (prefetched.valid()) {
+        const Decoded &decoded = prefetched.get();
+        if (decoded.stamp == now && !decoded.image.isNull())
+            return decoded.image;
+    }
+    return Png_LoadForShow(path);
+}
+} // namespace
+
+QPixmap Picture_Get(const QString &path)
+{
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return QPixmap();
     const PngFileStamp now = Png_Stamp(info);
-    if (prefetched.valid()) {
-        const Decoded &decoded = prefetched.get();
-        if (decoded.stamp == now && !decoded.image.isNull()) {
-            const QPixmap pixmap = QPixmap::fromImage(decoded.image);
-            Cache().insert(path, new Entry {now, pixmap}, CostKiB(pixmap));
-            return pixmap;
-        }
-    }
-    if (Entry *cached = Cache().object(path)) {
-        if (cached->stamp == now)
-            return cached->pixmap;
-        // Our own re-save rewrote the file with the very pixels decoded before.
-        if (Png_IsOwnRewrite(path, cached->stamp, now)) {
-            cached->stamp = now;
-            return cached->pixmap;
-        }
-    }
-    const QImage image = Png_LoadForShow(path);
+    if (const QPixmap *cached = Cached(path, path, now))
+        return *cached;
+    const QImage image = Load(path, now);
     if (image.isNull()) {
         Cache().remove(path);
         return QPixmap();
     }
-    const QPixmap pixmap = QPixmap::fromImage(image);
-    Cache().insert(path, new Entry {now, pixmap}, CostKiB(pixmap));
-    return pixmap;
+    return Remember(path, now, QPixmap::fromImage(image));
+}
+
+QPixmap Picture_GetScaled(const QString &path, const QSize &pixels, qreal ratio)
+{
+    if (pixels.isEmpty())
+        return Picture_Get(path);
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        return QPixmap();
+    const PngFileStamp now = Png_Stamp(info);
+    const QString key
+        = path + QStringLiteral("\n%1x%2@%3").arg(pixels.width()).arg(pixels.height()).arg(ratio);
+    if (const QPixmap *cached = Cached(key, path, now))
+        return *cached;
+    const QImage image = Load(path, now);
+    if (image.isNull()) {
+        Cache().remove(key);
+        return QPixmap();
+    }
+    // Exactly the steps of a label with scaled contents, so that it finds nothing left to do.
+    QPixmap scaled = QPixmap::fromImage(QPixmap::fromImage(image).toImage().scaled(
+        pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled.setDevicePixelRatio(ratio);
+    return Remember(key, now, scaled);
 }
 
 qint64 Picture_CachedBytes()

@@ -4,11 +4,17 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 // The picture at path, passed through the PNG re-save (Png_LoadForShow); null when the file
 // is missing or cannot be decoded. A file that changed since it was cached is read again.
 QPixmap Picture_Get(const QString &path);
+
+// The same picture as a label with scaled contents shows it: scaled to pixels (the label's
+// contents in device pixels) the way the label would do it when painting, with the device
+// pixel ratio set, so the label paints it as it is. Only this size is kept.
+QPixmap Picture_GetScaled(const QString &path, const QSize &pixels, qreal ratio);
 
 // Starts reading the picture in a thread of its own; the next Picture_Get of it takes the
 // result (waiting for it if need be). For a picture about to be shown while the GUI thread

@@ -75,7 +75,11 @@ void Ui_Multiview::showPicture(const QString &relative)
 {
     if (relative == m_shownPicture)
         return;
-    const QPixmap picture = Picture_Get(App_Path(relative));
+    // Kept at the size it is shown rather than the file's (a quarter of the pixels here).
+    m_pictureLabel->ensurePolished();
+    const qreal ratio = m_pictureLabel->devicePixelRatioF();
+    const QPixmap picture = Picture_GetScaled(App_Path(relative),
+                                              m_pictureLabel->contentsRect().size() * ratio, ratio);
     if (picture.isNull())
         return;
     m_pictureLabel->setPixmap(picture);

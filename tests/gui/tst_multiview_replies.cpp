@@ -440,6 +440,26 @@ private slots:
         m_run.runtime.copyPictures();
     }
 
+    // The page keeps the picture at the size it shows it; the label shows the very pixels it
+    // showed when it scaled the file's picture itself.
+    void picture_samePixelsAsTheFileScaledByTheLabel()
+    {
+        Ui_Multiview page;
+        PageReplies pages(page);
+        pages.identify(0);
+        pages.line("MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftBottom MIDDLE");
+        QLabel reference;
+        reference.setGeometry(page.pictureLabel()->geometry());
+        reference.setAlignment(page.pictureLabel()->alignment());
+        reference.setScaledContents(true);
+        reference.setPixmap(QPixmap(m_run.runtime.path(Picture("PIP_LeftBottom_MIDDLE"))));
+        const QImage shown
+            = page.pictureLabel()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), QSize(200, 112));
+        QCOMPARE(shown, reference.grab().toImage().convertToFormat(QImage::Format_ARGB32));
+        QVERIFY(page.pictureLabel()->pixmap(Qt::ReturnByValue).width() < 400);
+    }
+
     void rename_data()
     {
         QTest::addColumn<int>("model");
