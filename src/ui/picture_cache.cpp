@@ -73,13 +73,15 @@ QPixmap Remember(const QString &key, const PngFileStamp &stamp, const QPixmap &p
     return pixmap;
 }
 
-// The file's picture, decoded (or taken from its prefetch) and passed through the re-save.
+// The file's picture, decoded (or taken from its prefetch, which the prefetch's own re-save
+// may have rewritten meanwhile) and passed through the re-save.
 QImage Load(const QString &path, const PngFileStamp &now)
 {
     const std::shared_future<Decoded> prefetched = Prefetches().take(path);
     if (prefetched.valid()) {
         const Decoded &decoded = prefetched.get();
-        if (decoded.stamp == now && !decoded.image.isNull())
+        if (!decoded.image.isNull()
+            && (decoded.stamp == now || Png_IsOwnRewrite(path, decoded.stamp, now)))
             return decoded.image;
     }
     return Png_LoadForShow(path);
