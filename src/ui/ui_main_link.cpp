@@ -7,7 +7,7 @@
 #include "link/link_runtime.h"
 #include "state/link_settings.h"
 #include "state/reply_dispatcher.h"
-#include "ui/line_drain.h"
+#include "link/line_drain.h"
 #include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_system.h"

@@ -7,7 +7,7 @@
 #include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
-#include "ui/line_drain.h"
+#include "link/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_multiview.h"

@@ -4,7 +4,7 @@
 // through queued signals.
 #pragma once
 
-#include "ui/link_choices.h"
+#include "link/link_choices.h"
 #include "ui/my_combo_box.h"
 
 #include <QSplitter>

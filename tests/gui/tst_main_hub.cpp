@@ -9,7 +9,7 @@
 #include "state/vocabulary.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
-#include "ui/line_drain.h"
+#include "link/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_system.h"

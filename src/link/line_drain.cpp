@@ -1,4 +1,4 @@
-#include "ui/line_drain.h"
+#include "link/line_drain.h"
 
 #include "link/link_context.h"
 
