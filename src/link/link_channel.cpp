@@ -44,6 +44,8 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_matchActive = false;
     m_waitActive = false;
     m_lastText.clear();
+    m_currentId = 0;
+    setReplyAwaited(false);
     m_connected = true;
 }
 
@@ -55,7 +57,13 @@ void LinkChannel::detach()
     m_waitTimer.stop();
     m_matchActive = false;
     m_waitActive = false;
+    setReplyAwaited(false);
     Queue_Release(m_context);
+}
+
+void LinkChannel::setReplyAwaited(bool awaited)
+{
+    m_context.replyAwaited.store(awaited, std::memory_order_release);
 }
 
 bool LinkChannel::deferWhileSending(std::function<void()> action)
@@ -104,9 +112,12 @@ void LinkChannel::sendStep()
 
     const CommandNode *node = m_context.sendQueue.front();
     m_context.current = node->attributes;
+    m_currentId = node->id;
     const CommandAttributes &current = m_context.current;
     if (m_device->isOpen())
         m_device->write(node->data, node->length); // a failed write shows as a time-out
+    m_sentClock.start();
+    const QByteArray sentBytes(node->data, node->length);
     const QString sentText = Bytes_ToLatin1Text(node->data, node->length);
     m_lastText = current.reportTimeout != 0 && current.expectReply != 0
         ? Bytes_ToLocalText(node->data, node->length)
@@ -114,6 +125,7 @@ void LinkChannel::sendStep()
     if (current.expectReply != 0) {
         m_matchTimer.start(std::max(0, current.matchTimeoutMs));
         m_matchActive = true;
+        setReplyAwaited(true);
     } else {
         m_waitTimer.start(std::max(0, current.waitMs));
         m_waitActive = true;
@@ -122,6 +134,7 @@ void LinkChannel::sendStep()
     m_context.sendLock.unlock();
 
     // Emitted with the lock released, so a receiver that queues a command cannot deadlock.
+    emit sent(m_currentId, sentBytes);
     emit commandSent(sentText);
     runDeferred();
 }
@@ -148,16 +161,23 @@ void LinkChannel::receive()
 
 bool LinkChannel::handleLine(const char *line, int length)
 {
+    // A line that contains what the last command awaits is that command's reply, also when it
+    // comes late (after the time-out): it carries the command's id.
+    const bool reply = Reply_Matches(m_context.current, line, length);
     m_context.recvLock.lock();
     const bool full = m_context.recvQueue.count >= RecvQueueLimit;
     m_context.recvLock.unlock();
     if (!full)
-        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue);
+        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue,
+                   reply ? m_currentId : 0);
 
-    if (Reply_Matches(m_context.current, line, length) && m_matchActive) {
+    if (reply && m_matchActive) {
         m_matchActive = false;
         m_matchTimer.stop();
         m_context.current.expectReply = 0; // later lines are no longer compared
+        setReplyAwaited(false);
+        emit matched(m_currentId, QByteArray(line, length), m_sentClock.nsecsElapsed() / 1000);
+        emit settled(m_currentId);
         // Sends the next command (with its pause) before this line is announced.
         emit trySend();
         if (!m_connected)
@@ -175,9 +195,12 @@ void LinkChannel::matchTimeout()
     if (m_matchActive) {
         m_matchActive = false;
         m_matchTimer.stop();
+        setReplyAwaited(false);
         // expectReply stays set: a late reply is still recognised but triggers nothing.
+        emit timedOut(m_currentId);
         if (!m_lastText.isEmpty())
             emit replyTimedOut(m_lastText);
+        emit settled(m_currentId);
     }
     emit trySend();
 }
@@ -189,6 +212,7 @@ void LinkChannel::waitTimeout()
     if (m_waitActive) {
         m_waitActive = false;
         m_waitTimer.stop();
+        emit settled(m_currentId);
     }
     emit trySend();
 }

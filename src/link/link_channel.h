@@ -5,6 +5,8 @@
 
 #include "link/link_context.h"
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -87,10 +89,21 @@ signals:
     void commandSent(const QString &text);
     void replyTimedOut(const QString &cmd);
 
+    // Per command id, for a wire log and the link's status (all emitted in the service's
+    // thread): every command written; the line that ended the wait for a command's reply,
+    // with the time from the write; a command whose reply did not come in time (whether or not
+    // it reports its time-out); the end of a command's turn (reply, time-out or pause over),
+    // emitted before the next command may go.
+    void sent(quint64 id, const QByteArray &bytes);
+    void matched(quint64 id, const QByteArray &line, qint64 roundTripUs);
+    void timedOut(quint64 id);
+    void settled(quint64 id);
+
 private:
     void attachDevice(QIODevice *device);
     bool handleLine(const char *line, int length);
     void runDeferred();
+    void setReplyAwaited(bool awaited);
 
     LinkContext &m_context;
     QIODevice *m_device = nullptr; // owned by the service
@@ -102,6 +115,8 @@ private:
     bool m_sending = false;
     bool m_receiving = false;
     QString m_lastText; // sent text kept for the time-out report
+    quint64 m_currentId = 0; // id of the command sent last
+    QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };
 

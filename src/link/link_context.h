@@ -7,6 +7,8 @@
 
 #include <QMutex>
 
+#include <atomic>
+
 struct LinkContext
 {
     QMutex sendLock; // producers lock blocking; the sender tries with zero wait
@@ -16,6 +18,9 @@ struct LinkContext
     CommandAttributes current {}; // attributes of the command sent last (service thread)
     LineFramer line; // the line being received (service thread)
     bool ready = false; // both queues exist
+    // The link waits for the reply to its last command right now. Written by the service's
+    // thread only; any thread may read it (status, tests) without racing that thread.
+    std::atomic<bool> replyAwaited {false};
 
     LinkContext() = default;
     ~LinkContext();
@@ -42,6 +47,14 @@ extern qint32 LinkMode;
 // The context of the link LinkMode names, or nullptr when no link is active.
 LinkContext *Link_ActiveContext();
 
-// Queues text + CR with the attributes on the active link's send queue (GUI thread). A text
-// longer than CommandMaxLength, an inactive LinkMode or a released context queue nothing.
-void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);
+// A fresh command id: unique for the life of the process, never 0. Any thread.
+quint64 Link_NextCommandId();
+
+// Queues text + CR with the attributes on the active link's send queue (GUI thread) and returns
+// the command's id. A text longer than CommandMaxLength, an inactive LinkMode or a released
+// context queue nothing and return 0.
+quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);
+
+// Queues the bytes as they are (no CR added, no reply awaited, no pause) on the active link's
+// send queue and returns their id; 0 when nothing was queued. The debug terminal's raw sends.
+quint64 Cmd_EnqueueRaw(const char *bytes, int length);

@@ -95,23 +95,6 @@ QThread *Link_TcpThread()
     return r ? r->tcpThread.get() : nullptr;
 }
 
-void Link_ClearReplyAwaited(int linkMode)
-{
-    QObject *service = nullptr;
-    LinkContext *context = nullptr;
-    if (linkMode == LinkModeTcp) {
-        service = Link_TcpService();
-        context = &TcpLinkContext;
-    } else if (linkMode == LinkModeSerial) {
-        service = Link_SerialService();
-        context = &SerialLinkContext;
-    }
-    if (service == nullptr)
-        return;
-    QMetaObject::invokeMethod(
-        service, [context] { context->current.expectReply = 0; }, Qt::QueuedConnection);
-}
-
 void Link_Shutdown()
 {
     shutDown = true;

@@ -19,11 +19,6 @@ QThread *Link_SerialThread();
 ServiceTcpClient *Link_TcpService();
 QThread *Link_TcpThread();
 
-// Clears the awaited-reply flag of the link's last command (1 serial, 2 TCP, else nothing) so
-// that later lines are no longer compared with it. The flag belongs to the service's thread, so
-// the write is queued into that thread instead of racing it from the caller's.
-void Link_ClearReplyAwaited(int linkMode);
-
 // Longest wait for one worker thread to finish at shutdown. A thread may be inside a blocking
 // reconnect (up to 1 s) when asked to quit.
 constexpr unsigned long LinkThreadStopMs = 5000;

@@ -3,11 +3,11 @@
 #include "ui/ui_main.h"
 
 #include "app/language_texts.h"
+#include "link/line_drain.h"
 #include "link/link_context.h"
 #include "link/link_runtime.h"
 #include "state/link_settings.h"
 #include "state/reply_dispatcher.h"
-#include "link/line_drain.h"
 #include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_system.h"
@@ -35,9 +35,10 @@ void Ui_Main::SLT_UnifyUpdateSend(QString text)
 void Ui_Main::SLT_WaitReplyTimeoutMessage(QString cmd)
 {
     // A report that was still on its way when the link closed concerns no open link.
+    // The link stopped waiting for that command on its own; whatever it sent since is not
+    // this report's business.
     if (LinkMode == LinkModeNone)
         return;
-    Link_ClearReplyAwaited(LinkMode);
     if (cmd.contains(QLatin1String("GET MODEL TYPE"))) {
         m_connectionPage->ShowIdentifyResult(false);
         m_connectionPage->PressActiveConnectButton();

@@ -5,11 +5,11 @@
 
 #include "app/config_values.h"
 #include "link/command_catalogue.h"
+#include "link/line_drain.h"
 #include "link/service_tcp_client.h"
 #include "state/vocabulary.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
-#include "link/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_system.h"
@@ -264,8 +264,54 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 5000);
         QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET RESO-USER\r"});
         QCOMPARE(LinkMode, LinkModeTcp);
-        QTRY_COMPARE(TcpLinkContext.current.expectReply, quint8(0));
+        QTRY_VERIFY(!TcpLinkContext.replyAwaited);
         QCOMPARE(link.peer.lines.mid(before), QList<QByteArray> {"GET RESO-USER\r"});
+    }
+
+    // The window is stalled across a command's time-out and the next command's write 50 ms
+    // later, so it handles the time-out report with the next command already on the wire. The
+    // report concerns only the command that timed out: the next command's reply is recognised,
+    // no failure is reported for it, and the queue moves on at once.
+    void timeout_handledAfterAStall_nextCommandKeepsItsReply()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Corvo", "GET RESO-USER\r"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
+        TcpPeer &peer = link.peer;
+        const auto answer = peer.responder;
+        peer.responder = [answer](const QByteArray &line) {
+            return line == "GET OUT HDCP\r" ? QByteArray() : answer(line);
+        };
+        qint64 hdcpAnsweredNs = 0;
+        connect(&peer, &LinePeer::lineArrived, this, [&](const QByteArray &line) {
+            if (line == "GET RESO-USER\r") { // the window stalls from 850 to 1150 ms
+                QTimer::singleShot(850, Qt::PreciseTimer, this, [] {
+                    QElapsedTimer stall;
+                    stall.start();
+                    while (stall.elapsed() < 300) { }
+                });
+            } else if (line == "GET OUT HDCP\r") { // answered just after the stall
+                QTimer::singleShot(150, Qt::PreciseTimer, this, [&] {
+                    peer.write("OUT HDCP FORCE-1.4\r");
+                    hdcpAnsweredNs = PeerClockNs();
+                });
+            }
+        });
+        const int before = peer.lines.size();
+        CmdGetResoUser(); // never answered
+        CmdGetOutHdcp();
+        CmdGetOutVka();
+        emit w.connectionPage()->SGL_UpdateEmit();
+        QTRY_COMPARE_WITH_TIMEOUT(peer.lines.size(), before + 3, 5000);
+        QCOMPARE(peer.lines.mid(before),
+                 QList<QByteArray>({"GET RESO-USER\r", "GET OUT HDCP\r", "GET OUT VKA\r"}));
+        QVERIFY(hdcpAnsweredNs > 0);
+        const qint64 movedOnMs = (peer.lineTimesNs.at(before + 2) - hdcpAnsweredNs) / 1000000;
+        QVERIFY2(movedOnMs < 600, qPrintable(QString::number(movedOnMs)));
+        QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 1200));
+        QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET RESO-USER\r"});
+        QCOMPARE(LinkMode, LinkModeTcp);
     }
 
     void timeout_reportForAClosedLink_ignored()

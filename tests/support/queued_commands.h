@@ -49,9 +49,9 @@ inline bool ActiveLinkIdle()
         return false;
     idle = context->recvQueue.isEmpty();
     context->recvLock.unlock();
-    // expectReply belongs to the service thread; it clears only after the matching line was
-    // queued for the window, so a stale read merely costs one more poll.
-    return idle && context->current.expectReply == 0;
+    // The service clears it only after the matching line was queued for the window, so a stale
+    // read merely costs one more poll.
+    return idle && !context->replyAwaited;
 }
 
 inline void QueuedCommands_Stop()

@@ -40,8 +40,11 @@ public:
     void requestDisconnect(Qt::ConnectionType type);
     void disconnectLink();
     void trigger(); // what the main window's SGL_UnifyUpdateEmit() does
-    void pushCommand(const QByteArray &text, const CommandAttributes &attributes);
+    // Queues the command with a fresh id, which it returns.
+    quint64 pushCommand(const QByteArray &text, const CommandAttributes &attributes);
     QList<QByteArray> drainReceived(); // what the main window's receive slot does
+    // The same, with the id of the command each line is the reply to (0: none).
+    QList<QPair<QByteArray, quint64>> drainReceivedWithIds();
 
     // An awaiting-reply record with a short time-out, for pacing tests that must not take long.
     static CommandAttributes awaiting(const QByteArray &match, int timeoutMs, bool report);
@@ -53,6 +56,11 @@ signals:
     void timedOut(const QString &cmd);
     void connectStatus(bool status, int code);
     void reconnectStatus(bool status);
+    // The channel's per-command events.
+    void sentId(quint64 id, const QByteArray &bytes);
+    void matchedId(quint64 id, const QByteArray &line, qint64 roundTripUs);
+    void timedOutId(quint64 id);
+    void settledId(quint64 id);
 
 private:
     void invoke(const char *slot, Qt::ConnectionType type);
@@ -71,5 +79,14 @@ class EventLog : public QObject
 {
 public:
     explicit EventLog(LinkHarness &harness);
+    QStringList events;
+};
+
+// The per-command events, as "sent:<id>:<bytes>", "matched:<id>:<line>", "timedOut:<id>",
+// "settled:<id>" in the order they arrived.
+class IdLog : public QObject
+{
+public:
+    explicit IdLog(LinkHarness &harness);
     QStringList events;
 };

@@ -32,25 +32,6 @@ private slots:
         QCOMPARE(tcp->thread(), Link_TcpThread());
     }
 
-    void clearReplyAwaited_runsInTheServiceThread()
-    {
-        // Written only by the service's own thread: while that thread is not running the
-        // request waits, and it takes effect once the thread runs.
-        for (LinkContext *context : {&SerialLinkContext, &TcpLinkContext})
-            context->current.expectReply = 1;
-        Link_ClearReplyAwaited(LinkModeTcp);
-        Link_ClearReplyAwaited(LinkModeNone);
-        Link_ClearReplyAwaited(7);
-        QCoreApplication::processEvents();
-        QCOMPARE(TcpLinkContext.current.expectReply, quint8(1));
-        Link_TcpThread()->start();
-        QTRY_COMPARE_WITH_TIMEOUT(TcpLinkContext.current.expectReply, quint8(0), 2000);
-        QCOMPARE(SerialLinkContext.current.expectReply, quint8(1));
-        SerialLinkContext.current.expectReply = 0;
-        Link_TcpThread()->quit(); // back to an idle thread, as the next test expects
-        QVERIFY(Link_TcpThread()->wait(5000));
-    }
-
     void shutdown_stopsRunningThreadsAndClosesTheLink()
     {
         TcpPeer peer;

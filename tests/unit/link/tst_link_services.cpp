@@ -157,6 +157,79 @@ private slots:
         QCOMPARE(log.events, QStringList({"send:FIRST\r", "send:SECOND\r", "timeout:SECOND\r"}));
     }
 
+    // Every command's turn is reported by its id, whether it awaits a reply, reports its
+    // time-out or is raw bytes; the reply line carries the id it answers.
+    void ids_sentMatchedTimedOutSettledInOrder_data() { addKinds(true); }
+    void ids_sentMatchedTimedOutSettledInOrder()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        h->peer().responder = [](const QByteArray &line) {
+            return line == "GET A\r" ? QByteArray("A 1\r") : QByteArray();
+        };
+        IdLog log(*h);
+        const quint64 a = h->pushCommand("GET A\r", LinkHarness::awaiting("A", 1000, true));
+        const quint64 b = h->pushCommand("GET B\r", LinkHarness::awaiting("B", 150, false));
+        const quint64 raw = h->pushCommand("RAW\r\n", CommandAttributes {});
+        QVERIFY(a > 0 && b == a + 1 && raw == b + 1);
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 8, 5000);
+        const QString A = QString::number(a), B = QString::number(b), R = QString::number(raw);
+        QCOMPARE(log.events,
+                 QStringList({"sent:" + A + ":GET A\r", "matched:" + A + ":A 1\r", "settled:" + A,
+                              "sent:" + B + ":GET B\r", "timedOut:" + B, "settled:" + B,
+                              "sent:" + R + ":RAW\r\n", "settled:" + R}));
+        QCOMPARE(h->drainReceivedWithIds(), (QList<QPair<QByteArray, quint64>> {{"A 1\r", a}}));
+        QVERIFY(!h->context().replyAwaited);
+    }
+
+    // After a time-out the late reply is still the timed-out command's (it carries its id, and
+    // ends nothing); once a reply has matched, a repeat of it answers nothing.
+    void ids_lateReplyCarriesTheTimedOutCommandsId_data() { addKinds(false); }
+    void ids_lateReplyCarriesTheTimedOutCommandsId()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        IdLog log(*h);
+        const quint64 a = h->pushCommand("GET A\r", LinkHarness::awaiting("A", 100, true));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 3, 3000);
+        QVERIFY(!h->context().replyAwaited);
+        h->peer().write("A late\r");
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, 1, 3000);
+        const quint64 b = h->pushCommand("GET B\r", LinkHarness::awaiting("B", 1000, true));
+        h->peer().responder = [](const QByteArray &) { return QByteArray("B 1\rB 2\r"); };
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, 3, 3000);
+        QCOMPARE(h->drainReceivedWithIds(),
+                 (QList<QPair<QByteArray, quint64>> {{"A late\r", a}, {"B 1\r", b}, {"B 2\r", 0}}));
+        QCOMPARE(log.events.filter("matched").size(), 1);
+        QCOMPARE(log.events.filter("timedOut"), QStringList {"timedOut:" + QString::number(a)});
+    }
+
+    // Raw bytes from the debug terminal get ids like the catalogue's commands.
+    void ids_rawAndCataloguedCommandsNumberedInQueueOrder()
+    {
+        LinkMode = LinkModeTcp;
+        Queue_Reset(TcpLinkContext);
+        const quint64 first = Cmd_Enqueue("GET MODEL TYPE", 14, CommandAttributes {});
+        const quint64 raw = Cmd_EnqueueRaw("X\r\n", 3);
+        QVERIFY(first > 0);
+        QCOMPARE(raw, first + 1);
+        QCOMPARE(Cmd_EnqueueRaw("", 0), quint64(0));
+        {
+            QMutexLocker locker(&TcpLinkContext.sendLock);
+            QCOMPARE(TcpLinkContext.sendQueue.front()->id, first);
+            QCOMPARE(TcpLinkContext.sendQueue.front()->next->id, raw);
+        }
+        LinkMode = LinkModeNone;
+        QCOMPARE(Cmd_EnqueueRaw("X", 1), quint64(0));
+        QCOMPARE(Cmd_Enqueue("GET MODEL TYPE", 14, CommandAttributes {}), quint64(0));
+        Queue_Release(TcpLinkContext);
+        Queue_Reset(TcpLinkContext);
+    }
+
     void lateReply_afterTimeout_announcedButTriggersNothing_data() { addKinds(false); }
     void lateReply_afterTimeout_announcedButTriggersNothing()
     {
