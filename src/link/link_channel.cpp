@@ -123,7 +123,8 @@ void LinkChannel::sendStep()
         ? Bytes_ToLocalText(node->data, node->length)
         : QString();
     if (current.expectReply != 0) {
-        m_matchTimer.start(std::max(0, current.matchTimeoutMs));
+        m_matchTimer.start(m_replyTimeoutMs > 0 ? m_replyTimeoutMs
+                                                : std::max(0, current.matchTimeoutMs));
         m_matchActive = true;
         setReplyAwaited(true);
     } else {

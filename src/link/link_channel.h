@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -61,6 +62,12 @@ public:
 
     bool isConnected() const { return m_connected; }
 
+    // The connection's reply time-out, for every command that awaits a reply; 0 (the start
+    // value) leaves each command its own matchTimeoutMs.
+    void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = std::max(0, ms); }
+    // The service's device reported an error (the library's code); passed on as deviceError.
+    void noteDeviceError(int code) { emit deviceError(code); }
+
     // Inside the send step's pause the send lock is held and the command is about to be
     // written: a connect or disconnect that arrives then is run right after the write.
     // Returns true when the action was deferred.
@@ -98,6 +105,7 @@ signals:
     void matched(quint64 id, const QByteArray &line, qint64 roundTripUs);
     void timedOut(quint64 id);
     void settled(quint64 id);
+    void deviceError(int code);
 
 private:
     void attachDevice(QIODevice *device);
@@ -116,6 +124,7 @@ private:
     bool m_receiving = false;
     QString m_lastText; // sent text kept for the time-out report
     quint64 m_currentId = 0; // id of the command sent last
+    int m_replyTimeoutMs = 0;
     QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };

@@ -52,8 +52,7 @@ void Stop(std::unique_ptr<Service> &service, std::unique_ptr<QThread> &thread)
 {
     if (!thread)
         return;
-    thread->quit();
-    if (!thread->wait(LinkThreadStopMs)) {
+    if (!Link_StopThread(thread.get())) {
         qWarning("link: thread %s did not stop; leaving it", qPrintable(thread->objectName()));
         (void)service.release();
         (void)thread.release();
@@ -93,6 +92,14 @@ QThread *Link_TcpThread()
 {
     LinkRuntime *r = Runtime();
     return r ? r->tcpThread.get() : nullptr;
+}
+
+bool Link_StopThread(QThread *thread)
+{
+    if (thread == nullptr)
+        return true;
+    thread->quit();
+    return thread->wait(LinkStopWaitMs);
 }
 
 void Link_Shutdown()

@@ -19,9 +19,15 @@ QThread *Link_SerialThread();
 ServiceTcpClient *Link_TcpService();
 QThread *Link_TcpThread();
 
-// Longest wait for one worker thread to finish at shutdown. A thread may be inside a blocking
-// reconnect (up to 1 s) when asked to quit.
-constexpr unsigned long LinkThreadStopMs = 5000;
+// Longest wait for a worker thread to finish, when its link closes and at shutdown. The
+// longest blocking call inside a worker is a TCP reconnect's wait (1 s), after which the send
+// pause (50 ms) ends at once since quit() also ends its nested loop: 2 s always covers a
+// healthy worker, and bounds how long the window can freeze for one that is stuck.
+constexpr unsigned long LinkStopWaitMs = 2000;
+
+// quit() and a wait of at most LinkStopWaitMs (never terminate()). True when the thread is not
+// running afterwards; a null thread counts as stopped.
+bool Link_StopThread(QThread *thread);
 
 // Stops both threads with quit() and a bounded wait (never terminate()), then destroys the
 // services and the threads. A thread that does not stop in time is left alone and its objects

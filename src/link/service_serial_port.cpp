@@ -56,8 +56,11 @@ void ServiceSerialPort::SLT_WaitTimer_Timeout()
 
 void ServiceSerialPort::SLT_SerialPortError(QSerialPort::SerialPortError error)
 {
-    // Recorded only: a broken port shows as replies that time out.
+    // Recorded, and told to the link's owner; the link itself goes on (a broken port shows as
+    // replies that time out). The library also reports "no error" when the port opens.
     m_lastError = static_cast<int>(error);
+    if (error != QSerialPort::NoError)
+        m_channel.noteDeviceError(m_lastError);
 }
 
 void ServiceSerialPort::SLT_SyncConnect_SerialPort(

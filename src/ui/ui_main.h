@@ -1,11 +1,13 @@
 // The main window: the tabs of the pages, the language selector, and the hub between the pages
-// and the two link services. Every page's "commands queued" signal reaches the services
-// through it; every received line, sent command and reply time-out comes back through it, and
-// received lines are handed to the reply dispatcher with this window as the page sink.
+// and the link controller. Every page's "commands queued" signal reaches the link through it;
+// every received line and sent command comes back through it, received lines are handed to
+// the reply dispatcher with this window as the page sink, and the controller's messages are
+// shown at its position.
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages and every connection), ui_main_link.cpp (receive drain, time-outs, link-settings
-// sync) and ui_main_reply_pages.cpp (the dispatcher's calls forwarded to the pages).
+// (the pages, the link controller and every connection), ui_main_link.cpp (received lines,
+// link-settings sync) and ui_main_reply_pages.cpp (the dispatcher's calls forwarded to the
+// pages).
 #pragma once
 
 #include "state/reply_pages.h"
@@ -16,7 +18,7 @@
 
 #include <functional>
 
-class LineDrain;
+class LinkController;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -72,6 +74,7 @@ public:
     Ui_Output *outputPage() const { return m_outputPage; }
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
+    LinkController *linkController() const { return m_linkController; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -127,12 +130,10 @@ signals:
 
 public slots:
     void SLT_GetFocus_tabBar(int index);
-    void SLT_WaitReplyTimeoutMessage(QString cmd);
     void SLT_SyncSerialPortNetworkInfo();
     void SLT_SyncInputSourceName();
     void SLT_SETUP_UI_MAIN();
     void SLT_ReloadUILanguage(QString LanguageText);
-    void SLT_UnifyUpdateRecv();
     void SLT_UnifyUpdateSend(QString text);
 
 protected:
@@ -144,9 +145,7 @@ private:
     void placeLanguageSelector();
     void createPages();
     void wirePages();
-    void wireLinkServices();
-    // SGL_UnifyUpdateEmit() reaching the services' send slots.
-    void triggerLinkSend();
+    void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
@@ -163,5 +162,5 @@ private:
     Ui_Output *m_outputPage = nullptr;
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
-    LineDrain *m_lineDrain = nullptr; // the active link's received lines, in bounded turns
+    LinkController *m_linkController = nullptr; // opens, closes and watches the link
 };

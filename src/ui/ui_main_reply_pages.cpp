@@ -2,6 +2,7 @@
 // widget.
 #include "ui/ui_main.h"
 
+#include "link/link_controller.h"
 #include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_multiview.h"
@@ -16,9 +17,11 @@ void Ui_Main::connectionAppendStatus(const QString &text)
     m_connectionPage->AppendStatus(text);
 }
 
+// The controller decides what the verdict means for the link; the connection page shows the
+// mark as the controller's state changes.
 void Ui_Main::connectionShowIdentifyResult(bool ok)
 {
-    m_connectionPage->ShowIdentifyResult(ok);
+    m_linkController->reportIdentification(ok);
 }
 
 void Ui_Main::connectionPressActiveConnectButton()
