@@ -36,6 +36,7 @@ bool LinkController::open(const LinkTarget &target)
     m_onWire = 0;
     m_waiting = 0;
     m_deviceErrors = 0;
+    LinkSettings_Forget();
     setState(State::Connecting);
     m_backend->open(target);
     return true;
@@ -51,6 +52,7 @@ void LinkController::close()
     m_identified = false;
     m_onWire = 0;
     m_waiting = 0;
+    LinkSettings_Forget(); // answers to come belong to no open link
     setState(State::Disconnected);
 }
 
@@ -122,8 +124,11 @@ void LinkController::reportReplyTimeout(LinkKind kind, const QString &cmd)
         identificationTimedOut(cmd);
         return;
     }
-    if (cmd.contains(QLatin1String("NETWORK-INFO")) || cmd.contains(QLatin1String("BAUDRATE")))
-        LinkSettingsQueryOnly = false;
+    // The request is over; its answer, should it still come, is taken for a read.
+    if (cmd.contains(QLatin1String("NETWORK-INFO")))
+        LinkSettings_TimedOut(LinkSettingsItem::Network);
+    else if (cmd.contains(QLatin1String("BAUDRATE")))
+        LinkSettings_TimedOut(LinkSettingsItem::BaudRate);
     emit operatorMessage(SMSG_CommunicationFail + cmd);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
+#include "state/link_settings.h"
 #include "state/vocabulary.h"
 
 #include <QStringBuilder>
@@ -157,6 +158,8 @@ void Reply_UserEdid(const ReplyContext &c)
 // a control byte is logged but not taken, so it cannot blank or corrupt the stored link.
 void Reply_NetworkInfo(const ReplyContext &c)
 {
+    // Whatever the line holds, it is the answer to the oldest outstanding request.
+    LinkSettingsQueryOnly = !LinkSettings_AnswerIsWrite(LinkSettingsItem::Network);
     std::string_view fields[4];
     bool storable = true;
     for (int i = 0; i < 4; ++i) {
@@ -173,6 +176,7 @@ void Reply_NetworkInfo(const ReplyContext &c)
 
 void Reply_BaudRate(const ReplyContext &c)
 {
+    LinkSettingsQueryOnly = !LinkSettings_AnswerIsWrite(LinkSettingsItem::BaudRate);
     c.pages.systemSetBaudRate(Reply_ToInt32(Reply_Field(c.value, 1).text()));
     Reply_SyncMessage(c.pages, Slabel_Baudrate);
     Reply_SyncOver(c.pages);

@@ -343,28 +343,28 @@ void Ui_System::SLT_Network_Write()
         MessageBox_Info(SMSG_Network_Param_Fail, this);
         return;
     }
-    LinkSettingsQueryOnly = false;
+    LinkSettings_Requested(LinkSettingsItem::Network, true);
     CmdSetNetworkInfo(ip, port, mask, gateway);
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_Network_Read()
 {
-    LinkSettingsQueryOnly = true;
+    LinkSettings_Requested(LinkSettingsItem::Network, false);
     CmdGetNetworkInfo();
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_RS232_Write()
 {
-    LinkSettingsQueryOnly = false;
+    LinkSettings_Requested(LinkSettingsItem::BaudRate, true);
     CmdSetBaudrate(m_baudCombo->currentText().toInt());
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_RS232_Read()
 {
-    LinkSettingsQueryOnly = true;
+    LinkSettings_Requested(LinkSettingsItem::BaudRate, false);
     CmdGetBaudrate();
     emit SGL_UpdateEmit();
 }
@@ -374,11 +374,11 @@ void Ui_System::SLT_ReadInfo_ALL()
     CmdGetInEdidMode();
     // Only the settings of the link in use are read: their reply refreshes the connection.
     if (LinkMode == LinkModeTcp) {
-        LinkSettingsQueryOnly = true;
+        LinkSettings_Requested(LinkSettingsItem::Network, false);
         CmdGetNetworkInfo();
         emit SGL_UpdateEmit();
     } else if (LinkMode == LinkModeSerial) {
-        LinkSettingsQueryOnly = true;
+        LinkSettings_Requested(LinkSettingsItem::BaudRate, false);
         CmdGetBaudrate();
         emit SGL_UpdateEmit();
     }
