@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <limits>
 
 bool Reply_Matches(const CommandAttributes &current, const char *line, int length)
 {
@@ -19,6 +20,14 @@ bool Reply_Matches(const CommandAttributes &current, const char *line, int lengt
             return true;
     }
     return false;
+}
+
+int Link_WireTimeMs(qint64 bytes, qint32 baud)
+{
+    if (bytes <= 0 || baud <= 0)
+        return 0;
+    const qint64 ms = (bytes * 10 * 1000 + baud - 1) / baud;
+    return static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max()));
 }
 
 LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
@@ -37,6 +46,8 @@ LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
 void LinkChannel::attachDevice(QIODevice *device)
 {
     m_device = device;
+    connect(device, &QIODevice::bytesWritten, this, &LinkChannel::bytesHandedOver);
+    m_handOverPending = false;
     Queue_Reset(m_context);
     m_context.line.clear();
     m_matchTimer.stop();
@@ -57,6 +68,7 @@ void LinkChannel::detach()
     m_waitTimer.stop();
     m_matchActive = false;
     m_waitActive = false;
+    m_handOverPending = false;
     setReplyAwaited(false);
     Queue_Release(m_context);
 }
@@ -123,8 +135,17 @@ void LinkChannel::sendStep()
         ? Bytes_ToLocalText(node->data, node->length)
         : QString();
     if (current.expectReply != 0) {
-        m_matchTimer.start(m_replyTimeoutMs > 0 ? m_replyTimeoutMs
-                                                : std::max(0, current.matchTimeoutMs));
+        const int replyMs
+            = m_replyTimeoutMs > 0 ? m_replyTimeoutMs : std::max(0, current.matchTimeoutMs);
+        m_replyWaitMs = replyMs + Link_WireTimeMs(node->length, m_wireBaud);
+        // Until the port reports the hand-over, the wait allows for everything still in its
+        // write buffer (earlier raw bytes included) to cross the wire first; should the report
+        // never come (a port gone dead), this is when the command times out.
+        const qint64 buffered = m_wireBaud > 0 && m_device->isOpen()
+            ? std::max<qint64>(m_device->bytesToWrite(), node->length)
+            : 0;
+        m_matchTimer.start(replyMs + Link_WireTimeMs(buffered, m_wireBaud));
+        m_handOverPending = m_wireBaud > 0;
         m_matchActive = true;
         setReplyAwaited(true);
     } else {
@@ -138,6 +159,16 @@ void LinkChannel::sendStep()
     emit sent(m_currentId, sentBytes);
     emit commandSent(sentText);
     runDeferred();
+}
+
+// The device took the command's bytes (and any before them) off its write buffer: the line
+// carries them now, and the reply wait starts over from here.
+void LinkChannel::bytesHandedOver()
+{
+    if (!m_handOverPending || !m_matchActive || m_device == nullptr || m_device->bytesToWrite() > 0)
+        return;
+    m_handOverPending = false;
+    m_matchTimer.start(m_replyWaitMs);
 }
 
 void LinkChannel::receive()
@@ -174,6 +205,7 @@ bool LinkChannel::handleLine(const char *line, int length)
 
     if (reply && m_matchActive) {
         m_matchActive = false;
+        m_handOverPending = false;
         m_matchTimer.stop();
         m_context.current.expectReply = 0; // later lines are no longer compared
         setReplyAwaited(false);
@@ -195,6 +227,7 @@ void LinkChannel::matchTimeout()
         return;
     if (m_matchActive) {
         m_matchActive = false;
+        m_handOverPending = false;
         m_matchTimer.stop();
         setReplyAwaited(false);
         // expectReply stays set: a late reply is still recognised but triggers nothing.

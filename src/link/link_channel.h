@@ -23,6 +23,10 @@ constexpr int RecvQueueLimit = 4096; // lines held for the GUI; a flood beyond i
 // Whether a received line is the reply that current awaits.
 bool Reply_Matches(const CommandAttributes &current, const char *line, int length);
 
+// How long `bytes` take on a serial line at `baud` (10 bits per byte: start, 8 data, stop),
+// in whole milliseconds rounded up; 0 without a rate.
+int Link_WireTimeMs(qint64 bytes, qint32 baud);
+
 class LinkChannel : public QObject
 {
     Q_OBJECT
@@ -65,6 +69,11 @@ public:
     // The connection's reply time-out, for every command that awaits a reply; 0 (the start
     // value) leaves each command its own matchTimeoutMs.
     void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = std::max(0, ms); }
+    // The line's rate in bits per second (serial); 0 (the start value) for a link whose bytes
+    // take no noticeable time on the wire (TCP). With a rate, the reply wait starts once the
+    // command has been handed to the line, plus the time its bytes take on the wire at that
+    // rate, so every command gets its full wait after it reached the device.
+    void setWireBaud(qint32 baud) { m_wireBaud = std::max(0, baud); }
     // The service's device reported an error (the library's code); passed on as deviceError.
     void noteDeviceError(int code) { emit deviceError(code); }
 
@@ -112,6 +121,7 @@ private:
     bool handleLine(const char *line, int length);
     void runDeferred();
     void setReplyAwaited(bool awaited);
+    void bytesHandedOver();
 
     LinkContext &m_context;
     QIODevice *m_device = nullptr; // owned by the service
@@ -125,6 +135,9 @@ private:
     QString m_lastText; // sent text kept for the time-out report
     quint64 m_currentId = 0; // id of the command sent last
     int m_replyTimeoutMs = 0;
+    qint32 m_wireBaud = 0;
+    int m_replyWaitMs = 0; // the wait the command on the wire gets once handed over
+    bool m_handOverPending = false; // its bytes are still in the device's write buffer
     QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };

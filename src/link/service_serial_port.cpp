@@ -98,6 +98,8 @@ void ServiceSerialPort::applySettings(const QString &baudRate, const QString &da
     const qint32 baud = baudRate.toInt(&ok, 10);
     if (ok)
         m_port->setBaudRate(baud, QSerialPort::AllDirections);
+    // The rate the port actually runs at (a refused one leaves the previous rate).
+    m_channel.setWireBaud(m_port->baudRate());
     QSerialPort::DataBits bits;
     if (ToSetting(dataBits, {5, 6, 7, 8}, &bits))
         m_port->setDataBits(bits);

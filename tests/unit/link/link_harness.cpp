@@ -125,7 +125,7 @@ void LinkHarness::requestConnect(Qt::ConnectionType type)
 {
     if (m_kind == Serial) {
         QMetaObject::invokeMethod(m_service, "SLT_SyncConnect_SerialPort", type,
-                                  Q_ARG(QString, m_pty->slavePath()), Q_ARG(QString, "115200"),
+                                  Q_ARG(QString, m_pty->slavePath()), Q_ARG(QString, m_baud),
                                   Q_ARG(QString, "8"), Q_ARG(QString, "0"), Q_ARG(QString, "1"),
                                   Q_ARG(QString, "0"));
     } else {

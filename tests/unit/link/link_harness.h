@@ -35,6 +35,7 @@ public:
     int lastError() const;
 
     bool peerReady() const;
+    void setBaudRate(const QString &baud) { m_baud = baud; } // serial; 115200 unless set
     bool connectLink(); // true on a (true, 0) status
     void requestConnect(Qt::ConnectionType type); // as the connection page's signal would
     void requestDisconnect(Qt::ConnectionType type);
@@ -71,6 +72,7 @@ private:
     std::unique_ptr<TcpPeer> m_tcp;
     QObject *m_service = nullptr;
     QThread m_thread;
+    QString m_baud = QStringLiteral("115200");
 };
 
 // Every connection of the harness's signals, as "send:<text>", "recv", "timeout:<text>" in the

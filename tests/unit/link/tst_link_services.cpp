@@ -230,6 +230,104 @@ private slots:
         Queue_Reset(TcpLinkContext);
     }
 
+    void wireTime_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<qint32>("baud");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("EDID upload at 9600") << qint64(782) << 9600 << 815;
+        QTest::newRow("one byte at 9600") << qint64(1) << 9600 << 2;
+        QTest::newRow("longest command at 115200") << qint64(1025) << 115200 << 89;
+        QTest::newRow("exact: 96 bytes at 9600") << qint64(96) << 9600 << 100;
+        QTest::newRow("no rate (TCP)") << qint64(782) << 0 << 0;
+        QTest::newRow("nothing to send") << qint64(0) << 9600 << 0;
+        QTest::newRow("nonsense length") << qint64(-5) << 9600 << 0;
+        QTest::newRow("one byte at 1 baud") << qint64(1) << 1 << 10000;
+        QTest::newRow("beyond an int") << (qint64(1) << 40) << 1 << 2147483647;
+    }
+    void wireTime()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(qint32, baud);
+        QFETCH(int, ms);
+        QCOMPARE(Link_WireTimeMs(bytes, baud), ms);
+    }
+
+    // A long command on a slow serial line: the device has the whole reply wait after the
+    // command's last byte reached it. The peer answers once the bytes would have crossed the
+    // wire plus 400 ms; at 2400 baud that is within the wait, at 115200 (where the wire time is
+    // small) and over TCP (no wire time) the same answer is late.
+    void replyWait_startsWhenTheLineHasLeftTheWire_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("baud");
+        QTest::addColumn<int>("answerAfterMs");
+        QTest::addColumn<bool>("matched");
+        // 301 bytes: 1255 ms at 2400 baud, 27 ms at 115200.
+        QTest::newRow("serial 2400") << int(LinkHarness::Serial) << "2400" << 1255 + 400 << true;
+        QTest::newRow("serial 115200")
+            << int(LinkHarness::Serial) << "115200" << 27 + 1400 << false;
+        QTest::newRow("tcp") << int(LinkHarness::Tcp) << "" << 1400 << false;
+    }
+    void replyWait_startsWhenTheLineHasLeftTheWire()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, baud);
+        QFETCH(int, answerAfterMs);
+        QFETCH(bool, matched);
+        LinkHarness h(static_cast<LinkHarness::Kind>(kind), false);
+        h.setBaudRate(baud);
+        QVERIFY(h.peerReady() && h.connectLink());
+        connect(&h.peer(), &LinePeer::lineArrived, this, [&h, answerAfterMs](const QByteArray &) {
+            QTimer::singleShot(answerAfterMs, Qt::PreciseTimer, &h.peer(),
+                               [&h] { h.peer().write("EDID-USER OK\r"); });
+        });
+        QSignalSpy matches(&h, &LinkHarness::matchedId);
+        QSignalSpy timeouts(&h, &LinkHarness::timedOutId);
+        const QByteArray line = "SET EDID-USER " + QByteArray(286, 'A') + '\r';
+        QCOMPARE(line.size(), 301);
+        h.pushCommand(line, LinkHarness::awaiting("EDID-USER OK", 1000, true));
+        h.trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(matches.size() + timeouts.size(), 1, 5000);
+        QCOMPARE(matches.size(), matched ? 1 : 0);
+    }
+
+    // The device takes no bytes for 1.5 s, so the command sits in the port's write buffer
+    // behind a long raw send: its reply wait begins only once the port has handed it over.
+    // The device's prompt answer then counts; without an answer the command times out one
+    // full wait after the hand-over (not after its write, nor after the time the whole buffer
+    // would need on the wire).
+    void replyWait_startsWhenThePortHandedTheCommandOver_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("answered once read") << true;
+        QTest::newRow("never answered") << false;
+    }
+    void replyWait_startsWhenThePortHandedTheCommandOver()
+    {
+        QFETCH(bool, answered);
+        LinkHarness h(LinkHarness::Serial, false);
+        QVERIFY(h.peerReady() && h.connectLink());
+        h.pty()->setReading(false);
+        if (answered)
+            h.peer().responder = [](const QByteArray &) { return "MODEL TYPE Halden\r"; };
+        QSignalSpy sent(&h, &LinkHarness::sentId);
+        QSignalSpy matches(&h, &LinkHarness::matchedId);
+        QSignalSpy timeouts(&h, &LinkHarness::timedOutId);
+        h.pushCommand(QByteArray(256 * 1024, 'x'), LinkHarness::pausing(0)); // fills the line
+        h.pushCommand("GET MODEL TYPE\r", LinkHarness::awaiting("MODEL TYPE", 1000, true));
+        h.trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(sent.size(), 2, 3000);
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(1500, h.pty(), [&h] { h.pty()->setReading(true); });
+        QTRY_COMPARE_WITH_TIMEOUT(matches.size() + timeouts.size(), 1, 8000);
+        QCOMPARE(matches.size(), answered ? 1 : 0);
+        if (!answered) // 1.5 s stalled, then the 1 s wait (and the 1 ms the command needs)
+            QVERIFY2(clock.elapsed() >= 2300 && clock.elapsed() < 6000,
+                     qPrintable(QString::number(clock.elapsed())));
+    }
+
     void lateReply_afterTimeout_announcedButTriggersNothing_data() { addKinds(false); }
     void lateReply_afterTimeout_announcedButTriggersNothing()
     {
