@@ -1,12 +1,11 @@
 #include "link/command_queue.h"
 
-#include <QMutex>
-
 #include <cstring>
+#include <mutex>
 #include <new>
 
 bool Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
-                QMutex *lock, CommandQueue *queue, quint64 id)
+                std::mutex *lock, CommandQueue *queue, quint64 id)
 {
     if (lock == nullptr || queue == nullptr || bytes == nullptr || length <= 0)
         return false;
@@ -26,7 +25,7 @@ bool Queue_Push(const char *bytes, int length, const CommandAttributes *attribut
     else
         node->attributes.waitMs = waitValue;
 
-    QMutexLocker locker(lock);
+    std::lock_guard<std::mutex> locker(*lock);
     if (!queue->isPresent()) {
         delete node;
         return false;

@@ -3,7 +3,7 @@
 
 #include "link/command_attributes.h"
 
-class QMutex;
+#include <mutex>
 
 // One queued command or line. Owns a private copy of its bytes.
 struct CommandNode
@@ -41,7 +41,7 @@ struct CommandQueue
 // is waitValue (no reply awaited, no pause). Refused (false) when the lock, the queue, the bytes
 // or a positive length is missing, and when the queue is absent. Takes the lock blocking.
 bool Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
-                QMutex *lock, CommandQueue *queue, quint64 id = 0);
+                std::mutex *lock, CommandQueue *queue, quint64 id = 0);
 
 // Removes and frees the front node, if any. The caller holds the queue's lock.
 void Queue_PopFront(CommandQueue *queue);

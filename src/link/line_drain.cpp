@@ -10,7 +10,7 @@ namespace {
 template <class Line>
 bool takeLines(LinkContext &context, int most, QVector<Line> &lines)
 {
-    if (!context.recvLock.tryLock())
+    if (!context.recvLock.try_lock())
         return false;
     while (lines.size() < most && !context.recvQueue.isEmpty()) {
         const CommandNode *node = context.recvQueue.front();

@@ -99,7 +99,7 @@ bool LinkChannel::hasCommandToSend()
 {
     if (!m_connected || m_matchActive || m_waitActive || m_sending)
         return false;
-    if (!m_context.sendLock.tryLock())
+    if (!m_context.sendLock.try_lock())
         return false;
     const bool queued = !m_context.sendQueue.isEmpty();
     m_context.sendLock.unlock();
@@ -108,7 +108,7 @@ bool LinkChannel::hasCommandToSend()
 
 void LinkChannel::sendStep()
 {
-    if (!m_connected || !m_context.sendLock.tryLock())
+    if (!m_connected || !m_context.sendLock.try_lock())
         return; // a busy lock: the next trigger retries
     if (m_context.sendQueue.isEmpty() || m_matchActive || m_waitActive) {
         m_context.sendLock.unlock();
@@ -135,8 +135,8 @@ void LinkChannel::sendStep()
         ? Bytes_ToLocalText(node->data, node->length)
         : QString();
     if (current.expectReply != 0) {
-        const int replyMs
-            = m_replyTimeoutMs > 0 ? m_replyTimeoutMs : std::max(0, current.matchTimeoutMs);
+        const int connectionMs = m_replyTimeoutMs;
+        const int replyMs = connectionMs > 0 ? connectionMs : std::max(0, current.matchTimeoutMs);
         m_replyWaitMs = replyMs + Link_WireTimeMs(node->length, m_wireBaud);
         // Until the port reports the hand-over, the wait allows for everything still in its
         // write buffer (earlier raw bytes included) to cross the wire first; should the report

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -67,7 +68,8 @@ public:
     bool isConnected() const { return m_connected; }
 
     // The connection's reply time-out, for every command that awaits a reply; 0 (the start
-    // value) leaves each command its own matchTimeoutMs.
+    // value) leaves each command its own matchTimeoutMs. Any thread: the opener sets it before
+    // asking for the connect.
     void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = std::max(0, ms); }
     // The line's rate in bits per second (serial); 0 (the start value) for a link whose bytes
     // take no noticeable time on the wire (TCP). With a rate, the reply wait starts once the
@@ -134,7 +136,7 @@ private:
     bool m_receiving = false;
     QString m_lastText; // sent text kept for the time-out report
     quint64 m_currentId = 0; // id of the command sent last
-    int m_replyTimeoutMs = 0;
+    std::atomic<int> m_replyTimeoutMs {0};
     qint32 m_wireBaud = 0;
     int m_replyWaitMs = 0; // the wait the command on the wire gets once handed over
     bool m_handOverPending = false; // its bytes are still in the device's write buffer

@@ -19,7 +19,7 @@ void SetQueues(LinkContext &context, bool present)
 {
     for (auto [lock, queue] : {std::pair {&context.sendLock, &context.sendQueue},
                                std::pair {&context.recvLock, &context.recvQueue}}) {
-        QMutexLocker locker(lock);
+        std::lock_guard<std::mutex> locker(*lock);
         if (present)
             Queue_Create(queue);
         else

@@ -5,15 +5,16 @@
 #include "link/command_queue.h"
 #include "link/line_framer.h"
 
-#include <QMutex>
-
 #include <atomic>
+#include <mutex>
 
 struct LinkContext
 {
-    QMutex sendLock; // producers lock blocking; the sender tries with zero wait
+    // Plain standard mutexes: the thread checker follows them (Qt's own mutex is invisible to
+    // it in an uninstrumented Qt).
+    std::mutex sendLock; // producers lock blocking; the sender tries with zero wait
     CommandQueue sendQueue; // commands waiting to be sent
-    QMutex recvLock; // the service locks blocking; the GUI's drain tries with zero wait
+    std::mutex recvLock; // the service locks blocking; the GUI's drain tries with zero wait
     CommandQueue recvQueue; // complete received lines, CR included, oldest first
     CommandAttributes current {}; // attributes of the command sent last (service thread)
     LineFramer line; // the line being received (service thread)

@@ -206,7 +206,7 @@ int LinkController::queuedCount() const
     LinkContext *context = Link_ActiveContext();
     if (context == nullptr)
         return 0;
-    if (!context->sendLock.tryLock())
+    if (!context->sendLock.try_lock())
         return -1; // the link is sending right now
     const int count = context->sendQueue.count;
     context->sendLock.unlock();

@@ -82,18 +82,14 @@ void ServiceLinkBackend::attach(LinkController &c)
 
 void ServiceLinkBackend::open(const LinkTarget &t)
 {
-    // The service reads its parameters from the queued call, never from the settings. The
-    // reply time-out is set first: calls queued to one thread run in order.
+    // The service reads its parameters from the queued call, never from the settings.
     if (t.kind == LinkKind::Serial) {
         ServiceSerialPort *serial = Link_SerialService();
         QThread *thread = Link_SerialThread();
         if (!serial || !thread)
             return;
         thread->start(QThread::InheritPriority);
-        const int replyMs = t.replyTimeoutMs;
-        QMetaObject::invokeMethod(
-            serial, [serial, replyMs] { serial->setReplyTimeoutMs(replyMs); },
-            Qt::QueuedConnection);
+        serial->setReplyTimeoutMs(t.replyTimeoutMs);
         QMetaObject::invokeMethod(serial, "SLT_SyncConnect_SerialPort", Qt::QueuedConnection,
                                   Q_ARG(QString, t.portName), Q_ARG(QString, t.baudRate),
                                   Q_ARG(QString, t.dataBits), Q_ARG(QString, t.parity),
@@ -104,9 +100,7 @@ void ServiceLinkBackend::open(const LinkTarget &t)
         if (!tcp || !thread)
             return;
         thread->start(QThread::InheritPriority);
-        const int replyMs = t.replyTimeoutMs;
-        QMetaObject::invokeMethod(
-            tcp, [tcp, replyMs] { tcp->setReplyTimeoutMs(replyMs); }, Qt::QueuedConnection);
+        tcp->setReplyTimeoutMs(t.replyTimeoutMs);
         QMetaObject::invokeMethod(tcp, "SLT_SyncConnect_TcpClient", Qt::QueuedConnection,
                                   Q_ARG(QString, t.localIp), Q_ARG(QString, t.remoteIp),
                                   Q_ARG(QString, t.remotePort));

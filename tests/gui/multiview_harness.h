@@ -13,7 +13,7 @@
 #include "unit/state/recording_pages.h"
 
 #include <QList>
-#include <QMutexLocker>
+#include <mutex>
 
 // The TCP link is the active one, with an empty send queue.
 inline void Multiview_ResetLink()
@@ -27,7 +27,7 @@ inline void Multiview_ResetLink()
 inline QList<QByteArray> Multiview_Queued()
 {
     QList<QByteArray> out;
-    QMutexLocker lock(&TcpLinkContext.sendLock);
+    std::lock_guard<std::mutex> lock(TcpLinkContext.sendLock);
     const CommandQueue &queue = TcpLinkContext.sendQueue;
     if (!queue.isPresent())
         return out;

@@ -79,7 +79,7 @@ private slots:
     {
         ResetLinkState();
         Queue_Reset(TcpLinkContext);
-        QMutexLocker locker(&TcpLinkContext.recvLock);
+        std::lock_guard<std::mutex> locker(TcpLinkContext.recvLock);
         while (!TcpLinkContext.recvQueue.isEmpty())
             Queue_PopFront(&TcpLinkContext.recvQueue);
     }

@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutexLocker>
+#include <mutex>
 
 inline LinkContext &QueuedCommands_Context(qint32 mode)
 {
@@ -27,7 +27,7 @@ inline QList<QByteArray> QueuedCommands_Take()
 {
     QList<QByteArray> lines;
     LinkContext &context = QueuedCommands_Context(LinkMode);
-    QMutexLocker lock(&context.sendLock);
+    std::lock_guard<std::mutex> lock(context.sendLock);
     while (const CommandNode *node = context.sendQueue.front()) {
         lines << QByteArray(node->data, node->length);
         Queue_PopFront(&context.sendQueue);
@@ -41,11 +41,11 @@ inline bool ActiveLinkIdle()
 {
     LinkContext *context = Link_ActiveContext();
     // A busy lock means the link is sending or receiving right now.
-    if (!context || !context->sendLock.tryLock())
+    if (!context || !context->sendLock.try_lock())
         return false;
     bool idle = context->sendQueue.isEmpty();
     context->sendLock.unlock();
-    if (!idle || !context->recvLock.tryLock())
+    if (!idle || !context->recvLock.try_lock())
         return false;
     idle = context->recvQueue.isEmpty();
     context->recvLock.unlock();

@@ -173,7 +173,7 @@ QList<QPair<QByteArray, quint64>> LinkHarness::drainReceivedWithIds()
 {
     QList<QPair<QByteArray, quint64>> lines;
     LinkContext &ctx = context();
-    QMutexLocker locker(&ctx.recvLock);
+    std::lock_guard<std::mutex> locker(ctx.recvLock);
     while (const CommandNode *node = ctx.recvQueue.front()) {
         lines.append({QByteArray(node->data, node->length), node->id});
         Queue_PopFront(&ctx.recvQueue);

@@ -4,6 +4,9 @@
 // controller as the backend would.
 #include "link/command_catalogue.h"
 #include "link/link_controller.h"
+#include "link/link_runtime.h"
+#include "link/service_link_backend.h"
+#include "link_peers.h"
 #include "state/device_state.h"
 #include "support/queued_commands.h"
 
@@ -324,6 +327,59 @@ private slots:
             QStringList({"sent 10 GET MODEL TYPE\r", "matched 10 MODEL TYPE Marlet\r",
                          "sent 11 GET OUT HDCP\r", "timedOut 11", "line 10 MODEL TYPE Marlet\r",
                          "line 0 NOISE\r", "line 11 OUT HDCP late\r"}));
+    }
+
+    // Over the real services and worker threads, with no widget and no window: what a
+    // command-line program gets. The device identifies itself; whoever reads the lines (here
+    // the test) gives the verdict.
+    void services_openIdentifyReadyClose_withoutWidgets()
+    {
+        TcpPeer peer;
+        QVERIFY(peer.listen());
+        peer.responder = [](const QByteArray &line) {
+            return line == "GET MODEL TYPE\r" ? QByteArray("MODEL TYPE Tessin\r") : QByteArray();
+        };
+        LinkController c(std::make_unique<ServiceLinkBackend>());
+        QStringList states;
+        connect(&c, &LinkController::stateChanged,
+                [&](LinkController::State s) { states << stateName(s); });
+        QList<quint64> sentIds;
+        connect(&c, &LinkController::commandSent,
+                [&](quint64 id, const QByteArray &) { sentIds << id; });
+        QList<quint64> lineIds;
+        connect(&c, &LinkController::lineReceived, [&](const QByteArray &line, quint64 id) {
+            lineIds << id;
+            if (line.startsWith("MODEL TYPE")) {
+                DeviceState::modelIndex = 3;
+                c.reportIdentification(true);
+            }
+        });
+        QVERIFY(c.open(LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(peer.port()))));
+        QTRY_COMPARE_WITH_TIMEOUT(c.state(), LinkController::State::Ready, 5000);
+        QCOMPARE(states, QStringList({"Connecting", "Identifying", "Synchronising", "Ready"}));
+        QCOMPARE(peer.lines, QList<QByteArray> {"GET MODEL TYPE\r"});
+        QCOMPARE(sentIds.size(), 1);
+        QCOMPARE(lineIds, sentIds); // the reply carries the query's id
+        QCOMPARE(c.identifiedModel(), 3);
+        QVERIFY(c.lastRoundTripUs() >= 0);
+        QVERIFY(Link_TcpThread()->isRunning());
+        c.close();
+        QVERIFY(!Link_TcpThread()->isRunning());
+        QCOMPARE(LinkMode, int(LinkModeNone));
+        QTRY_COMPARE_WITH_TIMEOUT(peer.connectionCount(), 1, 1000);
+    }
+
+    void services_refusedConnect_toldWithCode5()
+    {
+        LinkController c(std::make_unique<ServiceLinkBackend>());
+        QSignalSpy messages(&c, &LinkController::operatorMessage);
+        QVERIFY(c.open(
+            LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(UnusedLoopbackPort()))));
+        QVERIFY(messages.wait(5000));
+        QCOMPARE(messages.at(0).at(0).toString(),
+                 QStringLiteral("please check your local ip config information!Error Code:5"));
+        QCOMPARE(c.state(), LinkController::State::Disconnected);
+        QVERIFY(!Link_TcpThread()->isRunning());
     }
 };
 

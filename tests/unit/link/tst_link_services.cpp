@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(raw, first + 1);
         QCOMPARE(Cmd_EnqueueRaw("", 0), quint64(0));
         {
-            QMutexLocker locker(&TcpLinkContext.sendLock);
+            std::lock_guard<std::mutex> locker(TcpLinkContext.sendLock);
             QCOMPARE(TcpLinkContext.sendQueue.front()->id, first);
             QCOMPARE(TcpLinkContext.sendQueue.front()->next->id, raw);
         }
@@ -405,7 +405,7 @@ private slots:
         CmdGetOutItc(); // refused while released
         QVERIFY(h->connectLink());
         {
-            QMutexLocker locker(&h->context().sendLock);
+            std::lock_guard<std::mutex> locker(h->context().sendLock);
             QVERIFY(h->context().sendQueue.isEmpty());
         }
         h->trigger();
@@ -444,7 +444,7 @@ private slots:
         QVERIFY(!timedOut.wait(1300));
         QCOMPARE(sent.size(), 1);
         QVERIFY(h->peer().lines.size() <= 1);
-        QMutexLocker locker(&h->context().sendLock);
+        std::lock_guard<std::mutex> locker(h->context().sendLock);
         QVERIFY(h->context().ready);
         QVERIFY(h->context().sendQueue.isEmpty());
     }
@@ -467,7 +467,7 @@ private slots:
         QMetaObject::invokeMethod(h.service(), "SLT_WaitTimer_Timeout");
         QCoreApplication::processEvents();
         QCOMPARE(sent.size() + received.size() + reconnect.size(), 0);
-        QMutexLocker locker(&h.context().sendLock);
+        std::lock_guard<std::mutex> locker(h.context().sendLock);
         QCOMPARE(h.context().sendQueue.count, 1);
     }
 
