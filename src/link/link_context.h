@@ -18,7 +18,7 @@ struct LinkContext
     CommandQueue recvQueue; // complete received lines, CR included, oldest first
     CommandAttributes current {}; // attributes of the command sent last (service thread)
     LineFramer line; // the line being received (service thread)
-    bool ready = false; // both queues exist
+    std::atomic<bool> ready {false}; // both queues exist (any thread may ask)
     // The link waits for the reply to its last command right now. Written by the service's
     // thread only; any thread may read it (status, tests) without racing that thread.
     std::atomic<bool> replyAwaited {false};

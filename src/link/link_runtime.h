@@ -29,6 +29,13 @@ constexpr unsigned long LinkStopWaitMs = 2000;
 // running afterwards; a null thread counts as stopped.
 bool Link_StopThread(QThread *thread);
 
+// wait() orders everything a thread did before it returns, but inside Qt's library, where a
+// thread checker cannot see it. For a watched thread, the last act of every run (after the
+// finished() handlers connected before this call, such as its service's disconnect) releases
+// a flag that Link_StopThread acquires, which orders the same accesses in plain C++ terms.
+// Call before the thread first starts, from the thread that will stop it.
+void Link_WatchThread(QThread *thread);
+
 // Stops both threads with quit() and a bounded wait (never terminate()), then destroys the
 // services and the threads. A thread that does not stop in time is left alone and its objects
 // are deliberately not destroyed, so the process can still exit without a crash. Idempotent.

@@ -1,5 +1,6 @@
 #include "link_harness.h"
 
+#include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 
@@ -54,6 +55,7 @@ LinkHarness::LinkHarness(Kind kind, bool workerThread)
     }
     if (m_worker) {
         m_service->moveToThread(&m_thread);
+        Link_WatchThread(&m_thread);
         m_thread.start();
     }
 }
@@ -61,8 +63,7 @@ LinkHarness::LinkHarness(Kind kind, bool workerThread)
 LinkHarness::~LinkHarness()
 {
     if (m_worker) {
-        m_thread.quit(); // finished() closes the link inside the worker
-        m_thread.wait(5000);
+        Link_StopThread(&m_thread); // finished() closes the link inside the worker
     } else {
         disconnectLink();
     }
