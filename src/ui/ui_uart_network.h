@@ -6,6 +6,7 @@
 
 #include "link/link_choices.h"
 #include "link/link_controller.h"
+#include "state/reply_sinks.h"
 #include "ui/my_combo_box.h"
 
 #include <QSplitter>
@@ -23,15 +24,15 @@ class QPushButton;
 // Most lines the status log keeps; older ones drop off the top.
 constexpr int StatusLogMaxLines = 400;
 
-class Ui_Uart_Network : public QSplitter
+class Ui_Uart_Network : public QSplitter, public StatusLogSink
 {
     Q_OBJECT
 
 public:
     explicit Ui_Uart_Network(LinkController *controller, QWidget *parent = nullptr);
 
-    // Appends one line to the status log.
-    void AppendStatus(const QString &text);
+    // StatusLogSink: appends one line to the status log.
+    void connectionAppendStatus(const QString &text) override;
     // Closes the active link by clicking its button (which then shows the disconnect text).
     void PressActiveConnectButton();
     // Success or failure mark in the status group (kept when the picture file is missing).
