@@ -483,7 +483,9 @@ private slots:
         PageReplies replies(page);
         SP_BaudRate = QStringLiteral("19200");
         const QStringList before {SP_RemoteIp, SP_RemotePort, SP_RemoteSubmask, SP_RemoteGateway};
-        LinkSettingsQueryOnly = false;
+        // The answers come to writes.
+        LinkSettings_Requested(LinkSettingsItem::Network, true);
+        LinkSettings_Requested(LinkSettingsItem::BaudRate, true);
         ModalBoxDriver boxes;
         QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
         replies.line(reply);
