@@ -44,6 +44,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -247,7 +248,7 @@ void RunEventsUntil(const std::function<bool()> &done, int timeoutMs)
 
 int QueuedToSend()
 {
-    QMutexLocker locker(&TcpLinkContext.sendLock);
+    std::lock_guard<std::mutex> locker(TcpLinkContext.sendLock);
     return TcpLinkContext.sendQueue.count;
 }
 

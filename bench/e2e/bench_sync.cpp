@@ -30,6 +30,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
 #include <vector>
 
 namespace {
@@ -83,7 +84,7 @@ void RunEvents(int ms)
 
 int QueuedToSend(LinkContext &context)
 {
-    QMutexLocker locker(&context.sendLock);
+    std::lock_guard<std::mutex> locker(context.sendLock);
     return context.sendQueue.count;
 }
 

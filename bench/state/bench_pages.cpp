@@ -10,6 +10,7 @@
 #include "app/app_paths.h"
 #include "app/config_file.h"
 #include "link/link_context.h"
+#include "link/link_controller.h"
 #include "state/device_state.h"
 #include "state/reply_dispatcher.h"
 #include "ui/style.h"
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <mutex>
 
 namespace {
 
@@ -80,9 +82,9 @@ double PagesRate(Ui_Main &window, const std::vector<std::string> &lines, double 
     return dispatched / (timer.nsecsElapsed() / 1e9);
 }
 
-void ClearQueue(QMutex &lock, CommandQueue &queue)
+void ClearQueue(std::mutex &lock, CommandQueue &queue)
 {
-    QMutexLocker locker(&lock);
+    std::lock_guard<std::mutex> locker(lock);
     while (!queue.isEmpty())
         Queue_PopFront(&queue);
 }
@@ -107,7 +109,7 @@ double ReceiveRate(Ui_Main &window, const std::vector<std::string> &lines, doubl
             Queue_Push(line.data(), int(line.size()), nullptr, 0, &TcpLinkContext.recvLock,
                        &TcpLinkContext.recvQueue);
         }
-        window.SLT_UnifyUpdateRecv();
+        window.linkController()->reportLinesAvailable(LinkKind::Tcp);
         while (handled < target)
             QCoreApplication::processEvents(QEventLoop::AllEvents);
         // Some lines make the pages ask the device again; nobody sends here.

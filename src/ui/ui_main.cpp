@@ -61,7 +61,7 @@ Ui_Main::Ui_Main(QWidget *parent, PageBuild pages)
                     SLT_ReloadUILanguage(m_languageSelector->itemText(index));
             });
     wirePages();
-    wireLinkServices();
+    wireLink();
 }
 
 Ui_Main::~Ui_Main()
