@@ -9,8 +9,10 @@
 #include <QMutex>
 #include <QSaveFile>
 #include <QThreadPool>
+#include <QVector>
 
 #include <atomic>
+#include <functional>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -93,13 +95,28 @@ void FinishResave(const QString &path)
     }
 }
 
-QImage Decode(const QString &path)
+QImage ReadBounded(QImageReader &reader)
 {
-    QImageReader reader(path);
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > MaxPixels)
         return QImage();
     return reader.read();
+}
+
+QImage Decode(const QString &path)
+{
+    // A ".png" goes straight to the built-in reader: letting Qt guess would first load every
+    // image plugin to ask it (a good part of a millisecond each, and the first window waits).
+    // A file that is no PNG after all is still read by whatever plugin knows it.
+    if (QFileInfo(path).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0) {
+        QImageReader png(path, "png");
+        png.setAutoDetectImageFormat(false);
+        const QImage image = ReadBounded(png);
+        if (!image.isNull() || png.error() == QImageReader::FileNotFoundError)
+            return image;
+    }
+    QImageReader reader(path);
+    return ReadBounded(reader);
 }
 
 // The background re-save yields to the GUI thread (and to everything else): the picture is
@@ -112,6 +129,15 @@ void YieldToOthers()
 }
 
 std::atomic<int> Written {0};
+
+// While held, background re-saves wait here instead of in the writer (bounded: one per file
+// claimed, and the files are the panel's pictures). Guarded by RegistryLock().
+bool ResavesHeld = false;
+QVector<std::function<void()>> &HeldResaves()
+{
+    static QVector<std::function<void()>> held;
+    return held;
+}
 
 // Written beside the original and renamed over it, so a failed write keeps the picture. A
 // file replaced since it was read is left to its new content.
@@ -169,12 +195,33 @@ QImage Png_LoadForShow(const QString &path)
         return image;
     }
     // QImage shares its pixels read-only across threads; the writer holds its own reference.
-    Writer().start([path, image, stamp] {
+    std::function<void()> write = [path, image, stamp] {
         YieldToOthers();
         WriteBack(path, image, stamp);
         FinishResave(path);
-    });
+    };
+    {
+        QMutexLocker locker(&RegistryLock());
+        if (ResavesHeld) {
+            HeldResaves().append(std::move(write));
+            return image;
+        }
+    }
+    Writer().start(std::move(write));
     return image;
+}
+
+void Png_HoldResaves(bool held)
+{
+    QVector<std::function<void()>> due;
+    {
+        QMutexLocker locker(&RegistryLock());
+        ResavesHeld = held;
+        if (!held)
+            due.swap(HeldResaves());
+    }
+    for (std::function<void()> &write : due)
+        Writer().start(std::move(write));
 }
 
 bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const PngFileStamp &now)
@@ -186,6 +233,7 @@ bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const Png
 
 void Png_FinishResaves()
 {
+    Png_HoldResaves(false);
     Writer().waitForDone();
 }
 

@@ -39,7 +39,13 @@ QImage Png_LoadForShow(const QString &path);
 // are unchanged, so a picture decoded from `before` still shows it).
 bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const PngFileStamp &now);
 
-// Waits until every background re-save has been written (before the program ends).
+// While held, the background re-saves of Png_LoadForShow wait (the start-up holds them
+// until its first window is on the screen, so that they do not compete with it); releasing
+// starts them. Any thread.
+void Png_HoldResaves(bool held);
+
+// Releases held re-saves and waits until every background re-save has been written (before
+// the program ends).
 void Png_FinishResaves();
 
 // Files written back so far in this run (for tests and benchmarks).

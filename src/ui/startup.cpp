@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // One box for the first settings file of the run that could not be written. It opens from
@@ -25,6 +26,39 @@ void reportSaveFailureInABox(const QString &path)
     QTimer::singleShot(0, qApp, [path] {
         MessageBox_InfoSerial(Settings_SaveFailureText(path), QApplication::activeWindow());
     });
+}
+
+// Releases the held picture re-saves once the window is on the screen: until then they would
+// only compete with it for the processor.
+class ResavesAfterExposure : public QObject
+{
+public:
+    explicit ResavesAfterExposure(QWidget *window)
+        : QObject(window)
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                Png_HoldResaves(false);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
+void ReleaseResavesWhenShown(QWidget *window)
+{
+    if (window->windowHandle())
+        new ResavesAfterExposure(window);
+    else
+        Png_HoldResaves(false);
 }
 } // namespace
 
@@ -49,6 +83,8 @@ KorvaneStartup::KorvaneStartup()
     Link_TcpService();
     Ui_InitResources();
     Settings_SetSaveReporter(reportSaveFailureInABox);
+    // Pictures shown before the first window is up are re-saved after it.
+    Png_HoldResaves(true);
     m_configExisted = Config_LoadAtStartup();
     // Once, after the settings and before any window: every widget is built styled.
     Style_Apply(App_Path(StyleSheetRelPath));
@@ -67,6 +103,7 @@ KorvaneStartup::~KorvaneStartup()
         Config_SaveOnExit();
     m_login.reset();
     m_main.reset();
+    Png_HoldResaves(false);
 }
 
 // Each window is built when it is first shown: the main window after the login (or at once
@@ -77,10 +114,12 @@ void KorvaneStartup::ShowFirstWindow()
     if (m_configExisted && Key_UI_Login == QLatin1String("0")) {
         buildMain(true)->ApplyTexts(false);
         m_main->show();
+        ReleaseResavesWhenShown(m_main.get());
         return;
     }
     buildLogin()->SetupTexts(false);
     m_login->show();
+    ReleaseResavesWhenShown(m_login.get());
 }
 
 Ui_Main *KorvaneStartup::buildMain(bool pagesLater)

@@ -7,6 +7,8 @@
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "support/writes_fail.h"
+#include "ui/picture_cache.h"
+#include "ui/png_resave.h"
 #include "ui/startup.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
@@ -107,6 +109,41 @@ private slots:
         }
         // The exit save rewrites the file in the program's own format.
         QCOMPARE(rt.read(ConfigIni).count("\r\n"), 18);
+    }
+
+    // The pictures of the first window are re-saved only once it is on the screen: the
+    // writes would compete with it.
+    void resaves_waitUntilTheFirstWindowIsShown_data()
+    {
+        QTest::addColumn<bool>("loginOn");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("login dialog") << true << "/APP/Image/loginui_pic.png";
+        QTest::newRow("main window") << false << "/TitleBar/Image/Close.png";
+    }
+    void resaves_waitUntilTheFirstWindowIsShown()
+    {
+        QFETCH(bool, loginOn);
+        QFETCH(QString, picture);
+        TestRuntime rt;
+        rt.copyPictures();
+        rt.write(ConfigIni, TestRuntime::configFile(2, loginOn ? "1" : "0").replace("\r\n", "\n"));
+        Png_FinishResaves();
+        const int before = Png_WrittenCount();
+        const QByteArray original = rt.read(picture);
+        {
+            KorvaneStartup s;
+            // A picture shown before any window: its re-save waits too.
+            QVERIFY(!Picture_Get(rt.path(picture)).isNull());
+            QVERIFY(!QTest::qWaitFor([&] { return Png_WrittenCount() > before; }, 300));
+            s.ShowFirstWindow();
+            QCOMPARE(Png_WrittenCount(), before);
+            QCOMPARE(rt.read(picture), original);
+            QWidget *window = loginOn ? static_cast<QWidget *>(s.loginDialog()) : s.mainWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QTRY_VERIFY_WITH_TIMEOUT(Png_WrittenCount() > before, 10000);
+            Png_FinishResaves();
+            QCOMPARE(Png_WrittenCount() - before, 6); // the title bar's four, two of the window
+        }
     }
 
     void freshFolder_writesConfigAndEnglishOnly()
