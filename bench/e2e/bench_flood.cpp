@@ -10,8 +10,8 @@
 // the event loop was held (the probe does not share the measured thread). Also measured: the
 // time from the burst's first byte to the last line handled, lines dropped by the receive
 // queue, RSS before and after and the peak (VmHWM, reset before each burst), the pictures put
-// on show and the files re-saved, and the commands left waiting to be sent. Each bound of the
-// flood goals gets a verdict.
+// on show and the files re-saved, the commands left waiting to be sent, and the lines that took
+// the window longest. Each bound of the flood goals gets a verdict.
 //
 //   bench_flood [lines] [--rect-every N]     default 100000 lines, a user-rectangle layout
 //                                            every 500 lines (0: none)
@@ -19,6 +19,7 @@
 
 #include "app/app_paths.h"
 #include "link/link_context.h"
+#include "link/link_controller.h"
 #include "link/link_runtime.h"
 #include "state/device_state.h"
 #include "ui/picture_cache.h"
@@ -227,6 +228,34 @@ private:
     std::vector<double> m_delaysMs; // GUI thread only
 };
 
+// The few lines that took the window longest, with what they said.
+class SlowestLines
+{
+public:
+    struct Line
+    {
+        double ms = 0;
+        QByteArray text;
+    };
+
+    void clear() { m_lines.clear(); }
+    void note(double ms, const QByteArray &line)
+    {
+        if (m_lines.size() == Kept && ms <= m_lines.back().ms)
+            return;
+        if (m_lines.size() == Kept)
+            m_lines.pop_back();
+        m_lines.push_back({ms, line.trimmed()});
+        std::sort(m_lines.begin(), m_lines.end(),
+                  [](const Line &a, const Line &b) { return a.ms > b.ms; });
+    }
+    const std::vector<Line> &lines() const { return m_lines; }
+
+private:
+    static constexpr size_t Kept = 3;
+    std::vector<Line> m_lines;
+};
+
 struct PhaseResult
 {
     double worstStallMs = 0;
@@ -354,6 +383,13 @@ int main(int argc, char **argv)
             ++handled;
             lastHandledNs = Bench_NowNs();
         });
+        // What each line cost the window: from its echo (the first thing the window does with
+        // it) to the end of its handling (this receiver runs after the window's).
+        SlowestLines slowest;
+        QObject::connect(window.linkController(), &LinkController::lineReceived,
+                         [&](const QByteArray &line, quint64) {
+                             slowest.note((Bench_NowNs() - lastHandledNs) / 1e6, line);
+                         });
         StallProbe probe(&window);
         probe.start();
         RunEventsUntil([] { return false; }, 1000);
@@ -375,6 +411,7 @@ int main(int argc, char **argv)
             const qint64 handledBefore = handled;
             const qint64 writtenBefore = peer.linesWritten;
 
+            slowest.clear();
             probe.start();
             QMetaObject::invokeMethod(&peer, [&] { peer.burst(burst); });
             // Worked off: everything written was handled, or nothing more arrives.
@@ -422,6 +459,10 @@ int main(int argc, char **argv)
                         window.multiviewPage()->pictureChanges() - picturesBefore,
                         Png_WrittenCount() - resavesBefore, Picture_CachedBytes() / 1048576.0,
                         QueuedToSend());
+            std::printf("%-24s slowest lines:", "");
+            for (const SlowestLines::Line &line : slowest.lines())
+                std::printf(" %.1f ms \"%s\";", line.ms, line.text.constData());
+            std::printf("\n");
         }
 
         auto verdict = [&pass](bool ok, const char *what) {
@@ -432,9 +473,10 @@ int main(int argc, char **argv)
         const PhaseResult &open = results[1];
         verdict(closed.worstStallMs <= StallBoundMs,
                 "terminal closed: worst GUI stall at most 50 ms");
-        verdict(closed.finished && closed.handled >= closed.written
-                    && closed.workOffMs <= WorkOffBoundMs,
-                "terminal closed: burst worked off in at most 2 s, no line dropped");
+        verdict(closed.finished && closed.workOffMs <= WorkOffBoundMs,
+                "terminal closed: burst worked off in at most 2 s");
+        verdict(closed.handled >= closed.written && open.handled >= open.written,
+                "no line dropped by the receive queue (closed and open)");
         verdict(closed.rssGrowthMiB <= RssGrowthBoundMiB,
                 "terminal closed: RSS growth at most 4 MiB over the settled RSS");
         verdict(open.worstStallMs <= StallBoundMs, "terminal open: worst GUI stall at most 50 ms");
