@@ -108,20 +108,30 @@ bool LinkChannel::hasCommandToSend()
 
 void LinkChannel::sendStep()
 {
-    if (!m_connected || !m_context.sendLock.try_lock())
-        return; // a busy lock: the next trigger retries
-    if (m_context.sendQueue.isEmpty() || m_matchActive || m_waitActive) {
-        m_context.sendLock.unlock();
+    // A trigger served by the pause's own nested loop finds the step under way.
+    if (!m_connected || m_sending || m_matchActive || m_waitActive)
         return;
-    }
+    if (!m_context.sendLock.try_lock())
+        return; // a busy lock: the next trigger retries
+    const bool queued = !m_context.sendQueue.isEmpty();
+    m_context.sendLock.unlock();
+    if (!queued)
+        return;
 
-    // The lock stays held through the pause, so producers may block for about this long.
-    // Received data is handled meanwhile; connect and disconnect requests wait (see
-    // deferWhileSending), so the device and the queue are still here afterwards.
+    // The pause runs without the lock, so a producer (the GUI thread queueing a page's
+    // commands) never waits for it. Received data is handled meanwhile; connect and disconnect
+    // requests wait (see deferWhileSending), and only this thread takes nodes off the queue,
+    // so the device and the front command are still here afterwards.
     m_sending = true;
     WaitMs(SendPauseMs);
     m_sending = false;
 
+    m_context.sendLock.lock(); // producers hold it only for a push
+    if (!m_connected || m_context.sendQueue.isEmpty()) {
+        m_context.sendLock.unlock();
+        runDeferred();
+        return;
+    }
     const CommandNode *node = m_context.sendQueue.front();
     m_context.current = node->attributes;
     m_currentId = node->id;

@@ -79,8 +79,8 @@ public:
     // The service's device reported an error (the library's code); passed on as deviceError.
     void noteDeviceError(int code) { emit deviceError(code); }
 
-    // Inside the send step's pause the send lock is held and the command is about to be
-    // written: a connect or disconnect that arrives then is run right after the write.
+    // Inside the send step's pause the command is about to be written: a connect or
+    // disconnect that arrives then is run right after the write.
     // Returns true when the action was deferred.
     bool deferWhileSending(std::function<void()> action);
 

@@ -9,6 +9,9 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 using Harness = std::unique_ptr<LinkHarness>;
 
 class TestLinkServices : public QObject
@@ -328,6 +331,48 @@ private slots:
         // The peer stamps lines when it reads them, so scheduling jitter can eat into the 50 ms
         // send pause; the 250 ms hold alone is what must never be cut short.
         QVERIFY2(gapMs >= 250, qPrintable(QString::number(gapMs)));
+    }
+
+    // The pause before a command holds nobody up: a page that queues a command meanwhile gets
+    // the queue at once, and its command goes after the one being paced.
+    void pause_leavesTheQueueFreeForProducers_data() { addKinds(true); }
+    void pause_leavesTheQueueFreeForProducers()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        QSignalSpy sent(h.get(), &LinkHarness::sent);
+        std::atomic<int> written {0};
+        QObject::connect(&h->channel(), &LinkChannel::sent, [&written] { ++written; });
+        h->pushCommand("SET A\r", LinkHarness::pausing(0));
+        // 20 ms into the pause, in the service's thread (a timer of that thread is served by
+        // the pause's nested loop), a producer thread of its own tries the queue and, when it
+        // gets it, queues a command.
+        std::atomic<int> free {-1};
+        LinkHarness *harness = h.get();
+        const auto tryQueue = [harness, &free, &written] {
+            const bool paused = written == 0;
+            std::thread producer([harness, &free] {
+                const bool locked = harness->context().sendLock.try_lock();
+                free = locked ? 1 : 0;
+                if (!locked)
+                    return;
+                harness->context().sendLock.unlock();
+                harness->pushCommand("SET B\r", LinkHarness::pausing(0));
+            });
+            producer.join();
+            if (!paused)
+                free = -2; // the pause was over already: nothing learnt
+        };
+        QMetaObject::invokeMethod(h->service(), [harness, tryQueue] {
+            QTimer::singleShot(20, Qt::PreciseTimer, harness->service(), tryQueue);
+        });
+        h->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(free != -1, 3000);
+        QCOMPARE(free.load(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(sent.size(), 2, 3000);
+        QCOMPARE(sent.at(0).at(0).toString(), QStringLiteral("SET A\r"));
+        QCOMPARE(sent.at(1).at(0).toString(), QStringLiteral("SET B\r"));
     }
 
     void disconnect_discardsUnsentCommands_data() { addKinds(true); }
