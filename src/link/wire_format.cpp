@@ -121,7 +121,23 @@ QByteArray Wire_Body(const QByteArray &line, bool *hadLineEnd)
 
 QString Wire_Time(qint64 msecs)
 {
-    return QDateTime::fromMSecsSinceEpoch(msecs).time().toString(QStringLiteral("HH:mm:ss.zzz"));
+    // Local time is costly to work out; during a flood most lines share their second, so
+    // the second's text is kept and only the milliseconds are added.
+    static thread_local qint64 cachedSecond = -1;
+    static thread_local QString cachedText;
+    const qint64 second = msecs >= 0 ? msecs / 1000 : (msecs - 999) / 1000;
+    if (second != cachedSecond) {
+        cachedText = QDateTime::fromMSecsSinceEpoch(second * 1000)
+                         .time()
+                         .toString(QStringLiteral("HH:mm:ss."));
+        cachedSecond = second;
+    }
+    const int ms = int(msecs - second * 1000);
+    QString text = cachedText;
+    text += QLatin1Char(char('0' + ms / 100));
+    text += QLatin1Char(char('0' + ms / 10 % 10));
+    text += QLatin1Char(char('0' + ms % 10));
+    return text;
 }
 
 QString Wire_EntryLine(const WireEntry &entry, WireShow show, bool withTime, const WireMarks &marks)

@@ -53,7 +53,9 @@ void Ui_Debug::render()
     m_renderScheduled = false;
     if (!isVisible())
         return; // rendered when shown
-    renderRecv();
+    // The receive pane waits while the wire view takes its place (its lines stay bounded).
+    if (m_recvPane->isVisible())
+        renderRecv();
     renderSend();
     if (m_wireButton->isChecked())
         renderWire();

@@ -609,6 +609,15 @@ private slots:
                                 "6F 0D  [6.8 ms]"));
         d.recvClearButton()->click();
         QCOMPARE(d.wireView()->toPlainText(), QString());
+
+        // The receive pane waits while the wire view has its place, and catches up after.
+        d.asciiButton()->click();
+        d.ShowReceived("OUT VKA BLUESCREEN\r");
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QString());
+        d.wireButton()->click();
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("OUT VKA BLUESCREEN\n"));
     }
 
     void saveAndLog_shortSession()
@@ -737,13 +746,14 @@ private slots:
         d.ShowReceived("OUT HDCP FORCE-2.2\r");
         d.SLT_Sync_Show_Send(QStringLiteral("GET OUT HDCP\r"));
         log.recordReceived("MAXMODE 4\r", 0, at(0));
-        d.wireButton()->click();
-        d.RenderNow();
         const QList<QPair<QWidget *, QString>> panes {
             {d.recvPane(), QStringLiteral("OUT HDCP FORCE-2.2")},
             {d.sendPane(), QStringLiteral("GET OUT HDCP")},
             {d.wireView(), QStringLiteral("10:11:12.345 <- unsolicited MAXMODE 4<CR>")}};
         for (const auto &pane : panes) {
+            if (pane.first == d.wireView())
+                d.wireButton()->click();
+            d.RenderNow();
             QGuiApplication::clipboard()->clear();
             pane.first->setFocus();
             QTest::keyClick(pane.first, Qt::Key_A, Qt::ControlModifier);

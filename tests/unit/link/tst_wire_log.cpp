@@ -68,6 +68,24 @@ private slots:
         QCOMPARE(log.nextSeq(), 10);
     }
 
+    void time_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("as is") << 0 << "10:11:12.345";
+        QTest::newRow("same second") << 600 << "10:11:12.945";
+        QTest::newRow("next second") << 655 << "10:11:13.000";
+        QTest::newRow("single digit ms") << 660 << "10:11:13.005";
+        QTest::newRow("back again") << -345 << "10:11:12.000";
+        QTest::newRow("minute turns") << 47654 << "10:11:59.999";
+    }
+    void time()
+    {
+        QFETCH(int, offset);
+        QFETCH(QString, text);
+        QCOMPARE(Wire_Time(at(offset)), text);
+    }
+
     void entryLine_data()
     {
         QTest::addColumn<int>("kind");
