@@ -162,6 +162,9 @@ void Ui_Debug::build()
     m_messageLabel = new QLabel(this);
     m_messageLabel->setWordWrap(true);
     outer->addWidget(m_messageLabel, 5, 0);
+    // The panes take the height; the rows of options keep theirs.
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(1, 1);
 }
 
 QHBoxLayout *Ui_Debug::buildOptionsRow()
