@@ -103,8 +103,27 @@ Ui_Debug::Ui_Debug()
     find->setContext(Qt::WindowShortcut);
     connect(find, &QShortcut::activated, this, &Ui_Debug::toggleFind);
 
+    RetranslateExtras();
     restoreOptions();
     loadSnippets();
+}
+
+void Ui_Debug::RetranslateExtras()
+{
+    m_wireButton->setText(Extra_Text(DebugWireText));
+    m_wireButton->setToolTip(Extra_Text(DebugWireTip));
+    m_wireView->setAccessibleName(Extra_Text(DebugWireText));
+    m_saveButton->setText(Extra_Text(DebugSaveText));
+    m_findEdit->setPlaceholderText(Extra_Text(DebugFindTip));
+    m_findEdit->setAccessibleName(Extra_Text(DebugFindTip));
+    m_lineEndBox->setItemText(3, Extra_Text(DebugLineEndNone));
+    m_lineEndBox->setToolTip(Extra_Text(DebugLineEndTip));
+    m_lineEndBox->setAccessibleName(Extra_Text(DebugLineEndTip));
+    m_hexInputBox->setText(Extra_Text(DebugHexInputText));
+    m_timeBox->setText(Extra_Text(DebugTimeText));
+    m_logBox->setText(Extra_Text(DebugLogText));
+    m_addSnippetButton->setText(Extra_Text(DebugAddSnippetText));
+    invalidateAll(); // the wire view's words
 }
 
 Ui_Debug::~Ui_Debug() = default;
@@ -122,17 +141,15 @@ void Ui_Debug::build()
     m_asciiButton = new QPushButton(QString::fromLatin1(AsciiFormat), this);
     setFormatCaptions(AsciiFormat);
 
-    m_wireButton = new QPushButton(Extra_Text(DebugWireText), this);
+    m_wireButton = new QPushButton(this);
     m_wireButton->setCheckable(true);
-    m_wireButton->setToolTip(Extra_Text(DebugWireTip));
     m_wireView = new QPlainTextEdit(this);
     m_wireView->setReadOnly(true);
     m_wireView->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_wireView->setMaximumBlockCount(WireLogMaxViewLines);
     m_wireView->hide();
-    m_saveButton = new QPushButton(Extra_Text(DebugSaveText), this);
+    m_saveButton = new QPushButton(this);
     m_findEdit = new QLineEdit(this);
-    m_findEdit->setPlaceholderText(Extra_Text(DebugFindTip));
     m_findEdit->setClearButtonEnabled(true);
     m_findEdit->hide();
 
@@ -170,12 +187,11 @@ void Ui_Debug::build()
 QHBoxLayout *Ui_Debug::buildOptionsRow()
 {
     m_lineEndBox = new QComboBox(this);
-    m_lineEndBox->addItems({QStringLiteral("CR LF"), QStringLiteral("CR"), QStringLiteral("LF"),
-                            Extra_Text(DebugLineEndNone)});
-    m_lineEndBox->setToolTip(Extra_Text(DebugLineEndTip));
-    m_hexInputBox = new QCheckBox(Extra_Text(DebugHexInputText), this);
-    m_timeBox = new QCheckBox(Extra_Text(DebugTimeText), this);
-    m_logBox = new QCheckBox(Extra_Text(DebugLogText), this);
+    m_lineEndBox->addItems(
+        {QStringLiteral("CR LF"), QStringLiteral("CR"), QStringLiteral("LF"), QString()});
+    m_hexInputBox = new QCheckBox(this);
+    m_timeBox = new QCheckBox(this);
+    m_logBox = new QCheckBox(this);
     auto *row = new QHBoxLayout;
     row->addWidget(m_lineEndBox);
     row->addWidget(m_hexInputBox);

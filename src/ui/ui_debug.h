@@ -55,6 +55,8 @@ public:
     Ui_Debug();
     ~Ui_Debug() override;
 
+    // Sets the texts of the terminal's additions in the current language.
+    void RetranslateExtras();
     // The wire log the "Wire" view shows and the log file follows (owned by the caller).
     void SetWireLog(WireLog *log);
     // A line received from the device, as its bytes.

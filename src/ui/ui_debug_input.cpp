@@ -240,7 +240,7 @@ bool Ui_Debug::keepTypingInInput(const QKeyEvent *event)
 void Ui_Debug::buildSnippetRow()
 {
     m_snippetRow = new QHBoxLayout;
-    m_addSnippetButton = new QPushButton(Extra_Text(DebugAddSnippetText), this);
+    m_addSnippetButton = new QPushButton(this);
     m_snippetRow->addWidget(m_addSnippetButton);
     m_snippetRow->addStretch(1);
     connect(m_addSnippetButton, &QPushButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 // echoes kept apart from the pending input, the pane limits, the formats, the window; Enter
 // and Shift+Enter, line ends, hex input, history, completion, snippets; the wire view's pairs,
 // the saved and logged wire, find and copy; nothing rendered while closed.
+#include "app/config_values.h"
 #include "link/debug_wire.h"
 #include "link/link_context.h"
 #include "link/wire_log.h"
@@ -772,6 +773,26 @@ private slots:
         }
         Ui_Debug again;
         QCOMPARE(again.size(), QSize(700, 600));
+    }
+
+    void extras_followTheLanguage()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        showNow(d);
+        d.wireButton()->click();
+        log.recordReceived("MAXMODE 4\r", 0, at(0));
+        Key_LanguageIsEnglish = QStringLiteral("0");
+        d.RetranslateExtras();
+        d.RenderNow();
+        QCOMPARE(d.wireButton()->text(), QString::fromUtf8("收发对照"));
+        QCOMPARE(d.lineEndBox()->itemText(3), QString::fromUtf8("无行尾"));
+        QCOMPARE(d.wireView()->toPlainText(),
+                 QString::fromUtf8("10:11:12.345 <- 主动上报 MAXMODE 4<CR>"));
+        Key_LanguageIsEnglish = QStringLiteral("1");
+        d.RetranslateExtras();
+        QCOMPARE(d.timeBox()->text(), QStringLiteral("Time"));
     }
 
 private:
