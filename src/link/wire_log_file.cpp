@@ -117,8 +117,12 @@ void WireLogFile::stop()
 
 void WireLogFile::stopThread()
 {
-    QMetaObject::invokeMethod(m_writer, [w = m_writer] { w->close(); });
-    m_thread->quit();
+    // The writer closes the file and ends its thread itself, after every write handed over
+    // before (a quit() from here could end the thread with writes still waiting).
+    QMetaObject::invokeMethod(m_writer, [w = m_writer] {
+        w->close();
+        QThread::currentThread()->quit();
+    });
     // The writer's work is bounded by the backlog limit; a disk that hangs longer than this
     // leaves the thread to finish on its own rather than freezing the panel.
     if (m_thread->wait(5000))

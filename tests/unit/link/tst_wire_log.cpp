@@ -239,10 +239,13 @@ private slots:
         QCOMPARE(readFile(path + ".1").size(), 1100);
         QCOMPARE(readFile(path), QByteArray("third\n"));
 
+        // Lines handed over right before the stop are still written.
+        file.write(QStringLiteral("last"));
         file.stop();
         QVERIFY(!file.isActive());
+        QCOMPARE(readFile(path), QByteArray("third\nlast\n"));
         file.write(QStringLiteral("after"));
-        QCOMPARE(readFile(path), QByteArray("third\n"));
+        QCOMPARE(readFile(path), QByteArray("third\nlast\n"));
     }
 
     void logFile_failures_data()
