@@ -76,8 +76,6 @@ public:
     void RemoveSnippet(const QString &name);
     QStringList SnippetNames() const;
     bool SendSnippet(const QString &name);
-    // Command words starting with the prefix (case-insensitive).
-    static QStringList CompletionsFor(const QString &prefix);
 
     QLabel *recvLabel() const { return m_recvLabel; }
     QTextEdit *recvPane() const { return m_recvPane; }

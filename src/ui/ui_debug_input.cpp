@@ -4,6 +4,7 @@
 #include "ui/ui_debug.h"
 
 #include "app/panel_prefs.h"
+#include "link/command_words.h"
 #include "link/link_context.h"
 #include "link/wire_format.h"
 #include "ui/debug_texts.h"
@@ -21,41 +22,11 @@
 namespace {
 const char *const PrefSnippets = "terminal/snippets";
 
-// The command words the panel itself sends, for completion.
-const char *const CommandWords[] = {
-    "GET MODEL TYPE",       "GET OUT RESOLUTION",   "SET OUT RESOLUTION",
-    "GET RESO-USER",        "SET RESO-USER",        "GET OUT HDCP",
-    "SET OUT HDCP",         "GET OUT VKA",          "SET OUT VKA",
-    "GET OUT ITC",          "SET OUT ITC",          "GET OUT 4K-AUTO",
-    "SET OUT 4K-AUTO",      "GET MULTIVIEW",        "SET MULTIVIEW",
-    "GET MULTIVIEW-SYNC",   "GET PIP POS",          "SET PIP POS",
-    "GET PIP SIZE",         "SET PIP SIZE",         "GET IN RESOLUTION",
-    "GET AUTO SWITCH",      "SET AUTO SWITCH",      "SET SAVE SCENE",
-    "SET LOAD SCENE",       "GET AUDIO SOURCE",     "SET AUDIO SOURCE",
-    "GET AUDIO VOL",        "SET AUDIO VOL",        "SET AUDIO VOL+",
-    "SET AUDIO VOL-",       "GET AUDIO-MUTE",       "SET AUDIO-MUTE",
-    "GET MAIN-AUDIO ONOFF", "SET MAIN-AUDIO ONOFF", "GET IN EDIDMODE",
-    "SET IN EDIDMODE",      "SET EDID-USER",        "SET RESET",
-    "GET NETWORK-INFO",     "SET NETWORK-INFO",     "GET BAUDRATE",
-    "SET BAUDRATE",
-};
-
 bool isEnter(const QKeyEvent *event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 } // namespace
-
-QStringList Ui_Debug::CompletionsFor(const QString &prefix)
-{
-    QStringList out;
-    for (const char *word : CommandWords) {
-        const QString w = QString::fromLatin1(word);
-        if (w.startsWith(prefix, Qt::CaseInsensitive))
-            out << w;
-    }
-    return out;
-}
 
 QString Ui_Debug::PendingInput() const
 {
@@ -173,7 +144,7 @@ void Ui_Debug::complete()
     if (line.selectionStart() < m_inputStart.position())
         line.setPosition(m_inputStart.position(), QTextCursor::KeepAnchor);
     const QString prefix = line.selectedText();
-    const QStringList words = CompletionsFor(prefix);
+    const QStringList words = Catalogue_Complete(prefix);
     if (words.isEmpty())
         return;
     QString common = words.first();
