@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -112,7 +113,16 @@ struct Latency
     double median = 0;
     double p99 = 0;
     double worst = 0;
+    double guiCpu = 0; // share of the time the GUI thread ran on a core, percent
 };
+
+// CPU time this thread has used, in nanoseconds.
+qint64 ThreadCpuNs()
+{
+    timespec ts {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
 
 // Runs the event loop for `seconds` and measures how late a 10 ms timer fires.
 Latency Measure(double seconds)
@@ -132,8 +142,12 @@ Latency Measure(double seconds)
     tick.start();
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    const qint64 cpuBefore = ThreadCpuNs();
+    const qint64 wallBefore = clock.nsecsElapsed();
     loop.exec();
     Latency out;
+    out.guiCpu = 100.0 * (ThreadCpuNs() - cpuBefore)
+        / std::max<qint64>(1, clock.nsecsElapsed() - wallBefore);
     if (late.empty())
         return out;
     std::sort(late.begin(), late.end());
@@ -147,6 +161,7 @@ void Report(const char *phase, const Latency &l, double linesPerSecond, double w
 {
     std::printf("%-28s timer lateness median %6.2f ms, p99 %7.2f ms, worst %7.2f ms", phase,
                 l.median, l.p99, l.worst);
+    std::printf("; GUI thread on a core %3.0f%%", l.guiCpu);
     if (writtenPerSecond > 0)
         std::printf("; lines handled %8.0f/s of %8.0f/s written", linesPerSecond, writtenPerSecond);
     std::printf("\n");
