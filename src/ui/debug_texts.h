@@ -28,6 +28,8 @@ inline constexpr ExtraText DebugHexNotHex {"Not sent: character %1 is not a hex 
 inline constexpr ExtraText DebugHexOdd {
     "Not sent: the hex digit at character %1 has no partner (bytes are two digits).",
     "未发送：第 %1 个字符处的十六进制数字不成对（每字节两位）。"};
+inline constexpr ExtraText DebugHexTooLong {"Not sent: more than %1 bytes; send them in parts.",
+                                            "未发送：超过 %1 字节，请分段发送。"};
 inline constexpr ExtraText DebugNoLink {"Not sent: no link is open.", "未发送：没有打开的连接。"};
 inline constexpr ExtraText DebugSaved {"Saved to %1.", "已保存到 %1。"};
 inline constexpr ExtraText DebugSaveFailed {"Not saved: %1: %2", "未保存：%1：%2"};

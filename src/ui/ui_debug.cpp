@@ -126,7 +126,12 @@ void Ui_Debug::RetranslateExtras()
     invalidateAll(); // the wire view's words
 }
 
-Ui_Debug::~Ui_Debug() = default;
+Ui_Debug::~Ui_Debug()
+{
+    // Closed with the panel while open: no hide event reaches this class any more.
+    if (isVisible())
+        Prefs_SetValue(QLatin1String(PrefGeometry), saveGeometry());
+}
 
 void Ui_Debug::build()
 {

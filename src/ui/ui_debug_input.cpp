@@ -81,7 +81,11 @@ void Ui_Debug::SLT_SEND_DATA()
             m_sendPane->setTextCursor(at);
             return;
         }
-        if (bytes.size() > DebugSendLimit || bytes.isEmpty() || !sendBytes(bytes))
+        if (bytes.size() > DebugSendLimit) {
+            showMessage(Extra_Text(DebugHexTooLong).arg(DebugSendLimit));
+            return;
+        }
+        if (bytes.isEmpty() || !sendBytes(bytes))
             return;
         takeSentInput(input.size());
         return;

@@ -497,6 +497,9 @@ private slots:
                                        "(bytes are two digits).";
         QTest::newRow("not hex") << "47 4Z" << QByteArray()
                                  << "Not sent: character 5 is not a hex digit.";
+        QTest::newRow("more than one send takes")
+            << QString(2 * 4097, QLatin1Char('a')) << QByteArray()
+            << "Not sent: more than 4096 bytes; send them in parts.";
     }
     void hexInput()
     {
@@ -505,14 +508,14 @@ private slots:
         QFETCH(QString, message);
         Ui_Debug d;
         d.hexInputBox()->setChecked(true);
-        QTest::keyClicks(d.sendPane(), text);
+        d.sendPane()->insertPlainText(text);
         QTest::keyClick(d.sendPane(), Qt::Key_Return);
         QCOMPARE(queued(TcpLinkContext),
                  bytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {bytes});
         QCOMPARE(d.messageLabel()->text(), message);
         // A refused input stays for mending, the culprit selected.
         QCOMPARE(d.PendingInput(), bytes.isEmpty() ? text : QString());
-        if (bytes.isEmpty())
+        if (message.contains(QLatin1String("character")))
             QCOMPARE(d.sendPane()->textCursor().selectedText().size(), 1);
     }
 
@@ -773,6 +776,13 @@ private slots:
         }
         Ui_Debug again;
         QCOMPARE(again.size(), QSize(700, 600));
+        {
+            Ui_Debug open; // still open when the panel ends
+            open.show();
+            open.setGeometry(40, 50, 720, 610);
+        }
+        Ui_Debug third;
+        QCOMPARE(third.size(), QSize(720, 610));
     }
 
     void extras_followTheLanguage()
