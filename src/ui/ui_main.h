@@ -28,6 +28,7 @@ class Ui_Multiview;
 class Ui_Output;
 class Ui_System;
 class Ui_Uart_Network;
+class WireLog;
 
 class Ui_Main : public MyFramelessWindow
 {
@@ -86,6 +87,8 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
+    WireLog *wireLog() const { return m_wireLog; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -145,6 +148,7 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
+    WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };
