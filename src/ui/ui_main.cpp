@@ -218,8 +218,10 @@ void Ui_Main::keyPressEvent(QKeyEvent *event)
 
 void Ui_Main::openDebugTerminal()
 {
-    if (LinkMode != LinkModeNone)
-        emit SGL_SETUP_UI_DEBUG();
+    if (LinkMode == LinkModeNone)
+        return;
+    BuildPages(); // the terminal comes with them
+    emit SGL_SETUP_UI_DEBUG();
 }
 
 void Ui_Main::placeLanguageSelector()

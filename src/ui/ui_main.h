@@ -47,9 +47,10 @@ public:
     };
 
     // All pages in the constructor, or the connection page (the first tab) at once and the
-    // device pages once the window has first been shown (or as soon as anything needs them:
-    // a received line, a language switch, their tab), so that the window appears sooner.
-    // Until then their tabs hold empty stand-ins and their accessors return null.
+    // device pages and the debug terminal once the window has first been shown (or as soon as
+    // anything needs them: a received or sent line, a language switch, their tab, Alt+Z), so
+    // that the window appears sooner. Until then their tabs hold empty stand-ins and their
+    // accessors (debugTerminal() too) return null.
     enum class PageBuild { AtOnce, AfterFirstShow };
 
     explicit Ui_Main(QWidget *parent = nullptr, PageBuild pages = PageBuild::AtOnce);
@@ -124,6 +125,7 @@ private:
     QWidget *pageHolder() const;
     void createPages();
     void createDevicePages();
+    void createDebugTerminal();
     template <class Page>
     Page *buildPage(int index);
     void wirePages();

@@ -22,6 +22,7 @@ void Ui_Main::handleReceivedLine(const QByteArray &line)
 
 void Ui_Main::SLT_UnifyUpdateSend(QString text)
 {
+    BuildPages(); // the terminal shows what was sent
     emit SGL_DEBUG_SHOW_SendText(text);
 }
 

@@ -47,10 +47,8 @@ void Ui_Main::createPages()
     m_pages[3].title = &Ui_Audio_AppName;
     m_pages[4].title = &Ui_System_AppName;
 
-    m_debugTerminal = new Ui_Debug;
     m_wireLog = new WireLog(this);
     m_wireLog->attach(*m_linkController);
-    m_debugTerminal->SetWireLog(m_wireLog);
 
     // The pages hear the device's values first, in tab order; others may join later.
     m_replyValues.addListener(m_connectionPage);
@@ -92,9 +90,25 @@ Page *Ui_Main::buildPage(int index)
     return page;
 }
 
+// The debug terminal is a window of its own, built with the device pages: like them it has
+// nothing to show before a link is open, and the first window appears sooner without it.
+void Ui_Main::createDebugTerminal()
+{
+    m_debugTerminal = new Ui_Debug;
+    m_debugTerminal->SetWireLog(m_wireLog);
+    connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_SETUP_UI_DEBUG);
+    connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
+    // Received lines reach the terminal as their bytes (handleReceivedLine), so that hex and
+    // bytes that are not UTF-8 show as they came; the text signal stays for other listeners.
+    connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, m_debugTerminal,
+            &Ui_Debug::SLT_Sync_Show_Send);
+    connect(m_debugTerminal, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
+}
+
 void Ui_Main::createDevicePages()
 {
     m_devicePagesBuilt = true;
+    createDebugTerminal();
     m_outputPage = buildPage<Ui_Output>(1);
     m_multiviewPage = buildPage<Ui_Multiview>(2);
     m_audioPage = buildPage<Ui_Audio>(3);
@@ -109,14 +123,6 @@ void Ui_Main::createDevicePages()
 
 void Ui_Main::wirePages()
 {
-    connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_SETUP_UI_DEBUG);
-    connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
-    // Received lines reach the terminal as their bytes (handleReceivedLine), so that hex and
-    // bytes that are not UTF-8 show as they came; the text signal stays for other listeners.
-    connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, m_debugTerminal,
-            &Ui_Debug::SLT_Sync_Show_Send);
-    connect(m_debugTerminal, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);
-
     // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
     // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.
     auto *debugKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);

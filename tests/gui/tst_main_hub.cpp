@@ -600,6 +600,13 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(probe.pageShowed.size(), 2, 5000);
         QCOMPARE(probe.pageShowed, QList<int>({2, 0}));
         w.replyValues().removeListener(&probe);
+        // The terminal, built with the pages, still has the first command's echo (sent before
+        // any page existed) and the lines since.
+        QVERIFY(w.debugTerminal());
+        w.debugTerminal()->SLT_SETUP_UI_DEBUG();
+        QTRY_VERIFY(w.debugTerminal()->sendPane()->toPlainText().startsWith("GET MODEL TYPE"));
+        QTRY_VERIFY(w.debugTerminal()->recvPane()->toPlainText().contains("OUT HDCP FORCE-1.4"));
+        w.debugTerminal()->SLT_CLOSE_UI_DEBUG();
     }
 
     // A renamed input shows in the audio page's source list, at the same position.

@@ -107,11 +107,13 @@ private slots:
         QCOMPARE(tabTitles(w), titles);
         QCOMPARE(w.tabWidget()->widget(0), w.connectionPage());
         QCOMPARE(w.pagesBuilt(), !later);
+        QCOMPARE(w.debugTerminal() != nullptr, !later);
 
         // Pages without a tab stay hidden when the window shows.
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTRY_VERIFY(w.pagesBuilt());
+        QVERIFY(w.debugTerminal());
         QCOMPARE(tabTitles(w), titles);
         QCOMPARE(w.tabWidget()->currentIndex(), 0);
         for (int i = 0; i < 4; ++i) {
