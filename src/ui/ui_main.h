@@ -20,6 +20,7 @@
 #include <functional>
 
 class LinkController;
+class LinkStatusBar;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -76,6 +77,10 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    LinkStatusBar *linkStatusBar() const { return m_linkStatusBar; }
+    // The link options dialog, for the connection held or last chosen; stores what the
+    // operator accepts.
+    void openLinkOptions();
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -126,6 +131,7 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
+    LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };

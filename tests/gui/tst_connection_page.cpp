@@ -341,10 +341,14 @@ private slots:
         emit tcp->SGL_ReConnectStatus_TcpClient(false);
         emit tcp->SGL_ReConnectStatus_TcpClient(false);
         QTRY_COMPARE(boxes.count(), 1);
-        QVERIFY(QTest::qWaitFor([&] { return LinkMode == LinkModeNone; }, 2000));
+        // The link is lost; the panel tries again by itself until the operator disconnects.
+        QTRY_COMPARE(w.linkController()->state(), LinkController::State::Reconnecting);
         QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 300));
         QCOMPARE(boxes.texts(), QStringList {SMSG_Network_ReConnect_Fail});
+        QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[1]);
+        w.connectionPage()->networkButton()->click();
         QVERIFY(closedState(w.connectionPage()));
+        QCOMPARE(w.linkController()->state(), LinkController::State::Disconnected);
     }
 
     void connectReportForAClosedLink_isIgnored()

@@ -124,7 +124,7 @@ void Check()
     QCOMPARE(c.sendQueue.count, 1);
     const CommandNode *node = c.sendQueue.front();
     QCOMPARE(QByteArray(node->data, node->length), wire);
-    const CommandAttributes &a = node->attributes;
+    const CommandAttributes &a = *node->attributes;
     QCOMPARE(a.matchCount, 1u);
     QCOMPARE(a.matchLen[0], quint32(match.size()));
     QCOMPARE(QByteArray(a.matchText[0], match.size()), match);
