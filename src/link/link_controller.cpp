@@ -3,6 +3,7 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "link/line_drain.h"
+#include "link/link_channel.h"
 #include "link/link_texts.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
@@ -23,6 +24,9 @@ LinkController::LinkController(std::unique_ptr<LinkBackend> backend, QObject *pa
     m_retryTimer.setTimerType(Qt::PreciseTimer); // the countdown on screen tells the truth
     connect(&m_retryTimer, &QTimer::timeout, this, &LinkController::attemptReconnect);
     m_keepAliveTimer.setSingleShot(true);
+    // A coarse timer may be 5 % late: 1.5 s on the default 30 s, added to the time a silent
+    // device goes unnoticed.
+    m_keepAliveTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_keepAliveTimer, &QTimer::timeout, this, &LinkController::keepAliveDue);
     m_backend->attach(*this);
 }
@@ -400,8 +404,10 @@ void LinkController::restartKeepAlive()
 {
     const bool live
         = m_state == State::Synchronising || m_state == State::Ready || m_state == State::Busy;
+    // Queued this much early, the query is on the wire (after the link's pause before every
+    // command) once the link has been idle for the interval.
     if (live && m_policy.keepAliveMs > 0 && m_identified)
-        m_keepAliveTimer.start(m_policy.keepAliveMs);
+        m_keepAliveTimer.start(std::max(1, m_policy.keepAliveMs - SendPauseMs));
     else
         m_keepAliveTimer.stop();
 }

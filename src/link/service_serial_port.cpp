@@ -134,8 +134,10 @@ void ServiceSerialPort::SLT_SyncDisconnect_SerialPort()
         || !m_channel.isConnected())
         return;
     m_channel.detach();
-    m_port->clear();
-    m_port->close();
+    if (m_port->isOpen()) { // a lost port was closed already
+        m_port->clear();
+        m_port->close();
+    }
     // Possibly inside the port's own readyRead (a close run after a send the reply triggered).
     Link_DisposeDevice(m_port, true);
     m_port = nullptr;
