@@ -10,6 +10,7 @@
 #include "ui/link_options_dialog.h"
 #include "ui/link_status_bar.h"
 #include "ui/message_box.h"
+#include "ui/pending_marker.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_multiview.h"
@@ -96,6 +97,12 @@ void Ui_Main::wireLink()
     connect(m_linkController, &LinkController::statusLine, m_connectionPage,
             &Ui_Uart_Network::connectionAppendStatus);
     connect(m_linkStatusBar, &LinkStatusBar::optionsRequested, this, &Ui_Main::openLinkOptions);
+
+    // A resolution change keeps the device busy for a while: its list shows the change as
+    // pending until the device reports the resolution it took.
+    auto *pending = new PendingMarker(m_linkController, this);
+    pending->watch(m_outputPage->resolutionCombo(), "SET OUT RESOLUTION ", "OUT RESOLUTION");
+    pending->watch(m_outputPage->resolutionCombo(), "SET RESO-USER ", "RESO-USER");
 }
 
 void Ui_Main::openLinkOptions()

@@ -9,9 +9,11 @@
 #include "support/test_runtime.h"
 #include "ui/link_options_dialog.h"
 #include "ui/link_status_bar.h"
+#include "ui/pending_marker.h"
 #include "ui/ui_main.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -187,6 +189,50 @@ private slots:
         bar.emptyQueueButton()->click();
         QCOMPARE(QueuedCommands_Peek(), Lines {});
         QCOMPARE(bar.queueText(), QStringLiteral("waiting: 0"));
+    }
+
+    // The control whose change went out shows it pending until the device's line for that
+    // setting comes back; a lost link ends the wait; other commands and lines change nothing.
+    void pending_fromSendUntilConfirmed_data()
+    {
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QList<bool>>("pending"); // after each event
+        QTest::newRow("confirmed by the device")
+            << QStringList {"send SET OUT RESOLUTION 1920x1080p60\r", "line OUT HDCP FORCE-2.2\r",
+                            "line OUT RESOLUTION 1920x1080p60\r"}
+            << QList<bool> {true, true, false};
+        QTest::newRow("another setting's command")
+            << QStringList {"send SET OUT HDCP FORCE-2.2\r"} << QList<bool> {false};
+        QTest::newRow("the link is lost meanwhile")
+            << QStringList {"send SET OUT RESOLUTION AUTO\r", "lost"} << QList<bool> {true, false};
+    }
+    void pending_fromSendUntilConfirmed()
+    {
+        QFETCH(QStringList, events);
+        QFETCH(QList<bool>, pending);
+        LinkController c(std::make_unique<QuietBackend>());
+        driveTo(c, "Ready");
+        QComboBox box;
+        box.setToolTip(QStringLiteral("Resolution"));
+        PendingMarker marker(&c);
+        marker.watch(&box, "SET OUT RESOLUTION ", "OUT RESOLUTION");
+        for (int i = 0; i < events.size(); ++i) {
+            const QString &event = events.at(i);
+            const QByteArray bytes = event.section(' ', 1).toLatin1();
+            if (event.startsWith("send")) {
+                c.reportSent(LinkKind::Tcp, quint64(100 + i), bytes);
+            } else if (event.startsWith("line")) {
+                Queue_Push(bytes.constData(), bytes.size(), nullptr, 0, &TcpLinkContext.recvLock,
+                           &TcpLinkContext.recvQueue);
+                c.reportLinesAvailable(LinkKind::Tcp);
+            } else {
+                c.reportLost(LinkKind::Tcp);
+            }
+            QCOMPARE(PendingMarker::isPending(&box), pending.at(i));
+            QCOMPARE(box.toolTip(),
+                     pending.at(i) ? QStringLiteral("Sent; waiting for the device to confirm.")
+                                   : QStringLiteral("Resolution"));
+        }
     }
 
     // In the main window the bar sits below the tabs, outside any page.
