@@ -157,14 +157,18 @@ void LinkController::reportIdentification(bool ok)
     m_identified = true;
     m_autoAttempt = false;
     m_attempt = 0; // a later loss starts again with the shortest pause
-    const int model = identifiedModel();
-    log(Extra_Text(LogIdentifiedText)
-            .arg(model >= 0 ? QString::fromLatin1(ModelNames[model]) : QString()));
     setState(State::Synchronising);
-    emit factsChanged();
-    // The pages queue their read-all right after this verdict; once it has gone through (or
-    // when there was none) the link is ready.
-    QTimer::singleShot(0, this, &LinkController::updateActivity);
+    // The verdict comes before the dispatcher stores the model and the pages queue their
+    // read-all: the model is told, and the queue looked at, once that has gone through.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_identified)
+            return; // closed meanwhile
+        const int model = identifiedModel();
+        log(Extra_Text(LogIdentifiedText)
+                .arg(model >= 0 ? QString::fromLatin1(ModelNames[model]) : QString()));
+        emit factsChanged();
+        updateActivity();
+    });
 }
 
 void LinkController::reportConnectResult(LinkKind kind, bool ok, int code)

@@ -20,20 +20,23 @@ private slots:
     void killedThenStartedAgain_lostOnceThenBackByItself_data()
     {
         QTest::addColumn<bool>("serial");
-        QTest::newRow("tcp") << false;
-        QTest::newRow("pseudo-terminal") << true;
+        QTest::addColumn<int>("returnsAs"); // the model the device comes back as
+        QTest::newRow("tcp, back as another model (pages rebuilt, its own read)") << false << 2;
+        QTest::newRow("pseudo-terminal") << true << 1;
     }
     void killedThenStartedAgain_lostOnceThenBackByItself()
     {
         QFETCH(bool, serial);
+        QFETCH(int, returnsAs);
+        static const char *const names[] = {"Halden", "Corvo", "Marlet", "Tessin", "Brimo"};
         QTemporaryDir dir;
         const QString link = dir.filePath(QStringLiteral("ttyKV"));
-        auto simArgs = [&](quint16 port) {
-            return serial ? QStringList {"--model", "Corvo", "--no-tcp", "--pty-link", link}
-                          : QStringList {"--model", "Corvo", "--port", QString::number(port)};
+        auto simArgs = [&](quint16 port, const char *model) {
+            return serial ? QStringList {"--model", model, "--no-tcp", "--pty-link", link}
+                          : QStringList {"--model", model, "--port", QString::number(port)};
         };
         auto first = std::make_unique<SimDevice>();
-        QVERIFY2(first->start(simArgs(0)), qPrintable(first->error()));
+        QVERIFY2(first->start(simArgs(0, "Corvo")), qPrintable(first->error()));
         const quint16 port = first->tcpPort();
         E2ePanel panel;
         if (serial)
@@ -57,13 +60,14 @@ private slots:
         QCOMPARE(panel.boxes().texts(), QStringList {"The connection to the device was lost."});
 
         SimDevice second;
-        QVERIFY2(second.start(simArgs(port)), qPrintable(second.error()));
+        QVERIFY2(second.start(simArgs(port, names[returnsAs])), qPrintable(second.error()));
         // Attempts come 1, 2, 4 s apart; the device is back within the next one or two.
-        QVERIFY(panel.waitForIdentification(1, 20000));
+        QVERIFY(panel.waitForIdentification(returnsAs, 20000));
         QVERIFY(panel.waitForLinkIdle(20000));
-        QCOMPARE(second.received(), E2ePanel::IdentificationCommands(1, serial));
+        QCOMPARE(second.received(), E2ePanel::IdentificationCommands(returnsAs, serial));
         QCOMPARE(panel.boxes().count(), 1);
         QCOMPARE(bar->stateText(), QStringLiteral("ready"));
+        QCOMPARE(bar->modelText(), QStringLiteral("model: ") + names[returnsAs]);
         const QStringList log = panel.statusLines();
         auto has = [&](const QString &text) {
             for (const QString &line : log) {
@@ -73,7 +77,7 @@ private slots:
             return false;
         };
         QVERIFY(has(QStringLiteral("Reconnect attempt 1 to ")));
-        QVERIFY(has(QStringLiteral("Device identified: Corvo.")));
+        QVERIFY(has(QStringLiteral("Device identified: ") + names[returnsAs] + '.'));
         panel.disconnect();
         QVERIFY(panel.waitForLinkClosed());
         QVERIFY(panel.statusLines().last().endsWith(QLatin1String("by the operator.")));

@@ -99,6 +99,10 @@ struct Driven
             c.reportIdentification(true);
             CmdGetOutHdcp();
             c.requestSend();
+        } else if (event == "identifiedAsTheDispatcherDoes") { // verdict first, then the model
+            DeviceState::modelIdentified = true;
+            c.reportIdentification(true);
+            DeviceState::modelIndex = 3;
         } else if (event == "wrongModel") {
             DeviceState::modelIdentified = true;
             c.reportIdentification(false);
