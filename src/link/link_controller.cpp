@@ -128,6 +128,7 @@ void LinkController::setPolicy(const LinkPolicy &policy)
     m_policy.keepAliveMs = std::max(0, m_policy.keepAliveMs);
     if (!m_policy.reconnect && m_state == State::Reconnecting && m_retryTimer.isActive()) {
         m_retryTimer.stop();
+        LinkMode = LinkModeNone;
         setState(State::Lost);
     }
     restartKeepAlive();
@@ -263,7 +264,7 @@ void LinkController::attemptFailed()
     m_autoAttempt = false;
     shutLink();
     m_retryMs = std::min(m_retryMs * 2, m_policy.longestRetryMs);
-    if (!m_policy.reconnect) {
+    if (!m_policy.reconnect) { // switched off meanwhile
         setState(State::Lost);
         return;
     }

@@ -129,6 +129,10 @@ struct Driven
             LinkPolicy policy = c.policy();
             policy.reconnect = true;
             c.setPolicy(policy);
+        } else if (event == "reconnectOff") {
+            LinkPolicy policy = c.policy();
+            policy.reconnect = false;
+            c.setPolicy(policy);
         } else if (event == "retryNow") {
             c.reconnectNow();
         } else if (event == "openSame") {
@@ -240,6 +244,13 @@ private slots:
             << QStringList {"The connection to the device was lost."}
             << QStringList {openSerial,     "trigger",  "close serial", openSerial,    "trigger",
                             "close serial", openSerial, "trigger",      "close serial"};
+        QTest::newRow("reconnect switched off while waiting: lost")
+            << serial << QStringList {"open",        "ok",   "take",         "identified",
+                                      "reconnectOn", "lost", "reconnectOff", "retryNow"}
+            << QStringList {"Connecting", "Identifying",  "Identifying", "Ready",
+                            "Ready",      "Reconnecting", "Lost",        "Lost"}
+            << QStringList {"The connection to the device was lost."}
+            << QStringList {openSerial, "trigger", "close serial"};
         QTest::newRow("operator disconnect stops reconnecting")
             << tcp << QStringList {"open",        "ok",   "take",  "identified",
                                    "reconnectOn", "lost", "close", "retryNow"}
