@@ -29,6 +29,7 @@ class Ui_Multiview;
 class Ui_Output;
 class Ui_System;
 class Ui_Uart_Network;
+class WireLog;
 
 class Ui_Main : public MyFramelessWindow
 {
@@ -81,6 +82,8 @@ public:
     // The link options dialog, for the connection held or last chosen; stores what the
     // operator accepts.
     void openLinkOptions();
+    // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
+    WireLog *wireLog() const { return m_wireLog; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -132,6 +135,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
+    WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };
