@@ -335,7 +335,7 @@ void LinkController::reportSent(LinkKind kind, quint64 id, const QByteArray &byt
     m_lastSent = bytes;
     emit commandSent(id, bytes);
     updateActivity();
-    restartKeepAlive();
+    noteActivity();
 }
 
 void LinkController::reportNotSent(LinkKind kind, quint64 id, const QByteArray &bytes)
@@ -394,7 +394,7 @@ void LinkController::reportSettled(LinkKind kind, quint64 id)
         emit factsChanged();
     }
     updateActivity();
-    restartKeepAlive();
+    noteActivity();
 }
 
 void LinkController::reportLinesAvailable(LinkKind kind)
@@ -402,23 +402,41 @@ void LinkController::reportLinesAvailable(LinkKind kind)
     // The drain reads the queue of the link LinkMode names, whichever link announced.
     m_drain->drain();
     if (isCurrent(kind))
-        restartKeepAlive();
+        noteActivity();
+}
+
+void LinkController::noteActivity()
+{
+    // Per line and per command: only the time is noted; the timer looks at it when it fires.
+    m_lastActivity.start();
+}
+
+// Queued this much early, the query is on the wire (after the link's pause before every
+// command) once the link has been idle for the interval.
+int LinkController::keepAliveDelayMs() const
+{
+    return std::max(1, m_policy.keepAliveMs - SendPauseMs);
 }
 
 void LinkController::restartKeepAlive()
 {
     const bool live
         = m_state == State::Synchronising || m_state == State::Ready || m_state == State::Busy;
-    // Queued this much early, the query is on the wire (after the link's pause before every
-    // command) once the link has been idle for the interval.
+    m_lastActivity.start();
     if (live && m_policy.keepAliveMs > 0 && m_identified)
-        m_keepAliveTimer.start(std::max(1, m_policy.keepAliveMs - SendPauseMs));
+        m_keepAliveTimer.start(keepAliveDelayMs());
     else
         m_keepAliveTimer.stop();
 }
 
 void LinkController::keepAliveDue()
 {
+    // Activity since the timer was started: wait for the rest of the idle time.
+    const qint64 idleMs = m_lastActivity.isValid() ? m_lastActivity.elapsed() : keepAliveDelayMs();
+    if (idleMs < keepAliveDelayMs()) {
+        m_keepAliveTimer.start(static_cast<int>(keepAliveDelayMs() - idleMs));
+        return;
+    }
     // Only an idle link asks; a busy one shows its health through its own replies.
     if (m_state != State::Ready || m_keepAliveId != 0) {
         restartKeepAlive();

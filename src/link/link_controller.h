@@ -19,6 +19,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -167,6 +168,8 @@ private:
     void attemptFailed();
     void keepAliveDue();
     void restartKeepAlive();
+    void noteActivity();
+    int keepAliveDelayMs() const;
     void log(const QString &text);
     // Ready or Busy from the queue and the command on the wire.
     void updateActivity();
@@ -188,6 +191,7 @@ private:
     LinkPolicy m_policy;
     QTimer m_retryTimer; // next reconnect attempt
     QTimer m_keepAliveTimer; // idle time before a keep-alive
+    QElapsedTimer m_lastActivity; // since the last command or line
     int m_attempt = 0; // reconnect attempts since the loss
     int m_retryMs = 0; // pause before the next attempt
     bool m_autoAttempt = false; // the open under way is a reconnect attempt

@@ -32,6 +32,7 @@ inline constexpr ExtraText EmptyQueueText {"Empty queue", "清空队列"};
 inline constexpr ExtraText OptionsText {"Link options…", "连接选项…"};
 
 constexpr int TickMs = 250;
+constexpr int RefreshMs = 100;
 
 QString Seconds(qint64 ms)
 {
@@ -95,7 +96,7 @@ LinkStatusBar::LinkStatusBar(LinkController *controller, QWidget *parent)
     connect(m_emptyQueue, &QPushButton::clicked, controller, &LinkController::discardQueued);
     connect(m_options, &QPushButton::clicked, this, &LinkStatusBar::optionsRequested);
     connect(controller, &LinkController::stateChanged, this, &LinkStatusBar::refresh);
-    connect(controller, &LinkController::factsChanged, this, &LinkStatusBar::refresh);
+    connect(controller, &LinkController::factsChanged, this, &LinkStatusBar::refreshSoon);
     m_tick.setInterval(TickMs);
     connect(&m_tick, &QTimer::timeout, this, &LinkStatusBar::refresh);
     refresh();
@@ -149,8 +150,25 @@ QString LinkStatusBar::holdText() const
     return Extra_Text(HoldText).arg(Seconds(ms), QString::fromLatin1(command));
 }
 
+void LinkStatusBar::refreshSoon()
+{
+    if (m_refreshPending)
+        return;
+    const qint64 since = m_sinceRefresh.isValid() ? m_sinceRefresh.elapsed() : RefreshMs;
+    if (since >= RefreshMs) {
+        refresh();
+        return;
+    }
+    m_refreshPending = true;
+    QTimer::singleShot(static_cast<int>(RefreshMs - since), this, [this] {
+        m_refreshPending = false;
+        refresh();
+    });
+}
+
 void LinkStatusBar::refresh()
 {
+    m_sinceRefresh.start();
     m_state->setText(stateText());
     m_link->setText(linkText());
     m_model->setText(modelText());

@@ -6,6 +6,7 @@
 
 #include "link/link_controller.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,6 +37,9 @@ signals:
     void optionsRequested();
 
 private:
+    // Facts change per command: shown at most every RefreshMs; a state change at once.
+    void refreshSoon();
+
     LinkController *m_controller;
     QLabel *m_link = nullptr;
     QLabel *m_model = nullptr;
@@ -46,6 +50,8 @@ private:
     QPushButton *m_emptyQueue = nullptr;
     QPushButton *m_options = nullptr;
     QTimer m_tick; // countdowns and "ago" move on their own while shown
+    QElapsedTimer m_sinceRefresh;
+    bool m_refreshPending = false;
 };
 
 // The state's name as the status bar shows it, in the current language.

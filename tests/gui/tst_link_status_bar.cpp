@@ -144,12 +144,12 @@ private slots:
         QCOMPARE(QString::fromLatin1(QMetaEnum::fromType<LinkController::State>().valueToKey(
                      static_cast<int>(c.state()))),
                  state);
-        // It follows the controller by itself.
+        // It follows the controller by itself (facts at most every 100 ms).
         QCOMPARE(bar.findChild<QLabel *>("LinkState")->text(), english);
-        QCOMPARE(bar.findChild<QLabel *>("LinkTarget")->text(), link);
-        QCOMPARE(bar.findChild<QLabel *>("LinkModel")->text(), model);
-        QCOMPARE(bar.findChild<QLabel *>("LinkQueue")->text(), queue);
-        QCOMPARE(bar.emptyQueueButton()->isEnabled(), queue != "waiting: 0");
+        QTRY_COMPARE(bar.findChild<QLabel *>("LinkTarget")->text(), link);
+        QTRY_COMPARE(bar.findChild<QLabel *>("LinkModel")->text(), model);
+        QTRY_COMPARE(bar.findChild<QLabel *>("LinkQueue")->text(), queue);
+        QTRY_COMPARE(bar.emptyQueueButton()->isEnabled(), queue != "waiting: 0");
         Key_LanguageIsEnglish = QStringLiteral("0");
         bar.refresh();
         QCOMPARE(bar.stateText(), chinese);
@@ -173,19 +173,19 @@ private slots:
         QVERIFY(bar.findChild<QLabel *>("LinkHold")->isHidden());
         c.reportSent(LinkKind::Tcp, 10, "SET OUT RESOLUTION 1920x1080\r");
         c.reportHolding(LinkKind::Tcp, 10, 10000);
-        QCOMPARE(bar.findChild<QLabel *>("LinkHold")->text(),
-                 QStringLiteral("hold 10 s: SET OUT RESOLUTION 1920x1080"));
+        QTRY_COMPARE(bar.findChild<QLabel *>("LinkHold")->text(),
+                     QStringLiteral("hold 10 s: SET OUT RESOLUTION 1920x1080"));
         // The countdown moves without anyone asking.
         QTRY_COMPARE_WITH_TIMEOUT(bar.findChild<QLabel *>("LinkHold")->text(),
                                   QStringLiteral("hold 9 s: SET OUT RESOLUTION 1920x1080"), 3000);
         c.reportSettled(LinkKind::Tcp, 10);
-        QVERIFY(bar.findChild<QLabel *>("LinkHold")->isHidden());
+        QTRY_VERIFY(bar.findChild<QLabel *>("LinkHold")->isHidden());
 
         CmdGetOutVka();
         CmdGetOutItc();
         c.requestSend();
         QCOMPARE(bar.queueText(), QStringLiteral("waiting: 2"));
-        QVERIFY(bar.emptyQueueButton()->isEnabled());
+        QTRY_VERIFY(bar.emptyQueueButton()->isEnabled());
         bar.emptyQueueButton()->click();
         QCOMPARE(QueuedCommands_Peek(), Lines {});
         QCOMPARE(bar.queueText(), QStringLiteral("waiting: 0"));
