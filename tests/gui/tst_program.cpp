@@ -209,7 +209,14 @@ private slots:
         QVERIFY(writeFile(root() + QStringLiteral("/home/config"), "a file"));
         Panel panel(bin, root(), offscreen(root() + QStringLiteral("/home/config")));
         QTRY_VERIFY_WITH_TIMEOUT(panel.err().contains("\n"), 30000);
-        QCOMPARE(panel.err(),
+        // The offscreen platform notes what it cannot do for the box that tells the same (a
+        // moment later or in the same write); that note is not the panel's.
+        QByteArray said;
+        for (const QByteArray &line : panel.err().split('\n')) {
+            if (!line.isEmpty() && !line.startsWith("This plugin does not support"))
+                said += line + '\n';
+        }
+        QCOMPARE(said,
                  "korvane: cannot create the settings folder " + root().toUtf8()
                      + "/home/config/korvane/APP/ConfigFile; the settings will not be saved.\n");
         QCOMPARE(panel.process().state(), QProcess::Running);
