@@ -142,6 +142,10 @@ bool CheckValue(SettingId id, const QString &input, QString *canonical, QString 
         if (first.isEmpty())
             first = r;
     }
+    // Only numbers can fail on every model after parsing; their ranges differ by model.
+    if (Setting_Kind(id) == SettingKind::Number || Setting_Kind(id) == SettingKind::Numbers)
+        first = QStringLiteral("%1 is out of range (korvane-cli keys lists the values)")
+                    .arg(canonical->left(64));
     *error = Setting_Key(id) + QStringLiteral(": ") + first;
     return false;
 }

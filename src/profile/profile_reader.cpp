@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <map>
 
@@ -184,6 +185,13 @@ private:
     {
         if (m.value.type == type && (type != JsonValue::Number || m.value.isInteger))
             return true;
+        if (m.value.type == JsonValue::Number && type == JsonValue::Number
+            && !m.value.text.contains(QRegularExpression(QStringLiteral("[.eE]")))) {
+            problem(m.line,
+                    QStringLiteral("%1: %2 is out of range")
+                        .arg(Setting_Key(id), m.value.text.left(24)));
+            return false;
+        }
         problem(m.line,
                 QStringLiteral("%1 must be %2, not %3")
                     .arg(Setting_Key(id), QLatin1String(what),

@@ -409,9 +409,10 @@ QString Setting_Check(SettingId id, const QString &value, int model)
         const QStringList words = WordsFor(id, model);
         if (words.contains(value))
             return {};
-        QString text = QStringLiteral("\"%1\" is not a %2").arg(value.left(64), Setting_Label(id));
+        QString text
+            = QStringLiteral("\"%1\" is not a valid %2").arg(value.left(64), Setting_Label(id));
         if (ModelDependentWords(id))
-            text += QStringLiteral(" of ") + ModelPhrase(model);
+            text += QStringLiteral(" on ") + ModelPhrase(model);
         return text + QStringLiteral(" (one of %1)").arg(words.join(QStringLiteral(", ")));
     }
     case SettingKind::Number:
@@ -436,7 +437,7 @@ bool Setting_Parse(SettingId id, const QString &input, QString *canonical, QStri
                 return true;
             }
         }
-        *reason = QStringLiteral("\"%1\" is not a %2 (one of %3)")
+        *reason = QStringLiteral("\"%1\" is not a valid %2 (one of %3)")
                       .arg(text.left(64), Setting_Label(id), words.join(QStringLiteral(", ")));
         return false;
     }
