@@ -52,3 +52,49 @@ bool Profile_UserRectangleApplies(int layout, const QString &pipPosition, const 
     // The presenter variant is the third; the device counts variants from 1.
     return layout == ProfileLayout::Pbp && variant == QLatin1String("3");
 }
+
+QString Profile_Misfit(const Profile &profile, SettingId id)
+{
+    const int layout = Profile_Layout(profile);
+    const QString layoutWord = profile.value(SettingId::MultiviewLayout);
+    const int i = Setting_Index(id);
+    const bool window
+        = i >= Setting_Index(SettingId::WindowSource) && i < Setting_Index(SettingId::AudioSource);
+    if (window || (id >= SettingId::MultiviewAspect && id <= SettingId::MultiviewUserRectangle)) {
+        if (layout < 0)
+            return QStringLiteral("needs multiview.layout");
+        if (window && i - Setting_Index(SettingId::WindowSource) >= WindowsPerMode[layout])
+            return QStringLiteral("the %1 layout has %2 window(s)")
+                .arg(layoutWord)
+                .arg(WindowsPerMode[layout]);
+        if (!Profile_SettingFitsLayout(id, layout))
+            return QStringLiteral("does not belong to the %1 layout").arg(layoutWord);
+    }
+    if (id == SettingId::MultiviewUserRectangle
+        && !Profile_UserRectangleApplies(layout, profile.value(SettingId::MultiviewPipPosition),
+                                         profile.value(SettingId::MultiviewPipSize),
+                                         profile.value(SettingId::MultiviewVariant)))
+        return QStringLiteral("applies only to PIP with a USER position or size, or to PBP in "
+                              "variant 3");
+    if (id == SettingId::OutputUserResolution
+        && profile.value(SettingId::OutputResolution) != QLatin1String("USER"))
+        return QStringLiteral("applies only with output.resolution USER");
+    return {};
+}
+
+QStringList Profile_DropMisfits(Profile *profile)
+{
+    QStringList dropped;
+    // The rectangle depends on the PIP and variant settings, which are checked first.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (auto it = profile->values.begin(); it != profile->values.end();) {
+            if (Profile_Misfit(*profile, it->first).isEmpty()) {
+                ++it;
+            } else {
+                dropped.append(Setting_Key(it->first));
+                it = profile->values.erase(it);
+            }
+        }
+    }
+    return dropped;
+}

@@ -46,3 +46,11 @@ int Profile_Layout(const Profile &profile);
 bool Profile_SettingFitsLayout(SettingId id, int layout);
 bool Profile_UserRectangleApplies(int layout, const QString &pipPosition, const QString &pipSize,
                                   const QString &variant);
+
+// Why a setting does not fit the rest of the profile (an option of another layout, a window
+// the layout does not have, a user resolution without USER), or empty when it fits.
+QString Profile_Misfit(const Profile &profile, SettingId id);
+
+// Drops every setting that does not fit the rest (what a device reports about layouts it is
+// not showing means nothing to a profile). Returns the keys dropped.
+QStringList Profile_DropMisfits(Profile *profile);

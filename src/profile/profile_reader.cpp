@@ -281,42 +281,13 @@ private:
     // belong to; a file that mixes them up would be applied in a way nobody intended.
     void checkLayoutRules()
     {
-        const int layout = Profile_Layout(m_profile);
-        const QString layoutWord = m_profile.value(SettingId::MultiviewLayout);
-        for (SettingId id : {SettingId::MultiviewAspect, SettingId::MultiviewVariant,
-                             SettingId::MultiviewPipPosition, SettingId::MultiviewPipSize,
-                             SettingId::MultiviewAutoSwitch, SettingId::MultiviewUserRectangle}) {
-            if (!m_profile.has(id))
-                continue;
-            if (layout < 0)
-                misplaced(id, QStringLiteral("needs multiview.layout"));
-            else if (!Profile_SettingFitsLayout(id, layout))
-                misplaced(id, QStringLiteral("does not belong to the %1 layout").arg(layoutWord));
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const auto &entry : std::map<SettingId, QString>(m_profile.values)) {
+                const QString why = Profile_Misfit(m_profile, entry.first);
+                if (!why.isEmpty())
+                    misplaced(entry.first, why);
+            }
         }
-        if (m_profile.has(SettingId::MultiviewUserRectangle)
-            && !Profile_UserRectangleApplies(layout,
-                                             m_profile.value(SettingId::MultiviewPipPosition),
-                                             m_profile.value(SettingId::MultiviewPipSize),
-                                             m_profile.value(SettingId::MultiviewVariant)))
-            misplaced(SettingId::MultiviewUserRectangle,
-                      QStringLiteral("applies only to PIP with a USER position or size, or to "
-                                     "PBP in variant 3"));
-        for (int w = 0; w < ProfileWindows; ++w) {
-            const SettingId id = Setting_Offset(SettingId::WindowSource, w);
-            if (!m_profile.has(id))
-                continue;
-            if (layout < 0)
-                misplaced(id, QStringLiteral("needs multiview.layout"));
-            else if (w >= WindowsPerMode[layout])
-                misplaced(id,
-                          QStringLiteral("the %1 layout has %2 window(s)")
-                              .arg(layoutWord)
-                              .arg(WindowsPerMode[layout]));
-        }
-        if (m_profile.has(SettingId::OutputUserResolution)
-            && m_profile.value(SettingId::OutputResolution) != QLatin1String("USER"))
-            misplaced(SettingId::OutputUserResolution,
-                      QStringLiteral("applies only with output.resolution USER"));
     }
 
     QVector<ProfileProblem> *m_problems;
