@@ -1,5 +1,9 @@
 // What the dispatcher hands out becomes canonical settings; what cannot be kept is listed.
+// The PC-side names come from the language texts.
+#include "profile/profile_names.h"
 #include "profile/profile_recorder.h"
+
+#include "app/language_texts.h"
 
 #include <QtTest>
 
@@ -141,6 +145,34 @@ private slots:
         QVERIFY(!r.raw().has(SettingId::AudioVolume));
         r.volume(45);
         QCOMPARE(r.raw().value(SettingId::AudioVolume), QString("45"));
+    }
+
+    void namesComeFromTheLanguageTexts()
+    {
+        const QString keepInput = S_InputSource_Name[1];
+        const QString keepScene = ScomboBox_Layout[19];
+        S_InputSource_Name[1] = "Camera 2";
+        ScomboBox_Layout[19] = QString(300, 'x'); // too long for a profile
+        Profile p;
+        p.model = Corvo;
+        QStringList problems;
+        Profile_RecordNames(&p, &problems);
+        QCOMPARE(p.value(*Setting_FromKey("input.1.name")), QString("IN-1"));
+        QCOMPARE(p.value(*Setting_FromKey("input.2.name")), QString("Camera 2"));
+        QCOMPARE(p.value(*Setting_FromKey("scene.19.name")), QString("Layout-19"));
+        QVERIFY(!p.has(*Setting_FromKey("scene.20.name")));
+        QCOMPARE(problems,
+                 QStringList({"scene.20.name: a name of 300 characters is longer than 256"}));
+
+        QCOMPARE(Profile_TakeNames({{*Setting_FromKey("input.2.name"), "Camera 2"},
+                                    {*Setting_FromKey("scene.20.name"), "Finale"},
+                                    {*Setting_FromKey("input.9.name"), "Lectern"}}),
+                 2);
+        QCOMPARE(ScomboBox_Layout[19], QString("Finale"));
+        QCOMPARE(S_InputSource_Name[8], QString("Lectern"));
+        S_InputSource_Name[1] = keepInput;
+        S_InputSource_Name[8] = "IN-9";
+        ScomboBox_Layout[19] = keepScene;
     }
 };
 
