@@ -431,3 +431,72 @@ ApplyPlan Profile_PlanApply(const Profile &wanted, const Profile &current, int t
 {
     return Planner(wanted, current, targetModel, options).plan();
 }
+
+std::optional<PlanCall> Profile_CallFor(SettingId id, const QString &value, int model,
+                                        const Profile &current, QString *reason)
+{
+    *reason = Setting_Check(id, value, model);
+    if (!reason->isEmpty())
+        return std::nullopt;
+    if (Setting_Section(id) == ProfileSection::Names) {
+        *reason = QStringLiteral("names are kept on this PC, not on the device");
+        return std::nullopt;
+    }
+    // The setting must fit what the device shows now, exactly as it would in a profile.
+    Profile shown = current;
+    shown.model = model;
+    shown.set(id, value);
+    const QString misfit = Profile_Misfit(shown, id);
+    if (!misfit.isEmpty()) {
+        const QString layout = current.value(SettingId::MultiviewLayout);
+        *reason = misfit
+            + (layout.isEmpty() || id == SettingId::OutputUserResolution
+                   ? QString()
+                   : QStringLiteral(" (the device shows %1)").arg(layout));
+        return std::nullopt;
+    }
+    // Planning the single setting against a device that holds nothing yet sends it even when
+    // it already has the value: the operator asked for it.
+    Profile wanted;
+    wanted.model = model;
+    wanted.set(id, value);
+    Profile before;
+    before.model = model;
+    const SettingId networkFields[] = {SettingId::NetworkIp, SettingId::NetworkPort,
+                                       SettingId::NetworkMask, SettingId::NetworkGateway};
+    for (SettingId f : networkFields) {
+        if (f != id && current.has(f))
+            before.set(f, current.value(f));
+    }
+    const bool layoutOption = id >= SettingId::MultiviewAspect && id < SettingId::AudioSource;
+    if (layoutOption) {
+        // Keep the layout (and what decides the user rectangle) as it is.
+        for (SettingId keep : {SettingId::MultiviewLayout, SettingId::MultiviewPipPosition,
+                               SettingId::MultiviewPipSize, SettingId::MultiviewVariant}) {
+            if (keep != id && current.has(keep)) {
+                wanted.set(keep, current.value(keep));
+                before.set(keep, current.value(keep));
+            }
+        }
+    }
+    if (id == SettingId::OutputUserResolution) {
+        wanted.set(SettingId::OutputResolution, QStringLiteral("USER"));
+        before.set(SettingId::OutputResolution, QStringLiteral("USER"));
+    }
+    PlanOptions options;
+    options.withNetwork = true;
+    const ApplyPlan plan = Profile_PlanApply(wanted, before, model, options);
+    for (const QVector<PlanStage> *list : {&plan.stages, &plan.linkStages}) {
+        for (const PlanStage &stage : *list) {
+            for (const PlanCall &call : stage.calls) {
+                if (call.setting == id
+                    || (call.builder == PlanBuilder::SetNetworkInfo
+                        && Setting_Section(id) == ProfileSection::Network))
+                    return call;
+            }
+        }
+    }
+    *reason = plan.skipped.isEmpty() ? QStringLiteral("cannot be set on its own")
+                                     : plan.skipped.first().reason;
+    return std::nullopt;
+}

@@ -19,6 +19,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 enum class PlanBuilder {
     SetOutHdcp,
     SetOutVka,
@@ -104,3 +106,9 @@ struct PlanOptions
 // targetModel: the device's model. Settings of sections not chosen are left out silently.
 ApplyPlan Profile_PlanApply(const Profile &wanted, const Profile &current, int targetModel,
                             const PlanOptions &options);
+
+// The one command that sets a single setting on the device as it is now. current is what the
+// device reported (layout options need their layout to be showing, a network field the other
+// three). Nothing, with the reason, for a value or setting that cannot be set that way.
+std::optional<PlanCall> Profile_CallFor(SettingId id, const QString &value, int model,
+                                        const Profile &current, QString *reason);

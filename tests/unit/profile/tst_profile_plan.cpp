@@ -275,6 +275,97 @@ private slots:
         QCOMPARE(plan.commandCount(), 2);
     }
 
+    void singleSetting_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("result"); // the call, or the reason
+
+        QTest::newRow("same value is still sent") << int(Halden) << "audio.volume"
+                                                  << "50" << HaldenFactory << "CmdSetAudioVol(50)";
+        QTest::newRow("layout") << int(Halden) << "multiview.layout"
+                                << "4xWIN" << HaldenFactory << "CmdSetMultiview(4)";
+        QTest::newRow("source of a shown window") << int(Marlet) << "window.3.source"
+                                                  << "DP"
+                                                  << "multiview.layout=3xWIN;window.1.source=HDMI1"
+                                                  << "CmdSetWindowIn(2, 7)";
+        QTest::newRow("source of a hidden window")
+            << int(Marlet) << "window.3.source"
+            << "DP"
+            << "multiview.layout=PIP"
+            << "the PIP layout has 2 window(s) (the device shows PIP)";
+        QTest::newRow("aspect in SINGLE") << int(Halden) << "multiview.aspect"
+                                          << "16:9" << HaldenFactory
+                                          << "does not belong to the SINGLE layout (the device "
+                                             "shows SINGLE)";
+        QTest::newRow("aspect in PBP") << int(Halden) << "multiview.aspect"
+                                       << "16:9"
+                                       << "multiview.layout=PBP;multiview.aspect=FULL"
+                                       << "CmdSetAspect(1)";
+        QTest::newRow("PIP position alone")
+            << int(Halden) << "multiview.pip-position"
+            << "LeftBottom"
+            << "multiview.layout=PIP;multiview.pip-position=USER;multiview.pip-size=USER"
+            << "CmdSetPipPos(2)";
+        QTest::newRow("rectangle in presenter variant")
+            << int(Brimo) << "multiview.user-rectangle"
+            << "1 2 3 4"
+            << "multiview.layout=PBP;multiview.variant=3"
+            << "CmdSetUserLayout(1, 2, 3, 4)";
+        QTest::newRow("rectangle in variant 1")
+            << int(Brimo) << "multiview.user-rectangle"
+            << "1 2 3 4"
+            << "multiview.layout=PBP;multiview.variant=1"
+            << "applies only to PIP with a USER position or size, or to PBP in variant 3 (the "
+               "device shows PBP)";
+        QTest::newRow("user resolution") << int(Halden) << "output.user-resolution"
+                                         << "1600 900"
+                                         << "output.resolution=USER"
+                                         << "CmdSetResoUser(1600, 900)";
+        QTest::newRow("user resolution not in USER")
+            << int(Halden) << "output.user-resolution"
+            << "1600 900" << HaldenFactory << "applies only with output.resolution USER";
+        QTest::newRow("resolution") << int(Halden) << "output.resolution"
+                                    << "AUTO" << HaldenFactory << "CmdSetOutResolution(14)";
+        QTest::newRow("network field with the others")
+            << int(Tessin) << "network.mask"
+            << "255.255.0.0" << HaldenFactory
+            << "CmdSetNetworkInfo(192.168.0.247, 2000, 255.255.0.0, 192.168.0.1)";
+        QTest::newRow("network field alone")
+            << int(Tessin) << "network.mask"
+            << "255.255.0.0"
+            << ""
+            << "the network settings are incomplete and the device did not report the missing "
+               "ones";
+        QTest::newRow("baud") << int(Corvo) << "serial.baud-rate"
+                              << "19200" << HaldenFactory << "CmdSetBaudrate(19200)";
+        QTest::newRow("mic on Halden")
+            << int(Halden) << "mic.1.switch"
+            << "ON" << HaldenFactory << "a Halden has no microphone 1 on/off";
+        QTest::newRow("mic on Tessin") << int(Tessin) << "mic.2.switch"
+                                       << "OFF"
+                                       << ""
+                                       << "CmdSetMicOnoff(1, 1)";
+        QTest::newRow("name") << int(Tessin) << "input.1.name"
+                              << "X"
+                              << ""
+                              << "names are kept on this PC, not on the device";
+    }
+    void singleSetting()
+    {
+        QFETCH(int, model);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QString, current);
+        QFETCH(QString, result);
+        QString reason;
+        const std::optional<PlanCall> call = Profile_CallFor(
+            *Setting_FromKey(key), value, model, Make(model, current.toUtf8()), &reason);
+        QCOMPARE(call ? call->describe() : reason, result);
+    }
+
     void compare_data()
     {
         QTest::addColumn<int>("wantedModel");
