@@ -365,6 +365,10 @@ bool ApplyOption(const QString &name, const QString &value, CliRequest *r, QStri
 
 bool CliRequest::needsLink() const
 {
+    // Names are kept on this PC: reading or changing one needs no device.
+    if ((command == CliCommand::Get || command == CliCommand::Set)
+        && readOnlyKey == CliReadOnlyKey::None && Setting_Section(key) == ProfileSection::Names)
+        return false;
     switch (command) {
     case CliCommand::Help:
     case CliCommand::Version:
@@ -477,7 +481,8 @@ bool Cli_Parse(const QStringList &arguments, CliRequest *request, QString *error
                                                  "or --serial PORT");
             return false;
         }
-    } else if (r.link.tcp || r.link.serial) {
+    } else if ((r.link.tcp || r.link.serial)
+               && (r.command == CliCommand::Help || r.command == CliCommand::Keys)) {
         *error = QStringLiteral("%1 does not talk to a device; leave out --tcp and --serial")
                      .arg(subcommand);
         return false;
