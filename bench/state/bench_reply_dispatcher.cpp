@@ -3,7 +3,7 @@
 // every page call recorded. The panel must keep up with a flooding device on the GUI thread.
 //
 // Usage: bench_reply_dispatcher [seconds per entry, default 2]
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 
@@ -48,7 +48,7 @@ template <typename Line, typename Dispatch>
 double LinesPerSecond(const std::vector<Line> &lines, double seconds, Dispatch dispatch,
                       quint64 *callCount)
 {
-    RecordingPages pages;
+    RecordingSinks pages;
     quint64 dispatched = 0;
     QElapsedTimer timer;
     timer.start();
@@ -83,11 +83,13 @@ int main(int argc, char **argv)
     quint64 byteCalls = 0, textCalls = 0;
     const double byteRate = LinesPerSecond(
         bytes, seconds,
-        [](const std::string &line, RecordingPages &pages) { Reply_DispatchBytes(line, pages); },
+        [](const std::string &line, RecordingSinks &pages) {
+            Reply_DispatchBytes(line, pages.sinks());
+        },
         &byteCalls);
     const double textRate = LinesPerSecond(
         texts, seconds,
-        [](const QString &line, RecordingPages &pages) { Reply_Dispatch(line, pages); },
+        [](const QString &line, RecordingSinks &pages) { Reply_Dispatch(line, pages.sinks()); },
         &textCalls);
 
     std::printf("reply lines in the mix: %zu\n", bytes.size());

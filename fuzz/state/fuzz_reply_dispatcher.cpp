@@ -6,7 +6,7 @@
 //
 // Run: fuzz_reply_dispatcher -max_total_time=60 <new corpus dir> fuzz/state/corpus
 // (the first folder receives new inputs; the seed folder comes second so it stays as is).
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 #include "state/reply_grammar.h"
@@ -39,7 +39,7 @@ void CheckKeyword(std::string_view line, int taken)
 void DispatchAll(std::string_view input, int model, quint32 layout, bool checkKeywords)
 {
     SetUpDevice(model, layout);
-    RecordingPages pages;
+    RecordingSinks pages;
     while (!input.empty()) {
         const std::size_t cr = input.find('\r');
         const std::size_t size = cr == std::string_view::npos ? input.size() : cr + 1;
@@ -47,7 +47,7 @@ void DispatchAll(std::string_view input, int model, quint32 layout, bool checkKe
         input.remove_prefix(size);
 
         pages.calls.resize(0);
-        const int taken = Reply_DispatchBytes(line, pages);
+        const int taken = Reply_DispatchBytes(line, pages.sinks());
         if (checkKeywords) // the keyword does not depend on the model
             CheckKeyword(line, taken);
         if (taken < 0 && !pages.calls.isEmpty())

@@ -4,7 +4,6 @@
 #include "app/config_values.h"
 #include "app/ini_file.h"
 #include "app/language_texts.h"
-#include "app/style.h"
 
 #include <QFile>
 
@@ -33,7 +32,6 @@ bool Config_LoadAtStartup()
         Config_Load(false);
     else
         Config_SaveAll();
-    Style_Apply(App_Path(StyleSheetRelPath));
     return existed;
 }
 

@@ -6,7 +6,8 @@
 #include <QString>
 
 // Loads config.ini and the current language file, or writes the defaults out when
-// config.ini is missing; then applies the style sheet. True when config.ini existed.
+// config.ini is missing. True when config.ini existed. (The start-up code in ui applies the
+// style sheet right after, before any window is built.)
 bool Config_LoadAtStartup();
 
 // Reads config.ini (unless languageOnly) and the language file that Key_LanguageIsEnglish

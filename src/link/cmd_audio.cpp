@@ -2,10 +2,9 @@
 #include "link/cmd_compose.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 
 namespace {
-
-constexpr unsigned DefaultVolumeMaximum = 100; // before a model is identified
 
 // "MIC<n> <what>", n counted from 1.
 CmdText MicItem(int mic, const char *what)
@@ -20,7 +19,7 @@ CmdText MicItem(int mic, const char *what)
 void CmdSetAudioSource(unsigned index)
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model < ModelCount)
+    if (Model_Known(model))
         Cmd_SetWord("AUDIO SOURCE", AudioSourceWords[model], index);
 }
 
@@ -31,10 +30,7 @@ void CmdGetAudioSource()
 
 void CmdSetAudioVol(unsigned volume)
 {
-    const quint8 model = DeviceState::modelIndex;
-    const unsigned maximum
-        = model < ModelCount ? static_cast<unsigned>(VolumeMaximum[model]) : DefaultVolumeMaximum;
-    if (volume <= maximum)
+    if (volume <= static_cast<unsigned>(Model_VolumeMaximum(DeviceState::modelIndex)))
         Cmd_Set("AUDIO VOL", CmdText().addNumber(volume));
 }
 

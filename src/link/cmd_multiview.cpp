@@ -3,13 +3,9 @@
 #include "link/cmd_compose.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 
 namespace {
-
-enum Layout : quint32 { Single = 0, Pip = 1, Pbp = 2, ThreeWin = 3, FourWin = 4 };
-constexpr quint32 PipPositionUser = 4;
-constexpr quint32 PipSizeUser = 3;
-constexpr qint32 PbpPresenterVariant = 2;
 
 bool IsLayout(quint32 layout)
 {
@@ -20,7 +16,7 @@ bool IsLayout(quint32 layout)
 bool LayoutItem(const char *what, CmdText *item)
 {
     const quint32 mode = DeviceState::multiviewMode;
-    if (mode < Pbp || mode > FourWin)
+    if (!Mode_HasVariants(mode))
         return false;
     *item = Cmd_Pair(MultiviewModeWords[mode], what);
     return true;
@@ -28,11 +24,15 @@ bool LayoutItem(const char *what, CmdText *item)
 
 const char *UserLayoutItem()
 {
-    if (IsLayout(Pip)
-        && (DeviceState::pipPosition == PipPositionUser || DeviceState::pipSize == PipSizeUser))
+    switch (Mode_UserRectangle(DeviceState::multiviewMode, DeviceState::pipPosition,
+                               DeviceState::pipSize, DeviceState::layoutModeIndex)) {
+    case UserRectangleKind::Window2Display:
         return "PIP USER";
-    if (IsLayout(Pbp) && DeviceState::layoutModeIndex == PbpPresenterVariant)
+    case UserRectangleKind::Window1Capture:
         return "PBP-PRESENTER";
+    case UserRectangleKind::Hidden:
+        break;
+    }
     return nullptr;
 }
 
@@ -83,25 +83,25 @@ void CmdGetMode()
 
 void CmdSetPipPos(int index)
 {
-    if (IsLayout(Pip))
+    if (IsLayout(ModePip))
         Cmd_SetWord("PIP POS", Words(PipPositionWords), index);
 }
 
 void CmdGetPipPos()
 {
-    if (IsLayout(Pip))
+    if (IsLayout(ModePip))
         Cmd_Get("PIP POS");
 }
 
 void CmdSetPipSize(int index)
 {
-    if (IsLayout(Pip))
+    if (IsLayout(ModePip))
         Cmd_SetWord("PIP SIZE", Words(PipSizeWords), index);
 }
 
 void CmdGetPipSize()
 {
-    if (IsLayout(Pip))
+    if (IsLayout(ModePip))
         Cmd_Get("PIP SIZE");
 }
 
@@ -133,26 +133,26 @@ void CmdSetLoadScene(int n)
 
 void CmdGetInResolution()
 {
-    if (IsLayout(Single))
+    if (IsLayout(ModeSingle))
         Cmd_Get("IN RESOLUTION");
 }
 
 void CmdSetAutoSwitch(int index)
 {
-    if (IsLayout(Single))
+    if (IsLayout(ModeSingle))
         Cmd_SetWord("AUTO SWITCH", Words(OnOffWords), index);
 }
 
 void CmdGetAutoSwitch()
 {
-    if (IsLayout(Single))
+    if (IsLayout(ModeSingle))
         Cmd_Get("AUTO SWITCH");
 }
 
 void CmdSetWindowIn(unsigned window, unsigned source)
 {
     const quint8 model = DeviceState::modelIndex;
-    if (window >= static_cast<unsigned>(WordCount(WindowWords)) || model >= ModelCount)
+    if (window >= static_cast<unsigned>(WindowCount) || !Model_Known(model))
         return;
     Cmd_SetWord(Cmd_Pair(WindowWords[window], "IN"), WindowInputWords[model], source);
 }
@@ -160,7 +160,7 @@ void CmdSetWindowIn(unsigned window, unsigned source)
 void CmdGetWindowIn(unsigned window)
 {
     const quint32 mode = DeviceState::multiviewMode;
-    if (mode > FourWin || window >= static_cast<unsigned>(WindowsPerMode[mode]))
+    if (mode >= quint32(ModeCount) || window >= static_cast<unsigned>(WindowsPerMode[mode]))
         return;
     Cmd_Get(Cmd_Pair(WindowWords[window], "IN"));
 }

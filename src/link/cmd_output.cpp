@@ -2,10 +2,7 @@
 #include "link/cmd_compose.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
-
-namespace {
-constexpr quint8 CorvoModel = 1; // has no 4K-AUTO setting
-}
+#include "state/model_traits.h"
 
 void CmdSetOutResolution(int index)
 {
@@ -67,7 +64,7 @@ void CmdSetOut4kAuto(int index)
 
 void CmdGetOut4kAuto()
 {
-    if (DeviceState::modelIndex == CorvoModel)
+    if (!Model_Has4kAuto(DeviceState::modelIndex))
         return;
     Cmd_Get("OUT 4K-AUTO");
 }

@@ -11,7 +11,7 @@ qint32 layoutAspect = 0;
 qint32 layoutModeIndex = 0;
 quint32 pipPosition = 0;
 quint32 pipSize = 0;
-quint32 windowSource[4] = {0, 0, 0, 0};
+quint32 windowSource[WindowCount] = {0, 0, 0, 0};
 
 void ResetForTesting()
 {

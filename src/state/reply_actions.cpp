@@ -4,6 +4,7 @@
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 
 #include <QStringBuilder>
@@ -13,43 +14,42 @@ QString Reply_Latin1(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()));
 }
 
-// modelIndex is the only thing the per-model tables may be indexed with; anything but
-// 0 .. ModelCount-1 means no model, whatever the identified flag says.
+// modelIndex is the only thing the per-model tables may be indexed with; anything but a
+// known model means no model, whatever the identified flag says.
 bool Reply_ModelKnown()
 {
-    return DeviceState::modelIndex < ModelCount;
+    return Model_Known(DeviceState::modelIndex);
 }
 
-void Reply_SyncMessage(ReplyPages &pages, const QString &label)
+void Reply_SyncMessage(StatusLogSink &status, const QString &label)
 {
-    pages.connectionAppendStatus(S_Sync % QLatin1Char(' ') % label % QLatin1Char(' ') % S_Message
-                                 % QLatin1Char('.'));
+    status.connectionAppendStatus(S_Sync % QLatin1Char(' ') % label % QLatin1Char(' ') % S_Message
+                                  % QLatin1Char('.'));
 }
 
-void Reply_SyncOver(ReplyPages &pages)
+void Reply_SyncOver(StatusLogSink &status)
 {
-    pages.connectionAppendStatus(QLatin1String("\r\n->") % SMSG_Status_SyncOver
-                                 % QLatin1String("<-"));
+    status.connectionAppendStatus(QLatin1String("\r\n->") % SMSG_Status_SyncOver
+                                  % QLatin1String("<-"));
 }
 
 namespace {
 
-using IndexSetter = void (ReplyPages::*)(int);
-
 // The common shape of a settings reply: look the value up, show a match, and log the
 // Sync message whether or not the value was understood.
-void ShowWordAndSync(const ReplyContext &c, WordList words, IndexSetter setter,
+template <class Sink>
+void ShowWordAndSync(const ReplyContext &c, WordList words, Sink &sink, void (Sink::*setter)(int),
                      const QString &label)
 {
     const int index = Reply_Lookup(c.value, words);
     if (index >= 0)
-        (c.pages.*setter)(index);
-    Reply_SyncMessage(c.pages, label);
+        (sink.*setter)(index);
+    Reply_SyncMessage(c.sinks.status, label);
 }
 
 bool IsVolume(qint32 n)
 {
-    return Reply_ModelKnown() && n >= 0 && n <= VolumeMaximum[DeviceState::modelIndex];
+    return Reply_ModelKnown() && n >= 0 && n <= Model_VolumeMaximum(DeviceState::modelIndex);
 }
 
 // Text the system page stores into the configuration file, which holds one value per
@@ -70,47 +70,51 @@ bool IsStorableText(std::string_view text)
 
 void Reply_VersionText(const ReplyContext &c)
 {
-    c.pages.systemSetVersionText(Reply_Latin1(c.value.text()));
+    c.sinks.system.systemSetVersionText(Reply_Latin1(c.value.text()));
 }
 
 void Reply_OutResolution(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(OutResolutionWords), &ReplyPages::outputSetResolution,
-                    Slabel_Resolution);
+    ShowWordAndSync(c, Reply_Words(OutResolutionWords), c.sinks.output,
+                    &OutputSink::outputSetResolution, Slabel_Resolution);
 }
 
 void Reply_Out4kAuto(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(OnOffWords), &ReplyPages::outputSet4kAuto, Slabel_4KAUTO);
+    ShowWordAndSync(c, Reply_Words(OnOffWords), c.sinks.output, &OutputSink::outputSet4kAuto,
+                    Slabel_4KAUTO);
 }
 
 void Reply_OutHdcp(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(HdcpWords), &ReplyPages::outputSetHdcp, Slabel_HDCP);
+    ShowWordAndSync(c, Reply_Words(HdcpWords), c.sinks.output, &OutputSink::outputSetHdcp,
+                    Slabel_HDCP);
 }
 
 void Reply_OutVka(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(VkaWords), &ReplyPages::outputSetVka, Slabel_VKA);
+    ShowWordAndSync(c, Reply_Words(VkaWords), c.sinks.output, &OutputSink::outputSetVka,
+                    Slabel_VKA);
 }
 
 void Reply_OutItc(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(OnOffWords), &ReplyPages::outputSetItc, Slabel_ITC);
+    ShowWordAndSync(c, Reply_Words(OnOffWords), c.sinks.output, &OutputSink::outputSetItc,
+                    Slabel_ITC);
 }
 
 void Reply_UserResolution(const ReplyContext &c)
 {
-    c.pages.outputSetUserResolution(Reply_ToUInt32(Reply_Field(c.value, 1).text()),
-                                    Reply_ToUInt32(Reply_Field(c.value, 2).text()));
+    c.sinks.output.outputSetUserResolution(Reply_ToUInt32(Reply_Field(c.value, 1).text()),
+                                           Reply_ToUInt32(Reply_Field(c.value, 2).text()));
 }
 
 void Reply_AudioSource(const ReplyContext &c)
 {
     if (!Reply_ModelKnown())
         return;
-    ShowWordAndSync(c, AudioSourceWords[DeviceState::modelIndex], &ReplyPages::audioSetSource,
-                    Slabel_AudioSource);
+    ShowWordAndSync(c, AudioSourceWords[DeviceState::modelIndex], c.sinks.audio,
+                    &AudioSink::audioSetSource, Slabel_AudioSource);
 }
 
 // Without an identified model there is no volume range to check against: the value is
@@ -119,38 +123,39 @@ void Reply_AudioVolume(const ReplyContext &c)
 {
     const qint32 volume = Reply_ToInt32(c.value.text());
     if (IsVolume(volume))
-        c.pages.audioSetVolume(volume);
-    Reply_SyncMessage(c.pages, Slabel_Volume);
+        c.sinks.audio.audioSetVolume(volume);
+    Reply_SyncMessage(c.sinks.status, Slabel_Volume);
 }
 
 void Reply_AudioMute(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(OnOffWords), &ReplyPages::audioSetMute, Slabel_AudioMute);
+    ShowWordAndSync(c, Reply_Words(OnOffWords), c.sinks.audio, &AudioSink::audioSetMute,
+                    Slabel_AudioMute);
 }
 
 // A value that is neither word shows the channel as off.
 void Reply_AudioSwitch(const ReplyContext &c, int channel)
 {
     const int index = Reply_Lookup(c.value, Reply_Words(OnOffWords));
-    c.pages.audioSetSwitch(channel, index >= 0 ? index : 1);
+    c.sinks.audio.audioSetSwitch(channel, index >= 0 ? index : 1);
 }
 
 void Reply_MicLevel(const ReplyContext &c, int mic)
 {
     const qint32 level = Reply_ToInt32(c.value.text());
     if (IsVolume(level))
-        c.pages.audioSetMicLevel(mic, level);
+        c.sinks.audio.audioSetMicLevel(mic, level);
 }
 
 void Reply_EdidMode(const ReplyContext &c)
 {
-    ShowWordAndSync(c, Reply_Words(EdidModeWords), &ReplyPages::systemSetEdidSelection,
-                    Slabel_EdidSelect);
+    ShowWordAndSync(c, Reply_Words(EdidModeWords), c.sinks.system,
+                    &SystemSink::systemSetEdidSelection, Slabel_EdidSelect);
 }
 
 void Reply_UserEdid(const ReplyContext &c)
 {
-    c.pages.systemUserEdidWritten();
+    c.sinks.system.systemUserEdidWritten();
 }
 
 // The page writes the four texts into the configuration: a reply with a missing field or
@@ -164,18 +169,18 @@ void Reply_NetworkInfo(const ReplyContext &c)
         storable = storable && IsStorableText(fields[i]);
     }
     if (storable) {
-        c.pages.systemSetNetworkInfo(Reply_Latin1(fields[0]), Reply_Latin1(fields[1]),
-                                     Reply_Latin1(fields[2]), Reply_Latin1(fields[3]));
+        c.sinks.system.systemSetNetworkInfo(Reply_Latin1(fields[0]), Reply_Latin1(fields[1]),
+                                            Reply_Latin1(fields[2]), Reply_Latin1(fields[3]));
     }
-    Reply_SyncMessage(c.pages, Slabel_Network);
-    Reply_SyncOver(c.pages);
+    Reply_SyncMessage(c.sinks.status, Slabel_Network);
+    Reply_SyncOver(c.sinks.status);
 }
 
 void Reply_BaudRate(const ReplyContext &c)
 {
-    c.pages.systemSetBaudRate(Reply_ToInt32(Reply_Field(c.value, 1).text()));
-    Reply_SyncMessage(c.pages, Slabel_Baudrate);
-    Reply_SyncOver(c.pages);
+    c.sinks.system.systemSetBaudRate(Reply_ToInt32(Reply_Field(c.value, 1).text()));
+    Reply_SyncMessage(c.sinks.status, Slabel_Baudrate);
+    Reply_SyncOver(c.sinks.status);
 }
 
 // Only the first answer on a link counts; the flag is cleared when the link is closed.
@@ -188,22 +193,22 @@ void Reply_ModelType(const ReplyContext &c)
     DeviceState::modelIdentified = true;
 
     const int model = Reply_Lookup(c.value, Reply_Words(ModelNames));
-    ReplyPages &pages = c.pages;
+    ReplyVerbs &verbs = c.sinks.verbs;
     if (model < 0) {
-        pages.connectionShowIdentifyResult(false);
-        pages.connectionPressActiveConnectButton();
-        pages.showMessageBox(SMSG_MachineNotMatch);
+        verbs.connectionShowIdentifyResult(false);
+        verbs.connectionPressActiveConnectButton();
+        verbs.showMessageBox(SMSG_MachineNotMatch);
         return;
     }
-    pages.connectionShowIdentifyResult(true);
+    verbs.connectionShowIdentifyResult(true);
     DeviceState::modelIndex = static_cast<quint8>(model);
-    DeviceState::inputSourceCount = InputSourceCounts[model];
-    pages.outputApplyModel();
-    pages.multiviewApplyModel();
-    pages.audioApplyModel();
-    pages.systemApplyModel();
-    pages.outputPressReadAll();
-    pages.multiviewPressReadAll();
-    pages.audioPressReadAll();
-    pages.systemPressReadAll();
+    DeviceState::inputSourceCount = Model_InputCount(DeviceState::modelIndex);
+    verbs.outputApplyModel();
+    verbs.multiviewApplyModel();
+    verbs.audioApplyModel();
+    verbs.systemApplyModel();
+    verbs.outputPressReadAll();
+    verbs.multiviewPressReadAll();
+    verbs.audioPressReadAll();
+    verbs.systemPressReadAll();
 }

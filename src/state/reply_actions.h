@@ -3,25 +3,21 @@
 #pragma once
 
 #include "state/reply_grammar.h"
-#include "state/reply_pages.h"
+#include "state/reply_sinks.h"
 
 #include <QString>
 
 struct ReplyContext
 {
     ReplyPart value;
-    ReplyPages &pages;
+    const ReplySinks &sinks;
 };
-
-// The variant combo of the multiview page holds at most six variants; a variant number
-// beyond that names nothing the page or the command builders can use.
-constexpr qint32 MaxLayoutVariants = 6;
 
 // Shared steps.
 QString Reply_Latin1(std::string_view bytes);
 bool Reply_ModelKnown();
-void Reply_SyncMessage(ReplyPages &pages, const QString &label);
-void Reply_SyncOver(ReplyPages &pages);
+void Reply_SyncMessage(StatusLogSink &status, const QString &label);
+void Reply_SyncOver(StatusLogSink &status);
 
 // Connection, output, audio and system rows (reply_actions.cpp).
 void Reply_VersionText(const ReplyContext &c);

@@ -121,7 +121,7 @@ int FindKeyword(std::string_view line, std::size_t *keywordPos)
 
 } // namespace
 
-int Reply_DispatchBytes(std::string_view line, ReplyPages &pages)
+int Reply_DispatchBytes(std::string_view line, const ReplySinks &sinks)
 {
     std::size_t keywordPos = 0;
     const int k = FindKeyword(line, &keywordPos);
@@ -129,14 +129,14 @@ int Reply_DispatchBytes(std::string_view line, ReplyPages &pages)
         return -1;
     const KeywordRow &row = KeywordTable[k];
     if (row.action)
-        row.action({Reply_Value(line, keywordPos, row.keyword.size()), pages});
+        row.action({Reply_Value(line, keywordPos, row.keyword.size()), sinks});
     return k;
 }
 
-int Reply_Dispatch(const QString &line, ReplyPages &pages)
+int Reply_Dispatch(const QString &line, const ReplySinks &sinks)
 {
     const QByteArray bytes = line.toLatin1();
-    return Reply_DispatchBytes(std::string_view(bytes.constData(), bytes.size()), pages);
+    return Reply_DispatchBytes(std::string_view(bytes.constData(), bytes.size()), sinks);
 }
 
 int Reply_KeywordCount()

@@ -5,22 +5,15 @@
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 
 namespace {
 
-constexpr quint32 LayoutSingle = 0;
-constexpr quint32 LayoutPip = 1;
-constexpr quint32 LayoutPbp = 2;
-constexpr quint32 Layout4xWin = 4;
 constexpr std::string_view EmptyWindow = "NULL";
 
-bool LayoutHasVariants(quint32 mode)
-{
-    return mode >= LayoutPbp && mode <= Layout4xWin;
-}
-
-// The device counts variants from 1; 0 and anything past the last variant are no variant.
+// The device counts variants from 1; 0 and anything past the sixth are no variant: the
+// page's variant combo and the builders have nothing to name them with.
 bool TakeLayoutVariant(qint32 number)
 {
     if (number < 1 || number > MaxLayoutVariants)
@@ -36,26 +29,26 @@ int WindowInputIndex(ReplyPart part)
 
 // PIP position and size: stored and shown only while the layout is PIP.
 void TakePipWord(const ReplyContext &c, WordList words, quint32 *stored,
-                 void (ReplyPages::*setter)(int))
+                 void (MultiviewSink::*setter)(int))
 {
-    if (DeviceState::multiviewMode != LayoutPip)
+    if (DeviceState::multiviewMode != ModePip)
         return;
     const int index = Reply_Lookup(c.value, words);
     if (index < 0)
         return;
     *stored = static_cast<quint32>(index);
-    (c.pages.*setter)(index);
+    (c.sinks.multiview.*setter)(index);
 }
 
 // A stored source can date from a device of another model on an earlier link (sources are
 // kept across links); one outside this model's list names no button and is not shown.
-void PushWindowSources(ReplyPages &pages, quint32 count)
+void PushWindowSources(MultiviewSink &multiview, int count)
 {
     const auto sources = static_cast<quint32>(WindowInputWords[DeviceState::modelIndex].count);
-    for (quint32 window = 0; window < count && window < 4; ++window) {
+    for (int window = 0; window < count && window < WindowCount; ++window) {
         const quint32 source = DeviceState::windowSource[window];
         if (source < sources)
-            pages.multiviewSetWindowSource(static_cast<int>(window), static_cast<int>(source));
+            multiview.multiviewSetWindowSource(window, static_cast<int>(source));
     }
 }
 
@@ -65,7 +58,7 @@ void Reply_AutoSwitch(const ReplyContext &c)
 {
     const int index = Reply_Lookup(c.value, Reply_Words(OnOffWords));
     if (index >= 0)
-        c.pages.multiviewSetAutoSwitch(index);
+        c.sinks.multiview.multiviewSetAutoSwitch(index);
 }
 
 void Reply_InSource(const ReplyContext &c)
@@ -74,12 +67,12 @@ void Reply_InSource(const ReplyContext &c)
         return;
     const int source = WindowInputIndex(c.value);
     if (source >= 0)
-        c.pages.multiviewSetWindowSource(0, source);
+        c.sinks.multiview.multiviewSetWindowSource(0, source);
 }
 
 void Reply_InResolution(const ReplyContext &c)
 {
-    c.pages.multiviewSetInputResolutionText(Reply_Latin1(c.value.text()));
+    c.sinks.multiview.multiviewSetInputResolutionText(Reply_Latin1(c.value.text()));
 }
 
 // The page keeps the layout itself and asks for the full restatement (readSync).
@@ -87,7 +80,7 @@ void Reply_Layout(const ReplyContext &c)
 {
     const int layout = Reply_Lookup(c.value, Reply_Words(MultiviewModeWords));
     if (layout >= 0)
-        c.pages.multiviewSetLayout(static_cast<quint32>(layout), true);
+        c.sinks.multiview.multiviewSetLayout(static_cast<quint32>(layout), true);
 }
 
 void Reply_WindowInput(const ReplyContext &c, int window)
@@ -98,39 +91,39 @@ void Reply_WindowInput(const ReplyContext &c, int window)
     if (source < 0)
         return;
     DeviceState::windowSource[window] = static_cast<quint32>(source);
-    c.pages.multiviewSetWindowSource(window, source);
+    c.sinks.multiview.multiviewSetWindowSource(window, source);
 }
 
 void Reply_PipPosition(const ReplyContext &c)
 {
     TakePipWord(c, Reply_Words(PipPositionWords), &DeviceState::pipPosition,
-                &ReplyPages::multiviewSetPipPosition);
+                &MultiviewSink::multiviewSetPipPosition);
 }
 
 void Reply_PipSize(const ReplyContext &c)
 {
     TakePipWord(c, Reply_Words(PipSizeWords), &DeviceState::pipSize,
-                &ReplyPages::multiviewSetPipSize);
+                &MultiviewSink::multiviewSetPipSize);
 }
 
 // "PBP MODE", "3xWIN MODE" and "4xWIN MODE" all apply in any of the three layouts.
 void Reply_LayoutVariant(const ReplyContext &c)
 {
-    if (!LayoutHasVariants(DeviceState::multiviewMode))
+    if (!Mode_HasVariants(DeviceState::multiviewMode))
         return;
     if (TakeLayoutVariant(Reply_ToInt32(c.value.text())))
-        c.pages.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
+        c.sinks.multiview.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
 }
 
 void Reply_LayoutAspect(const ReplyContext &c)
 {
-    if (!LayoutHasVariants(DeviceState::multiviewMode))
+    if (!Mode_HasVariants(DeviceState::multiviewMode))
         return;
     const int index = Reply_Lookup(c.value, Reply_Words(AspectWords));
     if (index < 0)
         return;
     DeviceState::layoutAspect = index;
-    c.pages.multiviewSetAspect(index);
+    c.sinks.multiview.multiviewSetAspect(index);
 }
 
 // A count of 0 is not stored, but the page still hears it (its variant combo empties).
@@ -139,8 +132,8 @@ void Reply_MaxMode(const ReplyContext &c)
     const quint32 count = Reply_ToUInt32(c.value.text());
     if (count != 0)
         DeviceState::layoutMaxMode = count;
-    c.pages.multiviewSetVariantCount(count);
-    c.pages.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
+    c.sinks.multiview.multiviewSetVariantCount(count);
+    c.sinks.multiview.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
 }
 
 void Reply_UserRectangle(const ReplyContext &c)
@@ -148,7 +141,7 @@ void Reply_UserRectangle(const ReplyContext &c)
     quint32 numbers[4];
     for (int i = 0; i < 4; ++i)
         numbers[i] = Reply_ToUInt32(Reply_Field(c.value, i + 1).text());
-    c.pages.multiviewSetUserRectangle(numbers[0], numbers[1], numbers[2], numbers[3]);
+    c.sinks.multiview.multiviewSetUserRectangle(numbers[0], numbers[1], numbers[2], numbers[3]);
 }
 
 // "MULTIVIEW-SYNC <layout> <win1> <win2> <win3> <win4> <f6> <f7> [<f8>]": the whole
@@ -163,7 +156,7 @@ void Reply_MultiviewSync(const ReplyContext &c)
     const int layout = Reply_Lookup(Reply_Field(value, 1), Reply_Words(MultiviewModeWords));
     if (layout >= 0)
         DeviceState::multiviewMode = static_cast<quint32>(layout);
-    for (int window = 0; window < 4; ++window) {
+    for (int window = 0; window < WindowCount; ++window) {
         const ReplyPart field = Reply_Field(value, window + 2);
         if (Reply_FindToken(field.withEnd, EmptyWindow) >= 0)
             continue;
@@ -175,8 +168,8 @@ void Reply_MultiviewSync(const ReplyContext &c)
     const ReplyPart sixth = Reply_Field(value, 6);
     const ReplyPart seventh = Reply_Field(value, 7);
     const quint32 mode = DeviceState::multiviewMode;
-    ReplyPages &pages = c.pages;
-    if (mode == LayoutPip) {
+    MultiviewSink &multiview = c.sinks.multiview;
+    if (mode == ModePip) {
         const int position = Reply_Lookup(sixth, Reply_Words(PipPositionWords));
         if (position >= 0)
             DeviceState::pipPosition = static_cast<quint32>(position);
@@ -184,30 +177,30 @@ void Reply_MultiviewSync(const ReplyContext &c)
         if (size >= 0)
             DeviceState::pipSize = static_cast<quint32>(size);
 
-        pages.multiviewSetLayout(mode, false);
-        pages.multiviewSetPipPosition(static_cast<int>(DeviceState::pipPosition));
-        pages.multiviewSetPipSize(static_cast<int>(DeviceState::pipSize));
-        PushWindowSources(pages, 2);
-    } else if (mode == LayoutSingle) {
+        multiview.multiviewSetLayout(mode, false);
+        multiview.multiviewSetPipPosition(static_cast<int>(DeviceState::pipPosition));
+        multiview.multiviewSetPipSize(static_cast<int>(DeviceState::pipSize));
+        PushWindowSources(multiview, Mode_WindowCount(ModePip));
+    } else if (mode == ModeSingle) {
         // Auto switching is reported as "ON" unless the device says "OFF".
         const int autoSwitch = Reply_Lookup(seventh, Reply_Words(OnOffWords));
 
-        pages.multiviewSetLayout(mode, false);
-        pages.multiviewSetInputResolutionText(Reply_Latin1(sixth.text()));
-        pages.multiviewSetAutoSwitch(autoSwitch >= 0 ? autoSwitch : 0);
-        PushWindowSources(pages, 1);
-    } else if (LayoutHasVariants(mode)) {
+        multiview.multiviewSetLayout(mode, false);
+        multiview.multiviewSetInputResolutionText(Reply_Latin1(sixth.text()));
+        multiview.multiviewSetAutoSwitch(autoSwitch >= 0 ? autoSwitch : 0);
+        PushWindowSources(multiview, Mode_WindowCount(ModeSingle));
+    } else if (Mode_HasVariants(mode)) {
         const int aspect = Reply_Lookup(sixth, Reply_Words(AspectWords));
         if (aspect >= 0)
             DeviceState::layoutAspect = aspect;
         TakeLayoutVariant(Reply_ToInt32(seventh.text()));
         DeviceState::layoutMaxMode = Reply_ToUInt32(Reply_Field(value, 8).text());
 
-        pages.multiviewSetLayout(mode, false);
-        pages.multiviewSetAspect(DeviceState::layoutAspect);
-        pages.multiviewSetVariantCount(DeviceState::layoutMaxMode);
-        pages.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
-        PushWindowSources(pages, mode); // PBP 2, 3xWIN 3, 4xWIN 4 windows
+        multiview.multiviewSetLayout(mode, false);
+        multiview.multiviewSetAspect(DeviceState::layoutAspect);
+        multiview.multiviewSetVariantCount(DeviceState::layoutMaxMode);
+        multiview.multiviewSetLayoutVariant(DeviceState::layoutModeIndex);
+        PushWindowSources(multiview, Mode_WindowCount(mode)); // PBP 2, 3xWIN 3, 4xWIN 4
     }
-    Reply_SyncMessage(pages, Ui_Multiview_AppName);
+    Reply_SyncMessage(c.sinks.status, Ui_Multiview_AppName);
 }

@@ -3,6 +3,8 @@
 // The position of a word in its list is the value the pages and DeviceState use.
 #pragma once
 
+#include "state/model_traits.h"
+
 #include <cstddef>
 
 template <std::size_t N>
@@ -29,10 +31,8 @@ inline constexpr const char *EdidModeWords[] = {
     "1080p60-5.1", "1080p60-7.1", "1920x1200", "1680x1050", "1600x1200", "1440x900", "1360x768",
     "1280x1024",   "1024x768",    "720p",      "AUTO",      "USER"};
 inline constexpr const char *WindowWords[] = {"WINDOW1", "WINDOW2", "WINDOW3", "WINDOW4"};
-inline constexpr int WindowsPerMode[] = {1, 2, 2, 3, 4}; // SINGLE, PIP, PBP, 3xWIN, 4xWIN
 
-// Per-model tables, indexed by DeviceState::modelIndex (0 Halden .. 4 Brimo).
-inline constexpr int ModelCount = 5;
+// Per-model tables, indexed by DeviceState::modelIndex (model_traits.h).
 inline constexpr const char *ModelNames[] = {"Halden", "Corvo", "Marlet", "Tessin", "Brimo"};
 
 struct WordList
@@ -72,7 +72,3 @@ inline constexpr WordList AudioSourceWords[ModelCount] = {
     {vocabulary_detail::TessinAudio, WordCount(vocabulary_detail::TessinAudio)},
     {vocabulary_detail::BrimoAudio, WordCount(vocabulary_detail::BrimoAudio)},
 };
-inline constexpr int VolumeMaximum[ModelCount] = {100, 100, 100, 50, 100};
-inline constexpr int MicVolumeMaximum = 50;
-// Equal to WindowInputWords[i].count: 5, 4, 9, 9, 5.
-inline constexpr int InputSourceCounts[ModelCount] = {5, 4, 9, 9, 5};

@@ -1,8 +1,8 @@
 #include "ui/frame_chrome.h"
 
 #include "app/app_paths.h"
-#include "app/style.h"
 #include "ui/png_resave.h"
+#include "ui/style.h"
 #include "ui/ui_resources.h"
 
 #include <QFile>

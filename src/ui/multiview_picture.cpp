@@ -1,17 +1,10 @@
 #include "ui/multiview_picture.h"
 
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 
 namespace {
-constexpr quint32 Single = 0;
-constexpr quint32 Pip = 1;
-constexpr quint32 Pbp = 2;
-constexpr quint32 FourWin = 4;
-constexpr quint32 PipPositionUser = 4;
-constexpr quint32 PipSizeUser = 3;
-constexpr qint32 PbpPresenterVariant = 2;
-
 // File names cannot carry the colon of "16:9".
 constexpr const char *AspectFileWords[] = {"FULL", "169"};
 
@@ -39,13 +32,13 @@ MultiviewPictureState Multiview_CurrentPictureState()
 QString Multiview_PictureName(const MultiviewPictureState &state)
 {
     const QLatin1Char sep('_');
-    if (state.mode == Single)
-        return QLatin1String(MultiviewModeWords[Single]);
-    if (state.mode == Pip)
-        return QLatin1String(MultiviewModeWords[Pip]) + sep
+    if (state.mode == ModeSingle)
+        return QLatin1String(MultiviewModeWords[ModeSingle]);
+    if (state.mode == ModePip)
+        return QLatin1String(MultiviewModeWords[ModePip]) + sep
             + wordOrEmpty(PipPositionWords, state.pipPosition) + sep
             + wordOrEmpty(PipSizeWords, state.pipSize);
-    if (state.mode > FourWin)
+    if (state.mode >= quint32(ModeCount))
         return QString();
     const bool offered = state.modeIndex >= 0 && quint32(state.modeIndex) < state.maxMode;
     const QString variant = offered ? QString::number(qint64(state.modeIndex) + 1) : QString();
@@ -60,16 +53,5 @@ QString Multiview_PictureRelPath(const QString &name)
 
 UserRectangleKind Multiview_UserRectangleKind(const MultiviewPictureState &state)
 {
-    if (state.mode == Pip && (state.pipPosition == PipPositionUser || state.pipSize == PipSizeUser))
-        return UserRectangleKind::Window2Display;
-    if (state.mode == Pbp && state.modeIndex == PbpPresenterVariant)
-        return UserRectangleKind::Window1Capture;
-    return UserRectangleKind::Hidden;
-}
-
-int Multiview_WindowCount(quint32 mode)
-{
-    if (mode < FourWin)
-        return WindowsPerMode[mode];
-    return WindowsPerMode[FourWin];
+    return Mode_UserRectangle(state.mode, state.pipPosition, state.pipSize, state.modeIndex);
 }

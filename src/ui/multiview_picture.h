@@ -3,6 +3,8 @@
 // naming can be checked for every device state (and against the pictures the build draws).
 #pragma once
 
+#include "state/model_traits.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -31,8 +33,4 @@ QString Multiview_PictureRelPath(const QString &name);
 // The user-rectangle group: hidden, or shown with the caption naming what the four numbers
 // describe (the captured part of window 1 in PBP's presenter variant, where window 2 is
 // displayed in PIP with a USER position or size).
-enum class UserRectangleKind { Hidden, Window1Capture, Window2Display };
 UserRectangleKind Multiview_UserRectangleKind(const MultiviewPictureState &state);
-
-// Windows a layout uses: 1, 2, 2, 3 for SINGLE, PIP, PBP, 3xWIN, and 4 for any other value.
-int Multiview_WindowCount(quint32 mode);

@@ -1,8 +1,10 @@
 #include "ui/startup.h"
 
+#include "app/app_paths.h"
 #include "app/config_file.h"
 #include "app/config_values.h"
 #include "link/link_runtime.h"
+#include "ui/style.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_resources.h"
@@ -29,6 +31,8 @@ KorvaneStartup::KorvaneStartup()
     Link_TcpService();
     Ui_InitResources();
     m_configExisted = Config_LoadAtStartup();
+    // Once, after the settings and before any window: every widget is built styled.
+    Style_Apply(App_Path(StyleSheetRelPath));
     m_main = std::make_unique<Ui_Main>();
     m_login = std::make_unique<Ui_Login>();
     QObject::connect(m_login.get(), &Ui_Login::SGL_SETUP_UI_MAIN, m_main.get(),

@@ -2,7 +2,9 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
@@ -14,10 +16,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr quint8 MarletModel = 2;
-constexpr quint8 TessinModel = 3;
-constexpr int MaxInputSources = 9;
-
 // Object names: "<block>-<what>[-<digit>]". The slots match on the prefix up to the digit.
 const QString Common = QStringLiteral("Common");
 const QString Main = QStringLiteral("Main");
@@ -65,9 +63,9 @@ QStringList Audio_SourceNames(quint8 model, int inputSourceCount)
         for (int i = 0; i < inputSourceCount; ++i)
             names << S_InputSource_Name[i];
     }
-    if (model == MarletModel)
+    if (model == ModelMarlet)
         names << S_Marlet_ExpandAudioSource_Name[0];
-    if (model == TessinModel) {
+    if (model == ModelTessin) {
         for (const QString &name : S_Tessin_ExpandAudioSource_Name)
             names << name;
     }
@@ -84,7 +82,7 @@ Ui_Audio::Ui_Audio(QWidget *parent)
 
 bool Ui_Audio::isTessin() const
 {
-    return DeviceState::modelIndex == TessinModel;
+    return Model_HasMicrophones(DeviceState::modelIndex);
 }
 
 Ui_Audio::OnOffPair Ui_Audio::makePair(QWidget *parent, const QString &block, int x, int y)
@@ -230,7 +228,7 @@ void Ui_Audio::RefreshTexts(bool first, bool readAll)
 void Ui_Audio::ApplyModel()
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model >= ModelCount)
+    if (!Model_Known(model))
         return;
     const bool tessin = isTessin();
     m_commonBlock->setVisible(!tessin);
@@ -255,30 +253,30 @@ void Ui_Audio::PressReadAll()
     m_readAllButton->click();
 }
 
-void Ui_Audio::SetSource(int index)
+void Ui_Audio::audioSetSource(int index)
 {
     Page_SetComboIndex(isTessin() ? m_mainSource : m_commonSource, index);
 }
 
-void Ui_Audio::SetVolume(int volume)
+void Ui_Audio::audioSetVolume(int volume)
 {
     Page_ShowText(isTessin() ? m_overallVolume.value : m_commonVolume.value,
                   QString::number(volume));
 }
 
-void Ui_Audio::SetMicLevel(int mic, int level)
+void Ui_Audio::audioSetMicLevel(int mic, int level)
 {
     if (mic == 0 || mic == 1)
         Page_ShowText(m_micVolume[mic].value, QString::number(level));
 }
 
-void Ui_Audio::SetMute(int index)
+void Ui_Audio::audioSetMute(int index)
 {
     const OnOffPair &pair = isTessin() ? m_overallMute : m_commonMute;
     Page_SetFlatPair(pair.on, pair.off, index);
 }
 
-void Ui_Audio::SetSwitch(int channel, int index)
+void Ui_Audio::audioSetSwitch(int channel, int index)
 {
     if (!isTessin() || channel < 0 || channel > 2)
         return;
@@ -363,15 +361,6 @@ void Ui_Audio::SLT_BTN_AudioMute(bool)
 
 void Ui_Audio::SLT_ReadInfo_ALL()
 {
-    CmdGetAudioSource();
-    CmdGetAudioVol();
-    CmdGetAudioMute();
-    if (isTessin()) {
-        CmdGetMainAudioOnoff();
-        for (int mic = 0; mic < 2; ++mic) {
-            CmdGetMicOnoff(mic);
-            CmdGetMicVol(mic);
-        }
-    }
+    Request_AudioReadAll();
     emit SGL_UpdateEmit();
 }

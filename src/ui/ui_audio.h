@@ -4,6 +4,8 @@
 // whole family of controls and reads the target and the value from the sender's name.
 #pragma once
 
+#include "state/reply_sinks.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -28,7 +30,7 @@ AudioControlName Audio_SplitControlName(const QString &objectName);
 // audio sources. The position of an item is the position of the device's source word.
 QStringList Audio_SourceNames(quint8 model, int inputSourceCount);
 
-class Ui_Audio : public QWidget
+class Ui_Audio : public QWidget, public AudioSink
 {
     Q_OBJECT
 
@@ -54,12 +56,12 @@ public:
     void ApplyModel();
     void PressReadAll();
 
-    // What the device reports.
-    void SetSource(int index);
-    void SetVolume(int volume);
-    void SetMicLevel(int mic, int level);
-    void SetMute(int index);
-    void SetSwitch(int channel, int index); // 0 main, 1 microphone 1, 2 microphone 2
+    // AudioSink: what the device reports.
+    void audioSetSource(int index) override;
+    void audioSetVolume(int volume) override;
+    void audioSetMicLevel(int mic, int level) override;
+    void audioSetMute(int index) override;
+    void audioSetSwitch(int channel, int index) override; // 0 main, 1 microphone 1, 2 microphone 2
 
     MyUiLayout *commonBlock() const { return m_commonBlock; }
     QGroupBox *mainGroup() const { return m_mainGroup; }

@@ -1,7 +1,7 @@
 #include "ui/ui_debug.h"
 
+#include "link/debug_wire.h"
 #include "link/link_context.h"
-#include "ui/debug_wire.h"
 #include "ui/frame_geometry.h"
 
 #include <QGridLayout>

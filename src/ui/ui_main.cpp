@@ -62,6 +62,8 @@ Ui_Main::Ui_Main(QWidget *parent)
 Ui_Main::~Ui_Main()
 {
     Config_SaveOnExit();
+    m_replyValues.clear();
+    m_replyVerbs.setPages({});
     // Pages go in the order they were added (connection page first), before the frame.
     for (const PageEntry &entry : qAsConst(m_pages))
         delete entry.page;

@@ -1,15 +1,17 @@
 // The main window: the tabs of the pages, the language selector, and the hub between the pages
 // and the two link services. Every page's "commands queued" signal reaches the services
 // through it; every received line, sent command and reply time-out comes back through it, and
-// received lines are handed to the reply dispatcher with this window as the page sink.
+// received lines are handed to the reply dispatcher: the device values go to the pages' own
+// sinks through replyValues() (where more listeners may join), the verbs to replyVerbs().
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages and every connection), ui_main_link.cpp (receive drain, time-outs, link-settings
-// sync) and ui_main_reply_pages.cpp (the dispatcher's calls forwarded to the pages).
+// (the pages and every connection) and ui_main_link.cpp (receive drain, time-outs,
+// link-settings sync).
 #pragma once
 
-#include "state/reply_pages.h"
+#include "state/reply_fan_out.h"
 #include "ui/my_frameless_window.h"
+#include "ui/ui_reply_verbs.h"
 
 #include <QString>
 #include <QVector>
@@ -26,7 +28,7 @@ class Ui_Output;
 class Ui_System;
 class Ui_Uart_Network;
 
-class Ui_Main : public MyFramelessWindow, public ReplyPages
+class Ui_Main : public MyFramelessWindow
 {
     Q_OBJECT
 
@@ -76,47 +78,9 @@ public:
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
 
-    // ReplyPages: what the reply dispatcher does to the pages (ui_main_reply_pages.cpp).
-    void connectionAppendStatus(const QString &text) override;
-    void connectionShowIdentifyResult(bool ok) override;
-    void connectionPressActiveConnectButton() override;
-    void showMessageBox(const QString &text) override;
-    void outputApplyModel() override;
-    void outputPressReadAll() override;
-    void outputSetResolution(int index) override;
-    void outputSet4kAuto(int index) override;
-    void outputSetHdcp(int index) override;
-    void outputSetVka(int index) override;
-    void outputSetItc(int index) override;
-    void outputSetUserResolution(quint32 width, quint32 height) override;
-    void multiviewApplyModel() override;
-    void multiviewPressReadAll() override;
-    void multiviewSetLayout(quint32 mode, bool readSync) override;
-    void multiviewSetWindowSource(int window, int source) override;
-    void multiviewSetAutoSwitch(int index) override;
-    void multiviewSetInputResolutionText(const QString &text) override;
-    void multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
-                                   quint32 vSize) override;
-    void multiviewSetVariantCount(quint32 count) override;
-    void multiviewSetLayoutVariant(int index) override;
-    void multiviewSetPipPosition(int index) override;
-    void multiviewSetPipSize(int index) override;
-    void multiviewSetAspect(int index) override;
-    void audioApplyModel() override;
-    void audioPressReadAll() override;
-    void audioSetSource(int index) override;
-    void audioSetVolume(int volume) override;
-    void audioSetMute(int index) override;
-    void audioSetMicLevel(int mic, int level) override;
-    void audioSetSwitch(int channel, int index) override;
-    void systemApplyModel() override;
-    void systemPressReadAll() override;
-    void systemSetEdidSelection(int index) override;
-    void systemSetVersionText(const QString &text) override;
-    void systemUserEdidWritten() override;
-    void systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
-                              const QString &gateway) override;
-    void systemSetBaudRate(qint32 baudRate) override;
+    // Every device value the dispatcher hands out, to the pages and any further listener.
+    ReplyFanOut &replyValues() { return m_replyValues; }
+    ReplyVerbs &replyVerbs() { return m_replyVerbs; }
 
 signals:
     void SGL_SETUP_UI_DEBUG();
@@ -164,4 +128,6 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LineDrain *m_lineDrain = nullptr; // the active link's received lines, in bounded turns
+    ReplyFanOut m_replyValues;
+    UiReplyVerbs m_replyVerbs;
 };

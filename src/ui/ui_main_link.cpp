@@ -24,7 +24,7 @@ void Ui_Main::handleReceivedLine(const QByteArray &line)
 {
     const QString text = QString::fromUtf8(line);
     emit SGL_DEBUG_SHOW_RecvText(text);
-    Reply_Dispatch(text, *this);
+    Reply_Dispatch(text, m_replyValues.sinks(m_replyVerbs));
 }
 
 void Ui_Main::SLT_UnifyUpdateSend(QString text)

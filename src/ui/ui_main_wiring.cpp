@@ -46,6 +46,15 @@ void Ui_Main::createPages()
         [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
     m_debugTerminal = new Ui_Debug;
+
+    // The pages hear the device's values first, in tab order; others may join later.
+    m_replyValues.addListener(m_connectionPage);
+    m_replyValues.addListener(m_outputPage);
+    m_replyValues.addListener(m_multiviewPage);
+    m_replyValues.addListener(m_audioPage);
+    m_replyValues.addListener(m_systemPage);
+    m_replyVerbs.setPages(
+        {m_connectionPage, m_outputPage, m_multiviewPage, m_audioPage, m_systemPage, this});
 }
 
 void Ui_Main::wirePages()

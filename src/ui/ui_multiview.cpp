@@ -197,7 +197,9 @@ void Ui_Multiview::RefreshTexts(bool first, bool readAll)
     m_variantLabel->setText(Slabel_Mode);
     const quint32 offered = DeviceState::layoutMaxMode;
     const int variant = m_variantCombo->currentIndex();
-    fillVariantCombo(first ? 6 : (offered >= 1 && offered <= 6 ? int(offered) : 0));
+    fillVariantCombo(
+        first ? MaxLayoutVariants
+              : (offered >= 1 && offered <= quint32(MaxLayoutVariants) ? int(offered) : 0));
     if (!first)
         m_variantCombo->setCurrentIndex(variant < m_variantCombo->count() ? variant : -1);
     m_positionLabel->setText(Slabel_Position);
@@ -234,7 +236,7 @@ void Ui_Multiview::RefreshTexts(bool first, bool readAll)
 void Ui_Multiview::fillVariantCombo(int count)
 {
     m_variantCombo->clear();
-    if (count < 1 || count > 6)
+    if (count < 1 || count > MaxLayoutVariants)
         return;
     for (int i = 0; i < count; ++i)
         m_variantCombo->addItem(ScomboBox_Mode[i]);
@@ -242,8 +244,8 @@ void Ui_Multiview::fillVariantCombo(int count)
 
 void Ui_Multiview::placeOptionRows(quint32 mode)
 {
-    const bool pip = mode == 1;
-    const bool variants = mode >= 2 && mode <= 4;
+    const bool pip = mode == ModePip;
+    const bool variants = Mode_HasVariants(mode);
     QWidget *rows[2][2] = {{m_aspectLabel, m_aspectCombo}, {m_variantLabel, m_variantCombo}};
     QWidget *pipRows[2][2] = {{m_positionLabel, m_positionCombo}, {m_sizeLabel, m_sizeCombo}};
     for (int slot = 0; slot < 2; ++slot) {

@@ -1,9 +1,12 @@
 // The multiview page: the device's window layout and its options, which input feeds each
 // window, the saved scenes and their names, auto switching and the input resolution, and the
 // operator's names for the input sources. Every operator action queues one command and emits
-// SGL_UpdateEmit; what the widgets show afterwards comes back through the setters, which
-// the reply dispatcher calls (through the main window) with the device's values.
+// SGL_UpdateEmit; what the widgets show afterwards comes back through the page's value sink,
+// which the reply dispatcher calls with the device's values.
 #pragma once
+
+#include "state/model_traits.h"
+#include "state/reply_sinks.h"
 
 #include <QString>
 #include <QWidget>
@@ -14,14 +17,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class Ui_Multiview : public QWidget
+class Ui_Multiview : public QWidget, public MultiviewSink
 {
     Q_OBJECT
 
 public:
-    static constexpr int ModeCount = 5; // SINGLE, PIP, PBP, 3xWIN, 4xWIN
-    static constexpr int SourceColumns = 9;
-    static constexpr int WindowRows = 4;
+    static constexpr int ModeCount = ::ModeCount; // a mode button per layout
+    static constexpr int SourceColumns = MaxInputSources;
+    static constexpr int WindowRows = WindowCount;
     static constexpr int SourceButtonCount = SourceColumns * WindowRows;
     static constexpr int SceneCount = 20;
     static constexpr int UserRectangleFields = 4; // H start, V start, H size, V size
@@ -37,17 +40,18 @@ public:
     void ApplyModel();
     void PressReadAll();
 
-    // Setters, in the order the reply dispatcher uses them.
-    void SetLayout(quint32 mode, bool readSync);
-    void SetWindowSource(int window, int source);
-    void SetAutoSwitch(int index);
-    void SetInputResolutionText(const QString &text);
-    void SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize, quint32 vSize);
-    void SetVariantCount(quint32 count);
-    void SetPipPosition(int index);
-    void SetPipSize(int index);
-    void SetAspect(int index);
-    void SetLayoutVariant(int index);
+    // MultiviewSink: what the device reports.
+    void multiviewSetLayout(quint32 mode, bool readSync) override;
+    void multiviewSetWindowSource(int window, int source) override;
+    void multiviewSetAutoSwitch(int index) override;
+    void multiviewSetInputResolutionText(const QString &text) override;
+    void multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
+                                   quint32 vSize) override;
+    void multiviewSetVariantCount(quint32 count) override;
+    void multiviewSetPipPosition(int index) override;
+    void multiviewSetPipSize(int index) override;
+    void multiviewSetAspect(int index) override;
+    void multiviewSetLayoutVariant(int index) override;
 
     // Widgets, for the main window's wiring and for tests.
     QPushButton *modeButton(int mode) const;
@@ -121,8 +125,7 @@ private:
     void showSingleRows(bool shown); // input resolution and auto switch
     void openRenameEditor(int column);
     void queued(); // emits SGL_UpdateEmit after a command went onto the queue
-    void setWindowMode(int mode);
-    void applyPipCoupling(QComboBox *touched, int index);
+    void setWindowMode(quint32 mode);
 
     QWidget *m_modeFrame = nullptr;
     QLabel *m_multiviewLabel = nullptr;

@@ -5,6 +5,7 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/multiview_picture.h"
 #include "ui/multiview_widgets.h"
 #include "ui/my_ui_layout.h"
@@ -99,7 +100,7 @@ void Ui_Multiview::setGridTexts()
 // Rows for the windows of the current layout, columns for the inputs of the model.
 void Ui_Multiview::updateGridVisibility()
 {
-    const int windows = Multiview_WindowCount(DeviceState::multiviewMode);
+    const int windows = Mode_WindowCount(DeviceState::multiviewMode);
     const int inputs = DeviceState::inputSourceCount;
     for (int r = 0; r < WindowRows; ++r)
         m_windowLabels[r]->setVisible(r < windows);
@@ -119,7 +120,7 @@ void Ui_Multiview::showSingleRows(bool shown)
         w->setVisible(shown);
 }
 
-void Ui_Multiview::SetWindowSource(int window, int source)
+void Ui_Multiview::multiviewSetWindowSource(int window, int source)
 {
     if (window < 0 || window >= WindowRows)
         return;

@@ -1,11 +1,12 @@
-// The device's multiview values arriving at the page: the reply dispatcher calls these (through
-// the main window) after it has stored the values in DeviceState.
+// The device's multiview values arriving at the page (its MultiviewSink): the reply dispatcher
+// calls these after it has stored the values in DeviceState.
 #include "ui/ui_multiview.h"
 
 #include "app/app_paths.h"
 #include "app/language_texts.h"
-#include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/multiview_picture.h"
 #include "ui/png_resave.h"
 
@@ -19,7 +20,7 @@
 
 void Ui_Multiview::ApplyModel()
 {
-    if (DeviceState::modelIndex < DeviceState::NoModel)
+    if (Model_Known(DeviceState::modelIndex))
         updateGridVisibility();
 }
 
@@ -29,26 +30,24 @@ void Ui_Multiview::PressReadAll()
 }
 
 // readSync: a bare layout reply, so the page asks for the whole configuration.
-void Ui_Multiview::SetLayout(quint32 mode, bool readSync)
+void Ui_Multiview::multiviewSetLayout(quint32 mode, bool readSync)
 {
+    Request_AfterLayout(mode, readSync);
     applyLayout(mode);
-    if (readSync)
-        CmdGetMultiviewSync();
     updatePicture();
     queued();
 }
 
 void Ui_Multiview::applyLayout(quint32 mode)
 {
-    DeviceState::multiviewMode = mode;
     if (mode >= quint32(ModeCount))
         return;
     for (int i = 0; i < ModeCount; ++i)
         m_modeButtons[i]->setFlat(quint32(i) == mode);
-    if (DeviceState::modelIndex < DeviceState::NoModel)
+    if (Model_Known(DeviceState::modelIndex))
         updateGridVisibility();
     placeOptionRows(mode);
-    showSingleRows(mode == 0);
+    showSingleRows(mode == ModeSingle);
 }
 
 // The picture of the layout, then the user-rectangle group, whose numbers are asked for
@@ -70,7 +69,7 @@ void Ui_Multiview::updatePicture()
         }
     }
 
-    const UserRectangleKind kind = Multiview_UserRectangleKind(state);
+    const UserRectangleKind kind = Request_UserRectangle();
     if (kind == UserRectangleKind::Hidden) {
         m_userRectGroup->hide();
         return;
@@ -78,54 +77,54 @@ void Ui_Multiview::updatePicture()
     m_userRectCaption->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
                                                                          : Slabel_CaptureDisplay_2);
     m_userRectGroup->show();
-    CmdGetUserLayout();
     queued();
 }
 
-void Ui_Multiview::SetAutoSwitch(int index)
+void Ui_Multiview::multiviewSetAutoSwitch(int index)
 {
     m_autoSwitchOn->setFlat(index == 0);
     m_autoSwitchOff->setFlat(index != 0);
 }
 
-void Ui_Multiview::SetInputResolutionText(const QString &text)
+void Ui_Multiview::multiviewSetInputResolutionText(const QString &text)
 {
     m_inputResolutionEdit->clear();
     m_inputResolutionEdit->setText(text);
 }
 
-void Ui_Multiview::SetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize, quint32 vSize)
+void Ui_Multiview::multiviewSetUserRectangle(quint32 hStart, quint32 vStart, quint32 hSize,
+                                             quint32 vSize)
 {
     const quint32 values[UserRectangleFields] = {hStart, vStart, hSize, vSize};
     for (int i = 0; i < UserRectangleFields; ++i)
         m_userRectEdits[i]->setText(QString::number(values[i]));
 }
 
-void Ui_Multiview::SetVariantCount(quint32 count)
+void Ui_Multiview::multiviewSetVariantCount(quint32 count)
 {
-    fillVariantCombo(count <= 6 ? int(count) : 0);
+    fillVariantCombo(count <= quint32(MaxLayoutVariants) ? int(count) : 0);
 }
 
 // An index outside a combo's list leaves the combo without a choice.
-void Ui_Multiview::SetPipPosition(int index)
+void Ui_Multiview::multiviewSetPipPosition(int index)
 {
     m_positionCombo->setCurrentIndex(index);
     updatePicture();
 }
 
-void Ui_Multiview::SetPipSize(int index)
+void Ui_Multiview::multiviewSetPipSize(int index)
 {
     m_sizeCombo->setCurrentIndex(index);
     updatePicture();
 }
 
-void Ui_Multiview::SetAspect(int index)
+void Ui_Multiview::multiviewSetAspect(int index)
 {
     m_aspectCombo->setCurrentIndex(index);
     updatePicture();
 }
 
-void Ui_Multiview::SetLayoutVariant(int index)
+void Ui_Multiview::multiviewSetLayoutVariant(int index)
 {
     m_variantCombo->setCurrentIndex(index);
     updatePicture();

@@ -5,53 +5,47 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
-#include "state/device_state.h"
+#include "link/page_requests.h"
+#include "state/model_traits.h"
 #include "ui/message_box.h"
 #include "ui/multiview_widgets.h"
 
 #include <QIntValidator>
-
-namespace {
-constexpr int PositionUser = 4;
-constexpr int PositionFallback = 3; // RightBottom
-constexpr int SizeUser = 3;
-constexpr int SizeFallback = 2; // LARGE
-} // namespace
 
 void Ui_Multiview::queued()
 {
     emit SGL_UpdateEmit();
 }
 
-void Ui_Multiview::setWindowMode(int mode)
+void Ui_Multiview::setWindowMode(quint32 mode)
 {
-    CmdSetMultiview(mode);
+    CmdSetMultiview(int(mode));
     queued();
 }
 
 void Ui_Multiview::SLT_WindowMode_Single(bool)
 {
-    setWindowMode(0);
+    setWindowMode(ModeSingle);
 }
 
 void Ui_Multiview::SLT_WindowMode_PIP(bool)
 {
-    setWindowMode(1);
+    setWindowMode(ModePip);
 }
 
 void Ui_Multiview::SLT_WindowMode_PBP(bool)
 {
-    setWindowMode(2);
+    setWindowMode(ModePbp);
 }
 
 void Ui_Multiview::SLT_WindowMode_3xWIN(bool)
 {
-    setWindowMode(3);
+    setWindowMode(Mode3xWin);
 }
 
 void Ui_Multiview::SLT_WindowMode_4xWIN(bool)
 {
-    setWindowMode(4);
+    setWindowMode(Mode4xWin);
 }
 
 void Ui_Multiview::SLT_SetAspect(int index)
@@ -66,39 +60,21 @@ void Ui_Multiview::SLT_SetMode(int index)
     queued();
 }
 
-// A USER position and a USER size describe one free rectangle, so the device drags the other
-// side along (and back to a fixed value when one side leaves USER). The page mirrors that at
-// once, so both combos and the user-rectangle command agree before any reply arrives.
-void Ui_Multiview::applyPipCoupling(QComboBox *touched, int index)
-{
-    const bool position = touched == m_positionCombo;
-    QComboBox *other = position ? m_sizeCombo : m_positionCombo;
-    quint32 *otherState = position ? &DeviceState::pipSize : &DeviceState::pipPosition;
-    const int ownUser = position ? PositionUser : SizeUser;
-    const int otherUser = position ? SizeUser : PositionUser;
-    const int otherFallback = position ? SizeFallback : PositionFallback;
-    int value = -1;
-    if (index == ownUser)
-        value = otherUser;
-    else if (other->currentIndex() == otherUser)
-        value = otherFallback;
-    if (value < 0)
-        return;
-    other->setCurrentIndex(value);
-    *otherState = quint32(value);
-}
-
+// The device drags the other side of the PIP rectangle along; the page shows that at once, so
+// both combos and the user-rectangle command agree before any reply arrives.
 void Ui_Multiview::SLT_SetPosition(int index)
 {
-    applyPipCoupling(m_positionCombo, index);
-    CmdSetPipPos(index);
+    const int size = Request_PipPosition(index, m_sizeCombo->currentIndex());
+    if (size >= 0)
+        m_sizeCombo->setCurrentIndex(size);
     queued();
 }
 
 void Ui_Multiview::SLT_SetSize(int index)
 {
-    applyPipCoupling(m_sizeCombo, index);
-    CmdSetPipSize(index);
+    const int position = Request_PipSize(index, m_positionCombo->currentIndex());
+    if (position >= 0)
+        m_positionCombo->setCurrentIndex(position);
     queued();
 }
 
@@ -174,6 +150,6 @@ void Ui_Multiview::SLT_BTN_AutoSwitch(bool)
 
 void Ui_Multiview::SLT_ReadInfo_ALL()
 {
-    CmdGetMultiviewSync();
+    Request_MultiviewReadAll();
     queued();
 }

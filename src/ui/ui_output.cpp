@@ -2,7 +2,9 @@
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
+#include "state/model_traits.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
 
@@ -26,7 +28,6 @@ constexpr int Column[] = {10, 250, 490}; // label x of the three setting columns
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
 constexpr int SizeMaximum = 9999;
-constexpr int CorvoModel = 1;
 } // namespace
 
 Ui_Output::Ui_Output(QWidget *parent)
@@ -120,7 +121,7 @@ void Ui_Output::RefreshTexts(bool first, bool readAll)
 
 void Ui_Output::ApplyModel()
 {
-    const bool has4kAuto = DeviceState::modelIndex != CorvoModel;
+    const bool has4kAuto = Model_Has4kAuto(DeviceState::modelIndex);
     m_fourKAutoLabel->setVisible(has4kAuto);
     m_fourKAutoCombo->setVisible(has4kAuto);
 }
@@ -136,41 +137,38 @@ void Ui_Output::showUserResolution(bool shown)
     m_userGroup->setVisible(shown);
 }
 
-void Ui_Output::SetResolution(int index)
+void Ui_Output::outputSetResolution(int index)
 {
     Page_SetComboIndex(m_resolutionCombo, index);
     // The edits appear only on the device's word: choosing USER pauses the link, and only
     // the reply naming USER proves the device switched.
-    const bool user = index == UserResolutionIndex;
-    showUserResolution(user);
-    if (user) {
-        CmdGetResoUser();
+    showUserResolution(index == OutResolutionUser);
+    if (Request_AfterOutputResolution(index))
         emit SGL_UpdateEmit();
-    }
 }
 
-void Ui_Output::SetUserResolution(quint32 width, quint32 height)
+void Ui_Output::outputSetUserResolution(quint32 width, quint32 height)
 {
     Page_ShowText(m_widthEdit, QString::number(width));
     Page_ShowText(m_heightEdit, QString::number(height));
 }
 
-void Ui_Output::SetHdcp(int index)
+void Ui_Output::outputSetHdcp(int index)
 {
     Page_SetComboIndex(m_hdcpCombo, index);
 }
 
-void Ui_Output::SetVka(int index)
+void Ui_Output::outputSetVka(int index)
 {
     Page_SetComboIndex(m_vkaCombo, index);
 }
 
-void Ui_Output::SetItc(int index)
+void Ui_Output::outputSetItc(int index)
 {
     Page_SetComboIndex(m_itcCombo, index);
 }
 
-void Ui_Output::Set4kAuto(int index)
+void Ui_Output::outputSet4kAuto(int index)
 {
     Page_SetComboIndex(m_fourKAutoCombo, index);
 }
@@ -224,10 +222,6 @@ void Ui_Output::SLT_Set4KAUTO(int index)
 
 void Ui_Output::SLT_ReadInfo_ALL()
 {
-    CmdGetOutResolution();
-    CmdGetOutHdcp();
-    CmdGetOutVka();
-    CmdGetOutItc();
-    CmdGetOut4kAuto(); // queues nothing on a Corvo
+    Request_OutputReadAll();
     emit SGL_UpdateEmit();
 }

@@ -3,6 +3,8 @@
 // protocol words, so the page passes them to the builders unchanged.
 #pragma once
 
+#include "state/reply_sinks.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -12,13 +14,11 @@ class QLineEdit;
 class QPushButton;
 class MyUiLayout;
 
-class Ui_Output : public QWidget
+class Ui_Output : public QWidget, public OutputSink
 {
     Q_OBJECT
 
 public:
-    static constexpr int UserResolutionIndex = 15; // "USER" in the resolution list
-
     explicit Ui_Output(QWidget *parent = nullptr);
 
     // Sets every text and tool tip and refills the combos (keeping their indexes), then
@@ -28,13 +28,13 @@ public:
     void ApplyModel();
     void PressReadAll();
 
-    // What the device reports.
-    void SetResolution(int index);
-    void SetUserResolution(quint32 width, quint32 height);
-    void SetHdcp(int index);
-    void SetVka(int index);
-    void SetItc(int index);
-    void Set4kAuto(int index);
+    // OutputSink: what the device reports.
+    void outputSetResolution(int index) override;
+    void outputSetUserResolution(quint32 width, quint32 height) override;
+    void outputSetHdcp(int index) override;
+    void outputSetVka(int index) override;
+    void outputSetItc(int index) override;
+    void outputSet4kAuto(int index) override;
 
     QLabel *resolutionLabel() const { return m_resolutionLabel; }
     QComboBox *resolutionCombo() const { return m_resolutionCombo; }

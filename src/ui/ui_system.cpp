@@ -4,9 +4,10 @@
 #include "app/language_texts.h"
 #include "app/net_check.h"
 #include "link/command_catalogue.h"
-#include "link/link_context.h"
+#include "link/page_requests.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
+#include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/message_box.h"
 #include "ui/my_ui_layout.h"
@@ -35,18 +36,6 @@ constexpr int ComboWidth = 150;
 constexpr int EdidRow[] = {14, 49, 84};
 constexpr int NetworkRow[] = {12, 46, 80, 114};
 constexpr int CutLineWidth = 2;
-
-// Firmware processors per model, as indexes of the four firmware names (Main, Sub, Expand,
-// KeyBoard); also the kind passed to CmdGetVersion.
-const QVector<int> FirmwareKinds[ModelCount] = {
-    {0, 1, 2}, // Halden
-    {0, 1}, // Corvo
-    {0, 1, 2, 3}, // Marlet
-    {0, 1, 3}, // Tessin
-    {0, 1}, // Brimo
-};
-// Models whose device has no network port of its own.
-constexpr bool HasNetwork[ModelCount] = {true, false, true, true, false};
 
 QString chooseWithDialog(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter)
@@ -202,14 +191,17 @@ void Ui_System::RefreshTexts(bool first, bool readAll)
 void Ui_System::ApplyModel()
 {
     const quint8 model = DeviceState::modelIndex;
-    if (model >= ModelCount)
+    if (!Model_Known(model))
         return;
+    // The firmware names are in the order of the kinds CmdGetVersion takes.
     QStringList names;
-    for (int kind : FirmwareKinds[model])
-        names << ScomboBox_FirmwareVersion[kind];
+    for (int kind = 0; kind < FirmwareKindCount; ++kind) {
+        if (Model_HasFirmware(model, kind))
+            names << ScomboBox_FirmwareVersion[kind];
+    }
     Page_RefillCombo(m_firmwareCombo, names);
 
-    const bool network = HasNetwork[model];
+    const bool network = Model_HasNetwork(model);
     for (int i = 0; i < 4; ++i) {
         m_networkLabels[i]->setVisible(network);
         m_networkEdits[i]->setVisible(network);
@@ -223,18 +215,18 @@ void Ui_System::PressReadAll()
     m_readAllButton->click();
 }
 
-void Ui_System::SetEdidSelection(int index)
+void Ui_System::systemSetEdidSelection(int index)
 {
     Page_SetComboIndex(m_edidCombo, index);
 }
 
-void Ui_System::SetVersionText(const QString &text)
+void Ui_System::systemSetVersionText(const QString &text)
 {
     Page_ShowText(m_versionEdit, text);
 }
 
 // Boxes that answer a device reply wait for one another instead of nesting.
-void Ui_System::UserEdidWritten()
+void Ui_System::systemUserEdidWritten()
 {
     MessageBox_InfoSerial(SMSG_EdidWriteOk, this);
 }
@@ -246,8 +238,8 @@ void Ui_System::showReconnectNotice()
         MessageBox_InfoSerial(SMSG_SyncConfigInfo + QStringLiteral("\r\n") + SMSG_ReConnect, this);
 }
 
-void Ui_System::SetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
-                               const QString &gateway)
+void Ui_System::systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
+                                     const QString &gateway)
 {
     // These become the panel's own connection settings (and are saved): a reply that the
     // operator could not have typed is dropped like a baud rate the panel does not offer.
@@ -261,7 +253,7 @@ void Ui_System::SetNetworkInfo(const QString &ip, const QString &port, const QSt
     emit SGL_SyncSerialPortNetworkInfo();
 }
 
-void Ui_System::SetBaudRate(qint32 baudRate)
+void Ui_System::systemSetBaudRate(qint32 baudRate)
 {
     const int entry = BaudRateList.indexOf(QString::number(baudRate));
     if (entry < 0)
@@ -288,7 +280,7 @@ void Ui_System::SLT_SetResetDevice(bool)
 void Ui_System::SLT_GetFirmwareVersion(int)
 {
     const QString chosen = m_firmwareCombo->currentText();
-    for (int kind = 0; kind < 4; ++kind) {
+    for (int kind = 0; kind < FirmwareKindCount; ++kind) {
         if (ScomboBox_FirmwareVersion[kind] == chosen) {
             m_versionEdit->clear();
             CmdGetVersion(kind);
@@ -350,8 +342,7 @@ void Ui_System::SLT_Network_Write()
 
 void Ui_System::SLT_Network_Read()
 {
-    LinkSettingsQueryOnly = true;
-    CmdGetNetworkInfo();
+    Request_NetworkQuery();
     emit SGL_UpdateEmit();
 }
 
@@ -364,23 +355,14 @@ void Ui_System::SLT_RS232_Write()
 
 void Ui_System::SLT_RS232_Read()
 {
-    LinkSettingsQueryOnly = true;
-    CmdGetBaudrate();
+    Request_BaudRateQuery();
     emit SGL_UpdateEmit();
 }
 
 void Ui_System::SLT_ReadInfo_ALL()
 {
-    CmdGetInEdidMode();
-    // Only the settings of the link in use are read: their reply refreshes the connection.
-    if (LinkMode == LinkModeTcp) {
-        LinkSettingsQueryOnly = true;
-        CmdGetNetworkInfo();
+    // A send trigger after the link-settings query and one at the end, as the page always did.
+    if (Request_SystemReadAll())
         emit SGL_UpdateEmit();
-    } else if (LinkMode == LinkModeSerial) {
-        LinkSettingsQueryOnly = true;
-        CmdGetBaudrate();
-        emit SGL_UpdateEmit();
-    }
     emit SGL_UpdateEmit();
 }

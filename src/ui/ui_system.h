@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/edid_check.h"
+#include "state/reply_sinks.h"
 
 #include <QWidget>
 
@@ -15,7 +16,7 @@ class QLineEdit;
 class QPushButton;
 class MyUiLayout;
 
-class Ui_System : public QWidget
+class Ui_System : public QWidget, public SystemSink
 {
     Q_OBJECT
 
@@ -35,13 +36,13 @@ public:
     void ApplyModel();
     void PressReadAll();
 
-    // What the device reports.
-    void SetEdidSelection(int index);
-    void SetVersionText(const QString &text);
-    void UserEdidWritten();
-    void SetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
-                        const QString &gateway);
-    void SetBaudRate(qint32 baudRate);
+    // SystemSink: what the device reports.
+    void systemSetEdidSelection(int index) override;
+    void systemSetVersionText(const QString &text) override;
+    void systemUserEdidWritten() override;
+    void systemSetNetworkInfo(const QString &ip, const QString &port, const QString &mask,
+                              const QString &gateway) override;
+    void systemSetBaudRate(qint32 baudRate) override;
 
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
 

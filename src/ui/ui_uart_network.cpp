@@ -198,7 +198,7 @@ void Ui_Uart_Network::setAddressSource(std::function<QList<LocalAddressEntry>()>
     m_addressSource = std::move(source);
 }
 
-void Ui_Uart_Network::AppendStatus(const QString &text)
+void Ui_Uart_Network::connectionAppendStatus(const QString &text)
 {
     m_statusLog->moveCursor(QTextCursor::End);
     m_statusLog->insertPlainText(text + QLatin1String("\r\n"));

@@ -4,6 +4,7 @@
 // through queued signals.
 #pragma once
 
+#include "state/reply_sinks.h"
 #include "ui/link_choices.h"
 #include "ui/my_combo_box.h"
 
@@ -27,7 +28,7 @@ constexpr unsigned long LinkStopWaitMs = 2000;
 // Most lines the status log keeps; older ones drop off the top.
 constexpr int StatusLogMaxLines = 400;
 
-class Ui_Uart_Network : public QSplitter
+class Ui_Uart_Network : public QSplitter, public StatusLogSink
 {
     Q_OBJECT
 
@@ -35,8 +36,8 @@ public:
     explicit Ui_Uart_Network(QWidget *parent = nullptr);
     ~Ui_Uart_Network() override;
 
-    // Appends one line to the status log.
-    void AppendStatus(const QString &text);
+    // StatusLogSink: appends one line to the status log.
+    void connectionAppendStatus(const QString &text) override;
     // Closes the active link by clicking its button (which then shows the disconnect text).
     void PressActiveConnectButton();
     // Success or failure mark in the status group (kept when the picture file is missing).

@@ -4,7 +4,7 @@
 // freezes longer than the bounded stop of a link thread.
 #include "e2e/support/e2e_panel.h"
 #include "e2e/support/loop_watch.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"

@@ -2,12 +2,13 @@
 // identify every model, the exact commands on the wire, the debug terminal's view of them,
 // and a disconnect followed by a reconnect that identifies the device again.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/language_texts.h"
 #include "link/link_context.h"
 #include "state/device_state.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
@@ -54,7 +55,7 @@ private slots:
         E2ePanel panel;
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(model));
-        QCOMPARE(DeviceState::inputSourceCount, InputSourceCounts[model]);
+        QCOMPARE(DeviceState::inputSourceCount, TestInputCounts[model]);
         QCOMPARE(LinkMode, LinkModeTcp);
 
         const QStringList expected = E2ePanel::IdentificationCommands(model, false);

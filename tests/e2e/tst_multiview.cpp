@@ -2,11 +2,13 @@
 // window sources chosen on the page change the device, and the page follows what the device
 // restates; scenes are saved and loaded.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/language_texts.h"
 #include "state/device_state.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
+#include "support/operator_input.h"
 #include "ui/message_box.h"
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
@@ -76,12 +78,6 @@ struct Bench
     }
 };
 
-void Choose(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 int FlatInRow(const Ui_Multiview &page, int row)
 {
     int flat = -1;
@@ -115,7 +111,7 @@ private slots:
         Bench b;
         QVERIFY2(b.open(model), qPrintable(b.sim.error()));
         Ui_Multiview &page = b.page();
-        const int inputs = InputSourceCounts[model];
+        const int inputs = TestInputCounts[model];
         QCOMPARE(DeviceState::multiviewMode, 0u); // the device's factory layout, read at start
         QVERIFY(page.modeButton(0)->isFlat());
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
@@ -189,7 +185,7 @@ private slots:
             QCOMPARE(page.userRectangleEdit(i)->text(), QLatin1String(typed[i]));
 
         // Window 2 takes the model's last input.
-        const int last = InputSourceCounts[model] - 1;
+        const int last = TestInputCounts[model] - 1;
         const QString word = QLatin1String(WindowInputWords[model].words[last]);
         QCOMPARE(
             b.exchange([&] { QTest::mouseClick(page.sourceButton(9 + last), Qt::LeftButton); }),

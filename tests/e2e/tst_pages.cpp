@@ -4,7 +4,7 @@
 // reaches the device, and a write of the device's link settings ends the link with the
 // reconnect notice.
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/config_values.h"
 #include "app/language_texts.h"
@@ -12,6 +12,7 @@
 #include "state/device_state.h"
 #include "state/vocabulary.h"
 #include "support/edid_files.h"
+#include "support/operator_input.h"
 #include "ui/my_ui_layout.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_main.h"
@@ -68,12 +69,6 @@ QString flatWord(const Ui_Audio::OnOffPair &pair)
     if (pair.off->isFlat() && !pair.on->isFlat())
         return QStringLiteral("OFF");
     return QString();
-}
-
-void choose(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
 }
 
 // One panel connected to one simulated device, identified, with the read-all burst answered.
@@ -227,7 +222,7 @@ private slots:
             const int next = (s.combo->currentIndex() + 1) % s.count;
             chosen << next;
             QVERIFY(b.roundTrip(QStringLiteral("SET %1 %2").arg(s.item, s.words[next]),
-                                [&] { choose(s.combo, next); }));
+                                [&] { Choose(s.combo, next); }));
             QCOMPARE(lastReply(b.sim, s.item), QLatin1String(s.words[next]));
         }
         // Read back: the device keeps the new values and the page shows them.
@@ -251,7 +246,7 @@ private slots:
         QComboBox *source = tessin ? b.audio->mainSource() : b.audio->commonSource();
         const int last = source->count() - 1; // the model's last source (WIN-KVM, LR4, ...)
         QVERIFY(b.roundTrip(QStringLiteral("SET AUDIO SOURCE ") + sources.words[last],
-                            [&] { choose(source, last); }));
+                            [&] { Choose(source, last); }));
         const Ui_Audio::VolumeControls &volume
             = tessin ? b.audio->overallVolume() : b.audio->commonVolume();
         QVERIFY(b.roundTrip("SET AUDIO VOL 7", [&] {
@@ -301,7 +296,7 @@ private slots:
         QFETCH(int, model);
         Bench b;
         QVERIFY(b.open(model, false));
-        QVERIFY(b.roundTrip("SET IN EDIDMODE 4K30-2.0", [&] { choose(b.system->edidCombo(), 3); }));
+        QVERIFY(b.roundTrip("SET IN EDIDMODE 4K30-2.0", [&] { Choose(b.system->edidCombo(), 3); }));
         b.system->edidCombo()->setCurrentIndex(0);
         QVERIFY(b.roundTrip("GET IN EDIDMODE", [&] { b.system->readAllButton()->click(); }));
         QCOMPARE(b.system->edidCombo()->currentIndex(), 3);
@@ -315,7 +310,7 @@ private slots:
                 ++kind;
             QVERIFY(kind < 4);
             QVERIFY(b.roundTrip(QStringLiteral("GET ") + VersionItems[kind],
-                                [&] { choose(firmware, i); }));
+                                [&] { Choose(firmware, i); }));
             const QString version = lastReply(b.sim, VersionItems[kind]);
             QVERIFY(version.startsWith('V'));
             QCOMPARE(b.system->versionEdit()->text(), version);
@@ -330,7 +325,7 @@ private slots:
         QVERIFY(b.open(0, false));
         // The resolution command holds the link for 10 s whatever the device answers; its
         // reply shows the group, and the size query follows after the pause.
-        choose(b.output->resolutionCombo(), Ui_Output::UserResolutionIndex);
+        Choose(b.output->resolutionCombo(), 15); // USER
         QVERIFY(QTest::qWaitFor(
             [&] { return b.sim.received().contains("SET OUT RESOLUTION USER"); }, Slow));
         QTRY_VERIFY_WITH_TIMEOUT(b.output->userGroup()->isVisibleTo(b.output), Slow);

@@ -3,7 +3,7 @@
 // object is left once the run returns. (One run per process: afterwards the link services
 // are gone, as at the end of the program.)
 #include "e2e/support/e2e_panel.h"
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include "app/config_values.h"
 #include "link/link_context.h"

@@ -1,7 +1,7 @@
 // Audio page: the object-name convention the slots rely on, exact lines for every control,
 // lenient volume fields that never send beyond the device's range, per-model layouts and
 // source lists, and the device's replies shown where they belong.
-#include "page_replies.h"
+#include "page_harness.h"
 #include "ui/my_ui_layout.h"
 
 #include <QGroupBox>
@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 namespace {
 const char *const AllObjectNames[]
@@ -124,8 +122,7 @@ private slots:
     {
         Identify(0);
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         page.commonMute().off->click();
         QCOMPARE(QueuedCommands_Take(), Lines {"SET AUDIO-MUTE OFF\r"});
         QVERIFY(!page.commonMute().off->isFlat());
@@ -228,35 +225,57 @@ private slots:
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QStringList>("items");
+        QTest::addColumn<Lines>("lines");
         QTest::newRow("Halden") << 0
-                                << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4", "IN-5"};
-        QTest::newRow("Corvo") << 1 << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4"};
+                                << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4", "IN-5"}
+                                << Lines {"SET AUDIO SOURCE WIN1\r",  "SET AUDIO SOURCE HDMI1\r",
+                                          "SET AUDIO SOURCE HDMI2\r", "SET AUDIO SOURCE HDMI3\r",
+                                          "SET AUDIO SOURCE HDMI4\r", "SET AUDIO SOURCE USB-C\r"};
+        QTest::newRow("Corvo") << 1 << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4"}
+                               << Lines {"SET AUDIO SOURCE WIN1\r", "SET AUDIO SOURCE HDMI1\r",
+                                         "SET AUDIO SOURCE HDMI2\r", "SET AUDIO SOURCE HDMI3\r",
+                                         "SET AUDIO SOURCE HDMI4\r"};
         QTest::newRow("Marlet") << 2 << QStringList {"Window-1", "IN-1", "IN-2",   "IN-3",
                                                      "IN-4",     "IN-5", "IN-6",   "IN-7",
-                                                     "IN-8",     "IN-9", "WIN-KVM"};
+                                                     "IN-8",     "IN-9", "WIN-KVM"}
+                                << Lines {"SET AUDIO SOURCE WIN1\r",   "SET AUDIO SOURCE HDMI1\r",
+                                          "SET AUDIO SOURCE HDMI2\r",  "SET AUDIO SOURCE HDMI3\r",
+                                          "SET AUDIO SOURCE HDMI4\r",  "SET AUDIO SOURCE HDMI5\r",
+                                          "SET AUDIO SOURCE HDMI6\r",  "SET AUDIO SOURCE HDMI7\r",
+                                          "SET AUDIO SOURCE DP\r",     "SET AUDIO SOURCE USB-C\r",
+                                          "SET AUDIO SOURCE WIN-KVM\r"};
         QTest::newRow("Tessin") << 3 << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4",
                                                      "IN-5",     "IN-6", "IN-7", "IN-8", "IN-9",
-                                                     "LR1",      "LR2",  "LR3",  "LR4"};
+                                                     "LR1",      "LR2",  "LR3",  "LR4"}
+                                << Lines {"SET AUDIO SOURCE WIN1\r",  "SET AUDIO SOURCE HDMI1\r",
+                                          "SET AUDIO SOURCE HDMI2\r", "SET AUDIO SOURCE HDMI3\r",
+                                          "SET AUDIO SOURCE HDMI4\r", "SET AUDIO SOURCE HDMI5\r",
+                                          "SET AUDIO SOURCE HDMI6\r", "SET AUDIO SOURCE HDMI7\r",
+                                          "SET AUDIO SOURCE DP\r",    "SET AUDIO SOURCE USB-C\r",
+                                          "SET AUDIO SOURCE LR1\r",   "SET AUDIO SOURCE LR2\r",
+                                          "SET AUDIO SOURCE LR3\r",   "SET AUDIO SOURCE LR4\r"};
         QTest::newRow("Brimo") << 4
-                               << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4", "IN-5"};
+                               << QStringList {"Window-1", "IN-1", "IN-2", "IN-3", "IN-4", "IN-5"}
+                               << Lines {"SET AUDIO SOURCE WIN1\r",  "SET AUDIO SOURCE HDMI1\r",
+                                         "SET AUDIO SOURCE HDMI2\r", "SET AUDIO SOURCE HDMI3\r",
+                                         "SET AUDIO SOURCE DP\r",    "SET AUDIO SOURCE USB-C\r"};
     }
     void sourceList_perModel()
     {
         QFETCH(int, model);
         QFETCH(QStringList, items);
+        QFETCH(Lines, lines);
         Ui_Audio page;
         Identify(quint8(model));
         page.ApplyModel();
         QComboBox *combo = model == 3 ? page.mainSource() : page.commonSource();
         QCOMPARE(comboItems(combo), items);
-        QCOMPARE(combo->count(), AudioSourceWords[model].count);
+        QCOMPARE(combo->count(), lines.size());
         // Every item sends the model's word at its position.
         for (int i = 0; i < combo->count(); ++i) {
             QSignalSpy emitted(&page, &Ui_Audio::SGL_UpdateEmit);
             Choose(combo, i);
-            QCOMPARE(
-                QueuedCommands_Take(),
-                Lines {QByteArray("SET AUDIO SOURCE ") + AudioSourceWords[model].words[i] + '\r'});
+            QCOMPARE(QueuedCommands_Take(), Lines {lines.at(i)});
             QCOMPARE(emitted.count(), 1);
         }
     }
@@ -360,8 +379,7 @@ private slots:
         QFETCH(QString, text);
         Identify(quint8(model));
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         replies.line(reply);
         QCOMPARE(page.findChild<QLineEdit *>(edit)->text(), text);
     }
@@ -370,8 +388,7 @@ private slots:
     {
         Identify(3);
         Ui_Audio page;
-        PageReplies replies;
-        replies.audio = &page;
+        PageReplies replies(page);
         replies.line("AUDIO SOURCE LR2");
         QCOMPARE(page.mainSource()->currentIndex(), 11);
         replies.line("MAIN-AUDIO ONOFF OFF");
@@ -389,14 +406,14 @@ private slots:
     {
         Identify(0);
         Ui_Audio page;
-        page.SetSwitch(0, 0);
-        page.SetSwitch(1, 1);
+        page.audioSetSwitch(0, 0);
+        page.audioSetSwitch(1, 1);
         QVERIFY(!page.mainSwitch().on->isFlat());
         QVERIFY(!page.micSwitch(0).off->isFlat());
         Identify(3);
-        page.SetSwitch(3, 0); // no such channel
-        page.SetMute(2); // no such index
-        page.SetMicLevel(2, 9);
+        page.audioSetSwitch(3, 0); // no such channel
+        page.audioSetMute(2); // no such index
+        page.audioSetMicLevel(2, 9);
         for (QPushButton *b : page.findChildren<QPushButton *>())
             QVERIFY(!b->isFlat());
     }
@@ -405,8 +422,8 @@ private slots:
     {
         Identify(2);
         Ui_Audio page;
-        page.SetSource(3);
-        page.SetVolume(40);
+        page.audioSetSource(3);
+        page.audioSetVolume(40);
         S_InputSource_Name[2] = QStringLiteral("Camera");
         QSignalSpy emitted(&page, &Ui_Audio::SGL_UpdateEmit);
         page.RefreshTexts(false, false);

@@ -364,10 +364,10 @@ private slots:
         TestRuntime rt;
         Ui_Main w;
         Ui_Uart_Network *page = w.connectionPage();
-        page->AppendStatus(QStringLiteral("Sync Resolution: Message."));
+        page->connectionAppendStatus(QStringLiteral("Sync Resolution: Message."));
         QCOMPARE(page->statusLog()->toPlainText(), QStringLiteral("Sync Resolution: Message.\n"));
         for (int i = 0; i < 1000; ++i)
-            page->AppendStatus(QStringLiteral("line %1").arg(i));
+            page->connectionAppendStatus(QStringLiteral("line %1").arg(i));
         QTextDocument *log = page->statusLog()->document();
         QVERIFY(log->blockCount() <= StatusLogMaxLines);
         QCOMPARE(log->lastBlock().previous().text(), QStringLiteral("line 999"));

@@ -1,8 +1,8 @@
 // Debug terminal: raw bytes on the active link for what the operator typed (and only that),
 // echoes kept apart from the pending input, the pane limits, the format captions, the window.
+#include "link/debug_wire.h"
 #include "link/link_context.h"
 #include "support/test_runtime.h"
-#include "ui/debug_wire.h"
 #include "ui/frame_geometry.h"
 #include "ui/ui_debug.h"
 

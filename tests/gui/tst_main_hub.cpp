@@ -8,10 +8,12 @@
 #include "link/service_tcp_client.h"
 #include "state/vocabulary.h"
 #include "support/modal_box_driver.h"
+#include "support/recording_sinks.h"
 #include "support/test_runtime.h"
 #include "ui/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_output.h"
 #include "ui/ui_system.h"
 
 #include <QMessageBox>
@@ -322,15 +324,41 @@ private slots:
         QCOMPARE(boxes.count(), 0);
     }
 
+    // Another listener (a status bar, a profile recorder) hears every value the pages hear, in
+    // the order they hear them, and nothing once it has left.
+    void extraListener_hearsWhatThePagesHear()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Marlet"));
+        Ui_Main &w = *link.window;
+        RecordingSinks heard;
+        w.replyValues().addListener(&heard);
+        QVERIFY(link.peer.write("OUT HDCP FORCE-OFF\rAUDIO VOL 42\rIN EDIDMODE 1440x900\r"));
+        QTRY_COMPARE_WITH_TIMEOUT(heard.calls.size(), 6, 5000);
+        QCOMPARE(heard.callTexts(),
+                 QStringList({"outputSetHdcp(2)", "connectionAppendStatus(Sync HDCP: Message.)",
+                              "audioSetVolume(42)", "connectionAppendStatus(Sync Volume: Message.)",
+                              "systemSetEdidSelection(12)",
+                              "connectionAppendStatus(Sync EDID Select: Message.)"}));
+        QCOMPARE(w.outputPage()->hdcpCombo()->currentIndex(), 2);
+        QCOMPARE(w.audioPage()->commonVolume().value->text(), QStringLiteral("42"));
+        QCOMPARE(w.systemPage()->edidCombo()->currentIndex(), 12);
+
+        w.replyValues().removeListener(&heard);
+        QVERIFY(link.peer.write("OUT VKA BLACKSCREEN\r"));
+        QTRY_COMPARE_WITH_TIMEOUT(w.outputPage()->vkaCombo()->currentIndex(), 1, 5000);
+        QCOMPARE(heard.calls.size(), 6);
+    }
+
     // A renamed input shows in the audio page's source list, at the same position.
     void sourceRename_reachesTheAudioPage()
     {
         TestRuntime rt;
         Ui_Main w;
         DeviceState::modelIndex = 0;
-        DeviceState::inputSourceCount = InputSourceCounts[0];
-        w.audioApplyModel();
-        w.audioSetSource(2);
+        DeviceState::inputSourceCount = 5; // Halden
+        w.replyVerbs().audioApplyModel();
+        w.replyValues().audioSetSource(2);
         S_InputSource_Name[1] = QStringLiteral("Lectern");
         w.SLT_SyncInputSourceName();
         QCOMPARE(w.audioPage()->commonSource()->itemText(2), QStringLiteral("Lectern"));

@@ -3,7 +3,7 @@
 // position/size coupling; the scene confirmations.
 #include "app/config_file.h"
 #include "app/language_texts.h"
-#include "multiview_harness.h"
+#include "page_harness.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/message_box.h"
@@ -27,11 +27,6 @@ void Click(QAbstractButton *button)
 }
 
 // What the operator's choice in an open popup amounts to.
-void Choose(QComboBox *combo, int index)
-{
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
 
 void Type(QLineEdit *edit, const QString &text)
 {
@@ -65,36 +60,36 @@ private slots:
 
         const Action aspect169 = [](Ui_Multiview &p) { Choose(p.aspectCombo(), 1); };
         QTest::newRow("aspect in 3xWIN")
-            << "mode=3" << aspect169 << Lines({"SET 3xWIN ASPECT 16:9"});
+            << "mode=3" << aspect169 << Lines {"SET 3xWIN ASPECT 16:9\r"};
         QTest::newRow("aspect full in PBP")
             << "mode=2" << Action([](Ui_Multiview &p) { Choose(p.aspectCombo(), 0); })
-            << Lines({"SET PBP ASPECT FULL"});
+            << Lines {"SET PBP ASPECT FULL\r"};
         QTest::newRow("aspect in PIP") << "mode=1" << aspect169 << QByteArrayList();
         QTest::newRow("aspect in SINGLE") << "mode=0" << aspect169 << QByteArrayList();
 
         const Action variant3 = [](Ui_Multiview &p) { Choose(p.variantCombo(), 2); };
         QTest::newRow("variant counts from one")
-            << "mode=2" << variant3 << Lines({"SET PBP MODE 3"});
+            << "mode=2" << variant3 << Lines {"SET PBP MODE 3\r"};
         QTest::newRow("variant 4xWIN")
             << "mode=4" << Action([](Ui_Multiview &p) { Choose(p.variantCombo(), 5); })
-            << Lines({"SET 4xWIN MODE 6"});
+            << Lines {"SET 4xWIN MODE 6\r"};
         QTest::newRow("variant in PIP") << "mode=1" << variant3 << QByteArrayList();
 
         QTest::newRow("position") << "mode=1"
                                   << Action([](Ui_Multiview &p) { Choose(p.positionCombo(), 1); })
-                                  << Lines({"SET PIP POS RightTop"});
+                                  << Lines {"SET PIP POS RightTop\r"};
         QTest::newRow("size") << "mode=1"
                               << Action([](Ui_Multiview &p) { Choose(p.sizeCombo(), 1); })
-                              << Lines({"SET PIP SIZE MIDDLE"});
+                              << Lines {"SET PIP SIZE MIDDLE\r"};
         QTest::newRow("position outside PIP")
             << "mode=2" << Action([](Ui_Multiview &p) { Choose(p.positionCombo(), 0); })
             << QByteArrayList();
 
         const Action readRect = [](Ui_Multiview &p) { Click(p.userRectangleReadButton()); };
         QTest::newRow("rectangle read PIP user")
-            << "mode=1 pos=4 size=3" << readRect << Lines({"GET PIP USER"});
+            << "mode=1 pos=4 size=3" << readRect << Lines {"GET PIP USER\r"};
         QTest::newRow("rectangle read PBP presenter")
-            << "mode=2 variant=2" << readRect << Lines({"GET PBP-PRESENTER"});
+            << "mode=2 variant=2" << readRect << Lines {"GET PBP-PRESENTER\r"};
         QTest::newRow("rectangle read PBP first")
             << "mode=2 variant=0" << readRect << QByteArrayList();
         QTest::newRow("rectangle read PIP fixed")
@@ -105,7 +100,7 @@ private slots:
             for (int i = 0; i < 4; ++i)
                 Type(p.userRectangleEdit(i), QLatin1String(values[i]));
             Click(p.userRectangleWriteButton());
-        }) << Lines({"SET PIP USER 10 20 300 9999"});
+        }) << Lines {"SET PIP USER 10 20 300 9999\r"};
         QTest::newRow("rectangle write empty and refused digits")
             << "mode=2 variant=2" << Action([](Ui_Multiview &p) {
                    Type(p.userRectangleEdit(0), QStringLiteral("12345")); // fifth digit refused
@@ -114,14 +109,14 @@ private slots:
                    Type(p.userRectangleEdit(3), QStringLiteral("0"));
                    Click(p.userRectangleWriteButton());
                })
-            << Lines({"SET PBP-PRESENTER 1234 7 0 0"});
+            << Lines {"SET PBP-PRESENTER 1234 7 0 0\r"};
         QTest::newRow("rectangle write beyond range from the device")
             << "mode=1 pos=4 size=3" << Action([](Ui_Multiview &p) {
-                   p.SetUserRectangle(10000, 4294967295u, 9999, 5);
-                   Multiview_ResetLink();
+                   p.multiviewSetUserRectangle(10000, 4294967295u, 9999, 5);
+                   QueuedCommands_Start(LinkModeTcp);
                    Click(p.userRectangleWriteButton());
                })
-            << Lines({"SET PIP USER 0 0 9999 5"});
+            << Lines {"SET PIP USER 0 0 9999 5\r"};
         QTest::newRow("rectangle write PIP fixed")
             << "mode=1 pos=2 size=1"
             << Action([](Ui_Multiview &p) { Click(p.userRectangleWriteButton()); })
@@ -129,14 +124,14 @@ private slots:
 
         const Action readResolution = [](Ui_Multiview &p) { Click(p.inputResolutionReadButton()); };
         QTest::newRow("input resolution")
-            << "mode=0" << readResolution << Lines({"GET IN RESOLUTION"});
+            << "mode=0" << readResolution << Lines {"GET IN RESOLUTION\r"};
         QTest::newRow("input resolution in PIP") << "mode=1" << readResolution << QByteArrayList();
         QTest::newRow("auto switch on")
             << "mode=0" << Action([](Ui_Multiview &p) { Click(p.autoSwitchButton(true)); })
-            << Lines({"SET AUTO SWITCH ON"});
+            << Lines {"SET AUTO SWITCH ON\r"};
         QTest::newRow("auto switch off")
             << "mode=0" << Action([](Ui_Multiview &p) { Click(p.autoSwitchButton(false)); })
-            << Lines({"SET AUTO SWITCH OFF"});
+            << Lines {"SET AUTO SWITCH OFF\r"};
         QTest::newRow("auto switch in 4xWIN")
             << "mode=4" << Action([](Ui_Multiview &p) { Click(p.autoSwitchButton(true)); })
             << QByteArrayList();
@@ -144,15 +139,15 @@ private slots:
         const auto source
             = [](int k) { return Action([k](Ui_Multiview &p) { Click(p.sourceButton(k)); }); };
         QTest::newRow("button 20: window 3, source 3 on Marlet")
-            << "model=2 mode=4" << source(20) << Lines({"SET WINDOW3 IN HDMI3"});
+            << "model=2 mode=4" << source(20) << Lines {"SET WINDOW3 IN HDMI3\r"};
         QTest::newRow("button 8 on Marlet")
-            << "model=2" << source(8) << Lines({"SET WINDOW1 IN USB-C"});
+            << "model=2" << source(8) << Lines {"SET WINDOW1 IN USB-C\r"};
         QTest::newRow("button 35 on Tessin")
-            << "model=3" << source(35) << Lines({"SET WINDOW4 IN USB-C"});
+            << "model=3" << source(35) << Lines {"SET WINDOW4 IN USB-C\r"};
         QTest::newRow("button 13 on Brimo")
-            << "model=4" << source(12) << Lines({"SET WINDOW2 IN DP"});
+            << "model=4" << source(12) << Lines {"SET WINDOW2 IN DP\r"};
         QTest::newRow("button 4 on Halden")
-            << "model=0" << source(4) << Lines({"SET WINDOW1 IN USB-C"});
+            << "model=0" << source(4) << Lines {"SET WINDOW1 IN USB-C\r"};
         QTest::newRow("button 4 on Corvo (no fifth input)")
             << "model=1" << source(4) << QByteArrayList();
         QTest::newRow("button 7 on Brimo (no eighth input)")
@@ -161,7 +156,7 @@ private slots:
 
         QTest::newRow("read all") << "mode=4"
                                   << Action([](Ui_Multiview &p) { Click(p.readAllButton()); })
-                                  << Lines({"GET MULTIVIEW-SYNC"});
+                                  << Lines {"GET MULTIVIEW-SYNC\r"};
     }
     void action_queuesExactly()
     {
@@ -170,10 +165,10 @@ private slots:
         QFETCH(QByteArrayList, queued);
         ApplyDeviceState(state);
         Ui_Multiview page;
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
         QSignalSpy emitted(&page, &Ui_Multiview::SGL_UpdateEmit);
         action(page);
-        QCOMPARE(Multiview_Queued(), queued);
+        QCOMPARE(QueuedCommands_Peek(), queued);
         // Every action announces itself, even when the catalogue queued nothing.
         QCOMPARE(emitted.count(), 1);
     }
@@ -183,15 +178,15 @@ private slots:
         ApplyDeviceState(QStringLiteral("mode=1 pos=0 size=0"));
         Ui_Multiview page;
         page.sizeCombo()->setCurrentIndex(0);
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
         Choose(page.positionCombo(), 4);
         QCOMPARE(page.sizeCombo()->currentIndex(), 3);
         QCOMPARE(DeviceState::pipSize, 3u);
-        QCOMPARE(Multiview_Queued(), Lines({"SET PIP POS USER"}));
+        QCOMPARE(QueuedCommands_Peek(), Lines {"SET PIP POS USER\r"});
 
         // The device confirms the position: the picture is the free one in both respects.
-        MultiviewPages pages(page);
-        pages.reply("PIP POS USER");
+        PageReplies pages(page);
+        pages.line("PIP POS USER");
         QCOMPARE(page.shownPicture(), QStringLiteral("/APP/Image/MultiView/PIP_USER_USER.png"));
         QCOMPARE(page.positionCombo()->currentIndex(), 4);
     }
@@ -205,17 +200,17 @@ private slots:
         QTest::addColumn<QString>("otherState"); // DeviceState afterwards
         QTest::addColumn<QByteArrayList>("queued");
         QTest::newRow("position USER")
-            << true << 1 << 4 << 3 << "size=3" << Lines({"SET PIP POS USER"});
+            << true << 1 << 4 << 3 << "size=3" << Lines {"SET PIP POS USER\r"};
         QTest::newRow("position leaves USER")
-            << true << 3 << 0 << 2 << "size=2" << Lines({"SET PIP POS LeftTop"});
+            << true << 3 << 0 << 2 << "size=2" << Lines {"SET PIP POS LeftTop\r"};
         QTest::newRow("position, size not USER")
-            << true << 1 << 2 << 1 << "size=0" << Lines({"SET PIP POS LeftBottom"});
+            << true << 1 << 2 << 1 << "size=0" << Lines {"SET PIP POS LeftBottom\r"};
         QTest::newRow("size USER")
-            << false << 0 << 3 << 4 << "pos=4" << Lines({"SET PIP SIZE USER"});
+            << false << 0 << 3 << 4 << "pos=4" << Lines {"SET PIP SIZE USER\r"};
         QTest::newRow("size leaves USER")
-            << false << 4 << 0 << 3 << "pos=3" << Lines({"SET PIP SIZE SMALL"});
+            << false << 4 << 0 << 3 << "pos=3" << Lines {"SET PIP SIZE SMALL\r"};
         QTest::newRow("size, position not USER")
-            << false << 2 << 1 << 2 << "pos=0" << Lines({"SET PIP SIZE MIDDLE"});
+            << false << 2 << 1 << 2 << "pos=0" << Lines {"SET PIP SIZE MIDDLE\r"};
     }
     void coupling()
     {
@@ -230,12 +225,12 @@ private slots:
         QComboBox *touched = touchPosition ? page.positionCombo() : page.sizeCombo();
         QComboBox *other = touchPosition ? page.sizeCombo() : page.positionCombo();
         other->setCurrentIndex(otherBefore);
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
         Choose(touched, chosen);
         QCOMPARE(other->currentIndex(), otherAfter);
         const QString key = otherState.section(QLatin1Char('='), 0, 0);
         QCOMPARE(DeviceStateMap().value(key), otherState.section(QLatin1Char('='), 1));
-        QCOMPARE(Multiview_Queued(), queued);
+        QCOMPARE(QueuedCommands_Peek(), queued);
     }
 
     void scenes_data()
@@ -249,17 +244,17 @@ private slots:
         const QString yes = QLatin1String(MessageBox_YesText);
         const QString no = QLatin1String(MessageBox_NoText);
         QTest::newRow("save confirmed, named")
-            << true << 3 << yes << "Studio A" << Lines({"SET SAVE SCENE 4"}) << "Studio A";
+            << true << 3 << yes << "Studio A" << Lines {"SET SAVE SCENE 4\r"} << "Studio A";
         QTest::newRow("save confirmed, no name")
-            << true << 0 << yes << "" << Lines({"SET SAVE SCENE 1"}) << "Layout-1";
+            << true << 0 << yes << "" << Lines {"SET SAVE SCENE 1\r"} << "Layout-1";
         QTest::newRow("save last scene")
-            << true << 19 << yes << "End" << Lines({"SET SAVE SCENE 20"}) << "End";
+            << true << 19 << yes << "End" << Lines {"SET SAVE SCENE 20\r"} << "End";
         QTest::newRow("save declined")
             << true << 3 << no << "Studio A" << QByteArrayList() << "Layout-4";
         QTest::newRow("save closed") << true << 3 << ModalBoxDriver::CloseWindow << "Studio A"
                                      << QByteArrayList() << "Layout-4";
         QTest::newRow("load confirmed")
-            << false << 19 << yes << "" << Lines({"SET LOAD SCENE 20"}) << "Layout-20";
+            << false << 19 << yes << "" << Lines {"SET LOAD SCENE 20\r"} << "Layout-20";
         QTest::newRow("load declined") << false << 0 << no << "" << QByteArrayList() << "Layout-1";
     }
     void scenes()
@@ -278,7 +273,7 @@ private slots:
         Choose(save ? page.saveCombo() : page.loadCombo(), index);
 
         QCOMPARE(boxes.texts(), QStringList {save ? "Save Confirm?" : "Load Confirm?"});
-        QCOMPARE(Multiview_Queued(), queued);
+        QCOMPARE(QueuedCommands_Peek(), queued);
         QCOMPARE(emitted.count(), queued.size());
         QCOMPARE(ScomboBox_Layout[index], nameAfter);
         QCOMPARE(page.saveCombo()->itemText(index), nameAfter);
@@ -314,7 +309,7 @@ private slots:
         boxes.answer(QLatin1String(MessageBox_YesText));
         Choose(page.saveCombo(), 2);
         QCOMPARE(ScomboBox_Layout[2], QStringLiteral("Layout-3"));
-        QCOMPARE(Multiview_Queued(), Lines({"SET SAVE SCENE 2", "SET SAVE SCENE 3"}));
+        QCOMPARE(QueuedCommands_Peek(), (Lines {"SET SAVE SCENE 2\r", "SET SAVE SCENE 3\r"}));
     }
 
     void nothingQueued_withoutActiveLink()
@@ -325,7 +320,7 @@ private slots:
         Click(page.sourceButton(20));
         Click(page.modeButton(1));
         LinkMode = LinkModeTcp;
-        QCOMPARE(Multiview_Queued(), QByteArrayList());
+        QCOMPARE(QueuedCommands_Peek(), QByteArrayList());
     }
 };
 

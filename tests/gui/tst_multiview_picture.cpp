@@ -113,8 +113,8 @@ private slots:
     {
         const int expected[] = {1, 2, 2, 3, 4, 4, 4};
         for (quint32 mode = 0; mode < 7; ++mode)
-            QCOMPARE(Multiview_WindowCount(mode), expected[mode]);
-        QCOMPARE(Multiview_WindowCount(0xFFFFFFFFu), 4);
+            QCOMPARE(Mode_WindowCount(mode), expected[mode]);
+        QCOMPARE(Mode_WindowCount(0xFFFFFFFFu), 4);
     }
 
     void reachableNames_areTheExpectedSixtyThree()

@@ -3,7 +3,7 @@
 // source grid per layout and model, source renames, text refresh, and bad input.
 #include "app/config_file.h"
 #include "app/language_texts.h"
-#include "multiview_harness.h"
+#include "page_harness.h"
 #include "support/test_runtime.h"
 
 #include <QComboBox>
@@ -83,7 +83,7 @@ private slots:
                                   << 1 << Picture("PIP_USER_USER") << QStringList {"7", "6", "", ""}
                                   << "position=4 size=3"
                                   // one query per update of the picture (layout, position, size)
-                                  << Lines({"GET PIP USER", "GET PIP USER", "GET PIP USER"});
+                                  << Lines {"GET PIP USER\r", "GET PIP USER\r", "GET PIP USER\r"};
         QTest::newRow("pbp") << 0 << QByteArray("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3")
                              << 2 << Picture("PBP_2_169") << QStringList {"0", "1", "", ""}
                              << "aspect=1 variant=1/3" << QByteArrayList();
@@ -111,11 +111,11 @@ private slots:
         QFETCH(QByteArrayList, queued);
 
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(model);
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
         QSignalSpy emitted(&page, &Ui_Multiview::SGL_UpdateEmit);
-        pages.reply(line);
+        pages.line(line);
 
         QCOMPARE(DeviceState::multiviewMode, quint32(mode));
         QCOMPARE(FlatMode(page), mode);
@@ -146,19 +146,19 @@ private slots:
             QVERIFY(page.autoSwitchButton(false)->isFlat());
             QVERIFY(!page.autoSwitchButton(true)->isFlat());
         }
-        QCOMPARE(Multiview_Queued(), queued);
+        QCOMPARE(QueuedCommands_Peek(), queued);
         QVERIFY(emitted.count() >= 1);
     }
 
     void layoutReply_asksForTheRestatement()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(0);
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
         QSignalSpy emitted(&page, &Ui_Multiview::SGL_UpdateEmit);
-        pages.reply("MULTIVIEW PIP");
-        QCOMPARE(Multiview_Queued(), Lines({"GET MULTIVIEW-SYNC"}));
+        pages.line("MULTIVIEW PIP");
+        QCOMPARE(QueuedCommands_Peek(), Lines {"GET MULTIVIEW-SYNC\r"});
         QCOMPARE(emitted.count(), 1);
         QCOMPARE(FlatMode(page), 1);
         QCOMPARE(page.shownPicture(), Picture("PIP_LeftTop_SMALL"));
@@ -174,7 +174,7 @@ private slots:
         QTest::addColumn<QByteArrayList>("queued"); // after the last reply
         QTest::newRow("pbp presenter")
             << QByteArrayList {"MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3", "PBP MODE 3"}
-            << true << "Window1 Capture:↓" << Lines({"GET PBP-PRESENTER"});
+            << true << "Window1 Capture:↓" << Lines {"GET PBP-PRESENTER\r"};
         QTest::newRow("pbp back to the first variant")
             << QByteArrayList {"MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 3 3", "PBP MODE 1"}
             << false << "" << QByteArrayList();
@@ -184,11 +184,11 @@ private slots:
         QTest::newRow("pip user position")
             << QByteArrayList {"MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftTop SMALL",
                                "PIP POS USER"}
-            << true << "Window2 Display:↓" << Lines({"GET PIP USER"});
+            << true << "Window2 Display:↓" << Lines {"GET PIP USER\r"};
         QTest::newRow("pip user size")
             << QByteArrayList {"MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftTop SMALL",
                                "PIP SIZE USER"}
-            << true << "Window2 Display:↓" << Lines({"GET PIP USER"});
+            << true << "Window2 Display:↓" << Lines {"GET PIP USER\r"};
         QTest::newRow("pip leaves user")
             << QByteArrayList {"MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL USER USER",
                                "PIP POS RightBottom", "PIP SIZE LARGE"}
@@ -204,28 +204,28 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QByteArrayList, queued);
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(0);
         for (const QByteArray &line : replies) {
-            Multiview_ResetLink();
-            pages.reply(line);
+            QueuedCommands_Start(LinkModeTcp);
+            pages.line(line);
         }
         QCOMPARE(Shown(page.userRectangleGroup()), shown);
         if (shown)
             QCOMPARE(page.userRectangleCaption()->text(), caption);
-        QCOMPARE(Multiview_Queued(), queued);
+        QCOMPARE(QueuedCommands_Peek(), queued);
     }
 
     void userRectangleReply_fillsTheFields()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
-        pages.reply("PIP USER 10 20 300 4000");
+        PageReplies pages(page);
+        pages.line("PIP USER 10 20 300 4000");
         const char *expected[] = {"10", "20", "300", "4000"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(page.userRectangleEdit(i)->text(), QLatin1String(expected[i]));
         // The device's own numbers are shown whole, even beyond what can be typed.
-        pages.reply("PBP-PRESENTER 12000 4294967295 x 7");
+        pages.line("PBP-PRESENTER 12000 4294967295 x 7");
         const char *wide[] = {"12000", "4294967295", "0", "7"};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(page.userRectangleEdit(i)->text(), QLatin1String(wide[i]));
@@ -245,7 +245,7 @@ private slots:
         } models[] = {{1, 4}, {0, 5}, {4, 5}, {2, 9}, {3, 9}};
         for (const auto &m : models)
             for (int mode = 0; mode < 5; ++mode)
-                QTest::addRow("%s %s", ModelNames[m.model], modes[mode])
+                QTest::addRow("%s %s", TestModelNames[m.model], modes[mode])
                     << m.model << mode << m.inputs << windows[mode];
     }
     void grid()
@@ -254,10 +254,11 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, inputs);
         QFETCH(int, windows);
+        const char *modes[] = {"SINGLE", "PIP", "PBP", "3xWIN", "4xWIN"};
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(model);
-        pages.reply(QByteArray("MULTIVIEW ") + MultiviewModeWords[mode]);
+        pages.line(QByteArray("MULTIVIEW ") + modes[mode]);
         for (int r = 0; r < Ui_Multiview::WindowRows; ++r)
             QCOMPARE(Shown(page.windowLabel(r)), r < windows);
         for (int c = 0; c < Ui_Multiview::SourceColumns; ++c) {
@@ -271,12 +272,12 @@ private slots:
     void grid_followsTheModelWithoutALayoutReply()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(1); // Corvo: 4 inputs, layout SINGLE from the start values
         QCOMPARE(Shown(page.sourceLabel(3)), true);
         QCOMPARE(Shown(page.sourceLabel(4)), false);
         QCOMPARE(Shown(page.sourceButton(9)), false);
-        QCOMPARE(Multiview_Queued(), Lines({"GET MULTIVIEW-SYNC"})); // the read-all
+        QCOMPARE(QueuedCommands_Peek(), Lines {"GET MULTIVIEW-SYNC\r"}); // the read-all
     }
 
     void variantCount_data()
@@ -296,10 +297,10 @@ private slots:
         QFETCH(QByteArray, count);
         QFETCH(QStringList, items);
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(2);
-        pages.reply("MULTIVIEW-SYNC 3xWIN HDMI1 HDMI2 HDMI3 NULL FULL 1 4");
-        pages.reply("MAXMODE " + count);
+        pages.line("MULTIVIEW-SYNC 3xWIN HDMI1 HDMI2 HDMI3 NULL FULL 1 4");
+        pages.line("MAXMODE " + count);
         QCOMPARE(comboItems(page.variantCombo()), items);
         QCOMPARE(page.variantCombo()->currentIndex(), items.isEmpty() ? -1 : 0);
     }
@@ -308,53 +309,53 @@ private slots:
     void setters_outOfRange()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(0);
-        pages.reply("MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL RightTop SMALL");
+        pages.line("MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL RightTop SMALL");
         const QString before = page.shownPicture();
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
 
-        page.SetPipPosition(9);
+        page.multiviewSetPipPosition(9);
         QCOMPARE(page.positionCombo()->currentIndex(), -1);
-        page.SetPipSize(-2);
+        page.multiviewSetPipSize(-2);
         QCOMPARE(page.sizeCombo()->currentIndex(), -1);
-        page.SetAspect(2);
+        page.multiviewSetAspect(2);
         QCOMPARE(page.aspectCombo()->currentIndex(), -1);
-        page.SetLayoutVariant(6);
+        page.multiviewSetLayoutVariant(6);
         QCOMPARE(page.variantCombo()->currentIndex(), -1);
         QCOMPARE(page.shownPicture(), before); // the device state did not change
 
-        page.SetWindowSource(4, 0);
-        page.SetWindowSource(-1, 0);
-        page.SetWindowSource(1, 12);
+        page.multiviewSetWindowSource(4, 0);
+        page.multiviewSetWindowSource(-1, 0);
+        page.multiviewSetWindowSource(1, 12);
         QCOMPARE(FlatSources(page, 0), QStringLiteral("0"));
         QCOMPARE(FlatSources(page, 1), QString());
-        page.SetAutoSwitch(7);
+        page.multiviewSetAutoSwitch(7);
         QVERIFY(page.autoSwitchButton(false)->isFlat());
         QVERIFY(!page.autoSwitchButton(true)->isFlat());
 
-        page.SetLayout(7, false);
+        page.multiviewSetLayout(7, false);
         QCOMPARE(DeviceState::multiviewMode, 7u);
         QCOMPARE(FlatMode(page), 1); // the buttons keep the last layout they knew
         QCOMPARE(page.shownPicture(), before);
         QVERIFY(!Shown(page.userRectangleGroup()));
-        QCOMPARE(Multiview_Queued(), QByteArrayList());
+        QCOMPARE(QueuedCommands_Peek(), QByteArrayList());
     }
 
     void badReplies_changeNothing()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(1);
-        pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3");
+        pages.line("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3");
         const QString before = page.shownPicture();
-        Multiview_ResetLink();
-        pages.reply("MULTIVIEW-SYNC MOSAIC HDMI9 USB-C NULL NULL 4:3 0 3");
-        pages.reply("PBP MODE 0");
-        pages.reply("PBP MODE 9");
-        pages.reply("PBP ASPECT 4:3");
-        pages.reply("WINDOW2 IN USB-C"); // Corvo has no USB-C input
-        pages.reply("PIP POS LeftTop"); // not in PIP
+        QueuedCommands_Start(LinkModeTcp);
+        pages.line("MULTIVIEW-SYNC MOSAIC HDMI9 USB-C NULL NULL 4:3 0 3");
+        pages.line("PBP MODE 0");
+        pages.line("PBP MODE 9");
+        pages.line("PBP ASPECT 4:3");
+        pages.line("WINDOW2 IN USB-C"); // Corvo has no USB-C input
+        pages.line("PIP POS LeftTop"); // not in PIP
         QCOMPARE(page.shownPicture(), before);
         QCOMPARE(page.variantCombo()->currentIndex(), 1);
         QCOMPARE(page.aspectCombo()->currentIndex(), 1);
@@ -363,7 +364,7 @@ private slots:
 
         // A restatement without its variant count leaves the device with none: the page
         // follows (no variant offered, the picture with the empty middle).
-        pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2");
+        pages.line("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2");
         QCOMPARE(DeviceState::layoutMaxMode, 0u);
         QCOMPARE(page.variantCombo()->count(), 0);
         QCOMPARE(page.shownPicture(), Picture("PBP__169"));
@@ -372,12 +373,12 @@ private slots:
     void missingPicture_keepsThePreviousOne()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(0);
-        pages.reply("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON");
+        pages.line("MULTIVIEW-SYNC SINGLE HDMI1 NULL NULL NULL 1920x1080p60 ON");
         const qint64 key = page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey();
         QVERIFY(QFile::remove(m_run.runtime.path(Picture("PBP_1_FULL"))));
-        pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3");
+        pages.line("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 1 3");
         QCOMPARE(page.shownPicture(), Picture("SINGLE"));
         QCOMPARE(page.pictureLabel()->pixmap(Qt::ReturnByValue).cacheKey(), key);
         m_run.runtime.copyPictures();
@@ -404,7 +405,7 @@ private slots:
         QFETCH(bool, opens);
         QFETCH(QString, nameAfter);
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(model);
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
@@ -439,7 +440,7 @@ private slots:
     void rename_isSavedWithTheLanguageFile()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(2);
         QTest::mouseDClick(page.sourceLabel(2), Qt::LeftButton);
         QTest::keyClicks(page.renameEdit(), QStringLiteral("Podium"));
@@ -453,12 +454,12 @@ private slots:
     void refreshTexts_keepsChoicesAndReadsAgain()
     {
         Ui_Multiview page;
-        MultiviewPages pages(page);
+        PageReplies pages(page);
         pages.identify(0);
-        pages.reply("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 3 3");
+        pages.line("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 3 3");
         QVERIFY(Shown(page.userRectangleGroup()));
         page.saveCombo()->setCurrentIndex(5);
-        Multiview_ResetLink();
+        QueuedCommands_Start(LinkModeTcp);
 
         SpushButton_PIP = QStringLiteral("Bild im Bild");
         ScomboBox_Aspect[1] = QStringLiteral("Breit");
@@ -475,7 +476,7 @@ private slots:
         QCOMPARE(page.sourceLabel(1)->text(), QStringLiteral("Zwei"));
         QVERIFY(!Shown(page.userRectangleGroup()));
         QCOMPARE(page.userRectangleCaption()->text(), Slabel_CaptureDisplay_1);
-        QCOMPARE(Multiview_Queued(), Lines({"GET MULTIVIEW-SYNC"}));
+        QCOMPARE(QueuedCommands_Peek(), Lines {"GET MULTIVIEW-SYNC\r"});
     }
 
     void newPage_showsNoDeviceChoice()
@@ -494,7 +495,7 @@ private slots:
             QCOMPARE(page.sourceButton(k)->objectName(), QStringLiteral("button%1").arg(k));
         QCOMPARE(page.autoSwitchButton(true)->objectName(), QStringLiteral("AutoSwitch1"));
         QCOMPARE(page.autoSwitchButton(false)->objectName(), QStringLiteral("AutoSwitch0"));
-        QCOMPARE(Multiview_Queued(), QByteArrayList());
+        QCOMPARE(QueuedCommands_Peek(), QByteArrayList());
     }
 };
 

@@ -1,6 +1,6 @@
 // Output page: every control queues exactly the catalogue's line and triggers the link; the
 // device's replies select, show and hide what they should, per model.
-#include "page_replies.h"
+#include "page_harness.h"
 #include "ui/my_ui_layout.h"
 
 #include <QLabel>
@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 class TestOutputPage : public QObject
 {
@@ -26,21 +24,47 @@ private slots:
         QTest::addColumn<QString>("combo");
         QTest::addColumn<int>("index");
         QTest::addColumn<QByteArray>("line");
-        for (int i = 0; i < WordCount(OutResolutionWords); ++i)
-            QTest::addRow("resolution %d", i)
-                << "Output-Resolution" << i
-                << QByteArray("SET OUT RESOLUTION ") + OutResolutionWords[i] + '\r';
-        for (int i = 0; i < WordCount(HdcpWords); ++i)
-            QTest::addRow("hdcp %d", i)
-                << "Output-HDCP" << i << QByteArray("SET OUT HDCP ") + HdcpWords[i] + '\r';
-        for (int i = 0; i < 2; ++i) {
-            QTest::addRow("vka %d", i)
-                << "Output-VKA" << i << QByteArray("SET OUT VKA ") + VkaWords[i] + '\r';
-            QTest::addRow("itc %d", i)
-                << "Output-ITC" << i << QByteArray("SET OUT ITC ") + OnOffWords[i] + '\r';
-            QTest::addRow("4k auto %d", i)
-                << "Output-4KAUTO" << i << QByteArray("SET OUT 4K-AUTO ") + OnOffWords[i] + '\r';
-        }
+        QTest::newRow("resolution 0")
+            << "Output-Resolution" << 0 << QByteArray("SET OUT RESOLUTION 4096x2160p60\r");
+        QTest::newRow("resolution 1")
+            << "Output-Resolution" << 1 << QByteArray("SET OUT RESOLUTION 4096x2160p50\r");
+        QTest::newRow("resolution 2")
+            << "Output-Resolution" << 2 << QByteArray("SET OUT RESOLUTION 3840x2160p60\r");
+        QTest::newRow("resolution 3")
+            << "Output-Resolution" << 3 << QByteArray("SET OUT RESOLUTION 3840x2160p50\r");
+        QTest::newRow("resolution 4")
+            << "Output-Resolution" << 4 << QByteArray("SET OUT RESOLUTION 3840x2160p30\r");
+        QTest::newRow("resolution 5")
+            << "Output-Resolution" << 5 << QByteArray("SET OUT RESOLUTION 3840x2160p25\r");
+        QTest::newRow("resolution 6")
+            << "Output-Resolution" << 6 << QByteArray("SET OUT RESOLUTION 1920x1200p60RB\r");
+        QTest::newRow("resolution 7")
+            << "Output-Resolution" << 7 << QByteArray("SET OUT RESOLUTION 1920x1080p60\r");
+        QTest::newRow("resolution 8")
+            << "Output-Resolution" << 8 << QByteArray("SET OUT RESOLUTION 1920x1080p50\r");
+        QTest::newRow("resolution 9")
+            << "Output-Resolution" << 9 << QByteArray("SET OUT RESOLUTION 1360x768p60\r");
+        QTest::newRow("resolution 10")
+            << "Output-Resolution" << 10 << QByteArray("SET OUT RESOLUTION 1280x800p60\r");
+        QTest::newRow("resolution 11")
+            << "Output-Resolution" << 11 << QByteArray("SET OUT RESOLUTION 1280x720p60\r");
+        QTest::newRow("resolution 12")
+            << "Output-Resolution" << 12 << QByteArray("SET OUT RESOLUTION 1280x720p50\r");
+        QTest::newRow("resolution 13")
+            << "Output-Resolution" << 13 << QByteArray("SET OUT RESOLUTION 1024x768p60\r");
+        QTest::newRow("resolution 14")
+            << "Output-Resolution" << 14 << QByteArray("SET OUT RESOLUTION AUTO\r");
+        QTest::newRow("resolution 15")
+            << "Output-Resolution" << 15 << QByteArray("SET OUT RESOLUTION USER\r");
+        QTest::newRow("hdcp 0") << "Output-HDCP" << 0 << QByteArray("SET OUT HDCP FORCE-1.4\r");
+        QTest::newRow("hdcp 1") << "Output-HDCP" << 1 << QByteArray("SET OUT HDCP FORCE-2.2\r");
+        QTest::newRow("hdcp 2") << "Output-HDCP" << 2 << QByteArray("SET OUT HDCP FORCE-OFF\r");
+        QTest::newRow("vka 0") << "Output-VKA" << 0 << QByteArray("SET OUT VKA BLUESCREEN\r");
+        QTest::newRow("vka 1") << "Output-VKA" << 1 << QByteArray("SET OUT VKA BLACKSCREEN\r");
+        QTest::newRow("itc 0") << "Output-ITC" << 0 << QByteArray("SET OUT ITC ON\r");
+        QTest::newRow("itc 1") << "Output-ITC" << 1 << QByteArray("SET OUT ITC OFF\r");
+        QTest::newRow("4k auto 0") << "Output-4KAUTO" << 0 << QByteArray("SET OUT 4K-AUTO ON\r");
+        QTest::newRow("4k auto 1") << "Output-4KAUTO" << 1 << QByteArray("SET OUT 4K-AUTO OFF\r");
     }
     void combos_queueTheirWord()
     {
@@ -59,9 +83,13 @@ private slots:
     void combos_holdTheListsInVocabularyOrder()
     {
         Ui_Output page;
-        QCOMPARE(comboItems(page.resolutionCombo()), OutputResolutionList);
-        QCOMPARE(page.resolutionCombo()->count(), WordCount(OutResolutionWords));
-        QCOMPARE(comboItems(page.hdcpCombo()), HdcpModeList);
+        QCOMPARE(comboItems(page.resolutionCombo()),
+                 QStringList({"4096x2160p60", "4096x2160p50", "3840x2160p60", "3840x2160p50",
+                              "3840x2160p30", "3840x2160p25", "1920x1200p60RB", "1920x1080p60",
+                              "1920x1080p50", "1360x768p60", "1280x800p60", "1280x720p60",
+                              "1280x720p50", "1024x768p60", "AUTO", "USER"}));
+        QCOMPARE(comboItems(page.hdcpCombo()),
+                 QStringList({"Force-1.4", "Force-2.2", "Force-Off"}));
         QCOMPARE(comboItems(page.vkaCombo()), (QStringList {"Blue Screen", "Black Screen"}));
         QCOMPARE(comboItems(page.itcCombo()), (QStringList {"On", "Off"}));
         QCOMPARE(comboItems(page.fourKAutoCombo()), (QStringList {"On", "Off"}));
@@ -114,10 +142,9 @@ private slots:
     void choosingUser_showsNothingUntilTheDeviceSaysSo()
     {
         Ui_Output page;
-        PageReplies replies;
-        replies.output = &page;
+        PageReplies replies(page);
         QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
-        Choose(page.resolutionCombo(), Ui_Output::UserResolutionIndex);
+        Choose(page.resolutionCombo(), 15); // USER
         QCOMPARE(QueuedCommands_Take(), Lines {"SET OUT RESOLUTION USER\r"});
         QVERIFY(!page.userGroup()->isVisibleTo(&page));
         QCOMPARE(page.frame()->size(), QSize(740, 94));
@@ -163,8 +190,7 @@ private slots:
         QFETCH(int, index);
         Identify(0);
         Ui_Output page;
-        PageReplies replies;
-        replies.output = &page;
+        PageReplies replies(page);
         replies.line(reply);
         QCOMPARE(page.findChild<QComboBox *>(combo)->currentIndex(), index);
     }
@@ -172,11 +198,11 @@ private slots:
     void setters_ignoreIndexesOutsideTheList()
     {
         Ui_Output page;
-        page.SetHdcp(1);
-        page.SetHdcp(3);
-        page.SetHdcp(-1);
+        page.outputSetHdcp(1);
+        page.outputSetHdcp(3);
+        page.outputSetHdcp(-1);
         QCOMPARE(page.hdcpCombo()->currentIndex(), 1);
-        page.SetResolution(16);
+        page.outputSetResolution(16);
         QCOMPARE(page.resolutionCombo()->currentIndex(), 0);
         QVERIFY(!page.userGroup()->isVisibleTo(&page));
     }
@@ -218,11 +244,11 @@ private slots:
     void refreshTexts_newLanguageKeepsIndexes()
     {
         Ui_Output page;
-        page.SetResolution(9);
-        page.SetHdcp(2);
-        page.SetVka(1);
-        page.SetItc(1);
-        page.Set4kAuto(1);
+        page.outputSetResolution(9);
+        page.outputSetHdcp(2);
+        page.outputSetVka(1);
+        page.outputSetItc(1);
+        page.outputSet4kAuto(1);
         Slabel_Resolution = QStringLiteral("Aufloesung:");
         S_OnOff[1] = QStringLiteral("Aus");
         ScomboBox_VKA[1] = QStringLiteral("Schwarz");

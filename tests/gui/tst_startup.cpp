@@ -15,6 +15,24 @@
 namespace {
 const QByteArray Missing = "<missing>";
 
+// The application's style sheet as it was when the first widget got its first child, that
+// is while the first window was being built.
+class SheetAtFirstWidget : public QObject
+{
+public:
+    bool seen = false;
+    QString sheet;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!seen && watched->isWidgetType() && event->type() == QEvent::ChildAdded) {
+            seen = true;
+            sheet = qApp->styleSheet();
+        }
+        return false;
+    }
+};
+
 void expectNoBoxAndOneWindow(const KorvaneStartup &s)
 {
     QCoreApplication::processEvents();
@@ -73,6 +91,23 @@ private slots:
         QCOMPARE(rt.lines(ConfigIni).at(1), QByteArray("Key_UI_Login=1"));
         QCOMPARE(rt.lines(EnglishIni).size(), 184);
         QVERIFY(!rt.exists(OtherIni));
+    }
+
+    void styleSheet_appliedBeforeTheFirstWindowIsBuilt()
+    {
+        TestRuntime rt;
+        qApp->setStyleSheet(QString());
+        rt.write("/APP/StyleSheet/default.qss", QByteArray("QLabel { color: red; }\0{", 24));
+        SheetAtFirstWidget probe;
+        qApp->installEventFilter(&probe);
+        {
+            KorvaneStartup s;
+            qApp->removeEventFilter(&probe);
+            QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: red; }"));
+        }
+        QVERIFY(probe.seen);
+        QCOMPARE(probe.sheet, QStringLiteral("QLabel { color: red; }"));
+        qApp->setStyleSheet(QString());
     }
 
     void exitSave_happensOnceInLoginDestructor_data()

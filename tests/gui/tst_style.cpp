@@ -1,8 +1,8 @@
 // Style sheets: the NUL rule of Style_Apply, the shipped sheets parse cleanly, and the
 // device's current choice (a flat button) stands out from the raised buttons.
-#include "app/style.h"
 #include "support/test_runtime.h"
 #include "ui/my_ui_layout.h"
+#include "ui/style.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // and every awkward file, the device's network and baud settings with the reconnect notice,
 // and the per-model layout.
 #include "app/config_values.h"
-#include "page_replies.h"
+#include "page_harness.h"
 #include "support/edid_files.h"
 #include "support/modal_box_driver.h"
 
@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
-
-using Lines = QList<QByteArray>;
 
 namespace {
 const QString ReconnectNotice = QStringLiteral("1-Sync Config Info....\r\n2-Please ReConnect App!");
@@ -47,17 +45,29 @@ private slots:
     void edidCombo_everyEntry()
     {
         Ui_System page;
-        QCOMPARE(comboItems(page.edidCombo()), EdidSelectList);
-        QCOMPARE(page.edidCombo()->count(), WordCount(EdidModeWords));
+        QCOMPARE(comboItems(page.edidCombo()),
+                 QStringList({"4K60-2.0", "4K60-5.1", "4K60-7.1", "4K30-2.0", "4K30-5.1",
+                              "4K30-7.1", "1080p60-2.0", "1080p60-5.1", "1080p60-7.1", "1920x1200",
+                              "1680x1050", "1600x1200", "1440x900", "1360x768", "1280x1024",
+                              "1024x768", "720p", "Auto", "User"}));
+        const Lines lines {"SET IN EDIDMODE 4K60-2.0\r",    "SET IN EDIDMODE 4K60-5.1\r",
+                           "SET IN EDIDMODE 4K60-7.1\r",    "SET IN EDIDMODE 4K30-2.0\r",
+                           "SET IN EDIDMODE 4K30-5.1\r",    "SET IN EDIDMODE 4K30-7.1\r",
+                           "SET IN EDIDMODE 1080p60-2.0\r", "SET IN EDIDMODE 1080p60-5.1\r",
+                           "SET IN EDIDMODE 1080p60-7.1\r", "SET IN EDIDMODE 1920x1200\r",
+                           "SET IN EDIDMODE 1680x1050\r",   "SET IN EDIDMODE 1600x1200\r",
+                           "SET IN EDIDMODE 1440x900\r",    "SET IN EDIDMODE 1360x768\r",
+                           "SET IN EDIDMODE 1280x1024\r",   "SET IN EDIDMODE 1024x768\r",
+                           "SET IN EDIDMODE 720p\r",        "SET IN EDIDMODE AUTO\r",
+                           "SET IN EDIDMODE USER\r"};
+        QCOMPARE(page.edidCombo()->count(), lines.size());
         for (int i = 0; i < page.edidCombo()->count(); ++i) {
             QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
             Choose(page.edidCombo(), i);
-            QCOMPARE(QueuedCommands_Take(),
-                     Lines {QByteArray("SET IN EDIDMODE ") + EdidModeWords[i] + '\r'});
+            QCOMPARE(QueuedCommands_Take(), Lines {lines.at(i)});
             QCOMPARE(emitted.count(), 1);
         }
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         replies.line("IN EDIDMODE 1080p60-5.1");
         QCOMPARE(page.edidCombo()->currentIndex(), 7);
     }
@@ -136,8 +146,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(QString, text);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         page.versionEdit()->setText("previous");
         replies.line(reply);
         QCOMPARE(page.versionEdit()->text(), text);
@@ -267,8 +276,7 @@ private slots:
     void upload_replyShowsSuccess()
     {
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         ModalBoxDriver boxes;
         replies.line("EDID-USER OK");
         QCOMPARE(boxes.texts(), QStringList {"EDID Write Success."});
@@ -394,8 +402,7 @@ private slots:
         QFETCH(QByteArray, reply);
         QFETCH(bool, notice);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         const QStringList values {"127.0.0.1", "5000", "255.0.0.0", "127.0.0.254"};
         for (int i = 0; i < 4; ++i)
             page.networkEdit(i)->setText(values.at(i));
@@ -440,8 +447,7 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         Ui_System page;
-        PageReplies replies;
-        replies.system = &page;
+        PageReplies replies(page);
         SP_BaudRate = QStringLiteral("19200");
         const QStringList before {SP_RemoteIp, SP_RemotePort, SP_RemoteSubmask, SP_RemoteGateway};
         LinkSettingsQueryOnly = false;
@@ -498,10 +504,10 @@ private slots:
         QCOMPARE(page.networkEdit(0)->text(), QStringLiteral("127.0.0.9"));
         QCOMPARE(page.networkEdit(3)->text(), QStringLiteral("127.0.0.1"));
 
-        page.SetEdidSelection(5);
+        page.systemSetEdidSelection(5);
         Choose(page.firmwareCombo(), 3);
         QueuedCommands_Take();
-        page.SetVersionText("K1");
+        page.systemSetVersionText("K1");
         SP_BaudRate = QStringLiteral("300"); // not offered: the selection stays
         SP_RemotePort = QStringLiteral("4002");
         ScomboBox_FirmwareVersion[3] = QStringLiteral("Tastatur");

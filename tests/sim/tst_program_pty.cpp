@@ -1,6 +1,6 @@
 // The real korvane-sim on a pseudo-terminal: round trip through the symlink, state shared
 // with TCP, hang-up and reopen, and the symlink's life.
-#include "sim_process.h"
+#include "sim_wire.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +48,7 @@ class TestProgramPty : public QObject
 private slots:
     void roundTrip_throughTheSymlink()
     {
-        SimProcess sim;
+        SimDevice sim;
         const QString link = sim.dir() + "/ttyKORVANE";
         QVERIFY2(sim.start({"--no-tcp", "--pty-link", link, "--model", "Corvo"}),
                  qPrintable(sim.error()));
@@ -62,8 +62,8 @@ private slots:
         QCOMPARE(reader.readLine(line.fd), QByteArray("MODEL TYPE Corvo"));
         QVERIFY(line.write("GET OUT 4K-AUTO\r"));
         QCOMPARE(reader.readLine(line.fd), QByteArray("ERR 03"));
-        QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(" TX ERR 03\n"), 5000);
-        QVERIFY(sim.log().contains(" RX GET MODEL TYPE\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(sim.logText().contains(" TX ERR 03\n"), 5000);
+        QVERIFY(sim.logText().contains(" RX GET MODEL TYPE\n"));
 
         sim.stop();
         QVERIFY(!QFileInfo(link).isSymLink());
@@ -71,7 +71,7 @@ private slots:
 
     void faults_applyOnTheSerialLineToo()
     {
-        SimProcess sim;
+        SimDevice sim;
         QVERIFY(sim.start(
             {"--no-tcp", "--pty", "--line-end", "crlf", "--chunk", "2", "--chunk-delay", "1"}));
         Fd line(openLine(sim.ptyPath()));
@@ -84,10 +84,10 @@ private slots:
 
     void tcpAndPty_serveOneDevice()
     {
-        SimProcess sim;
+        SimDevice sim;
         QVERIFY(sim.start({"--port", "0", "--pty"}));
         QTcpSocket client;
-        QVERIFY(ConnectTo(client, sim.port()));
+        QVERIFY(ConnectTo(client, sim.tcpPort()));
         client.write("SET MULTIVIEW 3xWIN\r");
         LineReader tcp;
         QCOMPARE(tcp.readLine(client), QByteArray("MULTIVIEW 3xWIN"));
@@ -101,7 +101,7 @@ private slots:
 
     void disconnectAfter_hangsUpAndReopensBehindTheLink()
     {
-        SimProcess sim;
+        SimDevice sim;
         const QString link = sim.dir() + "/ttyKORVANE";
         QVERIFY(sim.start({"--no-tcp", "--pty-link", link, "--disconnect-after", "1"}));
         const QString first = sim.ptyPath();
@@ -114,7 +114,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(sim.output().count("korvane-sim: pty ") == 2, 5000);
         const QString second = QFile::symLinkTarget(link);
         QVERIFY(second.startsWith("/dev/pts/"));
-        QVERIFY(second != first || sim.log().contains("hang-up"));
+        QVERIFY(second != first || sim.logText().contains("hang-up"));
 
         Fd line(openLine(link));
         LineReader reader;
@@ -128,7 +128,7 @@ private slots:
         const QString link = dir.filePath("tty");
         QVERIFY(QFile::link("/nonexistent/pts/99", link));
         {
-            SimProcess sim;
+            SimDevice sim;
             QVERIFY(sim.start({"--no-tcp", "--pty-link", link}));
             QCOMPARE(QFile::symLinkTarget(link), sim.ptyPath());
         }
@@ -138,7 +138,7 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.write("keep me");
         plain.close();
-        SimProcess sim;
+        SimDevice sim;
         QVERIFY(!sim.start({"--no-tcp", "--pty-link", link}));
         QVERIFY(sim.output().contains("not a symlink"));
         QVERIFY(plain.open(QIODevice::ReadOnly));

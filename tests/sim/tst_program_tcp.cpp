@@ -1,6 +1,6 @@
 // The real korvane-sim over TCP on loopback: round trip, every fault option, the log, the
 // waiting second client, a client that leaves mid-line, bad input.
-#include "sim_process.h"
+#include "sim_wire.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -11,14 +11,14 @@ class TestProgramTcp : public QObject
     Q_OBJECT
 
     // Starts the simulator on a free port and connects one client.
-    bool startAndConnect(SimProcess &sim, QTcpSocket &client, QStringList args = {})
+    bool startAndConnect(SimDevice &sim, QTcpSocket &client, QStringList args = {})
     {
         if (!sim.start(args << "--port"
                             << "0")) {
             qWarning("%s", qPrintable(sim.error()));
             return false;
         }
-        return ConnectTo(client, sim.port());
+        return ConnectTo(client, sim.tcpPort());
     }
 
 private slots:
@@ -61,7 +61,7 @@ private slots:
 
     void roundTrip_exactBytes_andLog()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--model", "tessin"}));
         client.write("GET MODEL TYPE\r");
@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(reader.readLine(client), QByteArray("AUDIO VOL 26"));
         QVERIFY(reader.buffer().isEmpty());
 
-        QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("TX AUDIO VOL 26"), 5000);
-        const QList<QByteArray> lines = sim.log().split('\n');
+        QTRY_VERIFY_WITH_TIMEOUT(sim.logText().contains("TX AUDIO VOL 26"), 5000);
+        const QList<QByteArray> lines = sim.logText().split('\n');
         QStringList kinds;
         const QRegularExpression entry("^\\d+\\.\\d{3} (RX|TX|EV|DROP) (.*)$");
         for (const QByteArray &l : lines) {
@@ -90,19 +90,19 @@ private slots:
 
     void networkInfo_reportsTheRealListenAddress()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client));
         client.write("GET NETWORK-INFO\r");
         LineReader reader;
         QCOMPARE(reader.readLine(client),
-                 "NETWORK-INFO 127.0.0.1 " + QByteArray::number(sim.port())
+                 "NETWORK-INFO 127.0.0.1 " + QByteArray::number(sim.tcpPort())
                      + " 255.255.255.0 127.0.0.1");
     }
 
     void latency_delaysTheReply()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--latency", "300"}));
         QElapsedTimer t;
@@ -115,7 +115,7 @@ private slots:
 
     void crlf_endsRepliesWithCrLf()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--line-end", "crlf"}));
         client.write("GET OUT VKA\r");
@@ -127,7 +127,7 @@ private slots:
 
     void chunk_arrivesInPieces()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--chunk", "3", "--chunk-delay", "30"}));
         client.write("GET MODEL TYPE\r");
@@ -142,7 +142,7 @@ private slots:
 
     void dropEvery_skipsTheNthReply()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--drop-every", "2"}));
         LineReader reader;
@@ -150,12 +150,12 @@ private slots:
         QCOMPARE(reader.readLine(client), QByteArray("AUDIO VOL 1"));
         client.write("SET AUDIO VOL 2\rSET AUDIO VOL 3\r");
         QCOMPARE(reader.readLine(client), QByteArray("AUDIO VOL 3"));
-        QVERIFY(sim.log().contains(" DROP AUDIO VOL 2\n"));
+        QVERIFY(sim.logText().contains(" DROP AUDIO VOL 2\n"));
     }
 
     void garbageEvery_sendsANoiseLineFirst()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--garbage-every", "1"}));
         client.write("GET OUT ITC\r");
@@ -166,20 +166,20 @@ private slots:
 
     void silent_neverAnswers()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--silent"}));
         client.write("GET MODEL TYPE\rSET OUT ITC ON\r");
-        QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains(" DROP OUT ITC ON\n"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.logText().contains(" DROP OUT ITC ON\n"), 5000);
         // The log entry is written after the reply would have been: nothing came.
         client.waitForReadyRead(100);
         QCOMPARE(client.bytesAvailable(), 0);
-        QVERIFY(!sim.log().contains(" TX "));
+        QVERIFY(!sim.logText().contains(" TX "));
     }
 
     void disconnectAfter_closesTheClient_andTheNextIsServed()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--disconnect-after", "2"}));
         QSignalSpy closed(&client, &QTcpSocket::disconnected);
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(reader.readLine(client, 200), QByteArray());
 
         QTcpSocket again;
-        QVERIFY(ConnectTo(again, sim.port()));
+        QVERIFY(ConnectTo(again, sim.tcpPort()));
         again.write("GET OUT ITC\r");
         LineReader second;
         QCOMPARE(second.readLine(again), QByteArray("OUT ITC OFF"));
@@ -199,7 +199,7 @@ private slots:
 
     void modelName_reportsAnUnknownName()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client, {"--model", "Marlet", "--model-name", "Foo"}));
         client.write("GET MODEL TYPE\r");
@@ -209,7 +209,7 @@ private slots:
 
     void secondClient_waitsUntilTheFirstLeaves()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket first;
         QVERIFY(startAndConnect(sim, first));
         LineReader r1;
@@ -217,9 +217,9 @@ private slots:
         QCOMPARE(r1.readLine(first), QByteArray("BAUDRATE 9600"));
 
         QTcpSocket second;
-        QVERIFY(ConnectTo(second, sim.port()));
+        QVERIFY(ConnectTo(second, sim.tcpPort()));
         second.write("SET AUDIO VOL 5\r");
-        QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("waiting"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(sim.logText().contains("waiting"), 5000);
         // Still the first client's device: it is answered, the second is not.
         first.write("GET AUDIO VOL\r");
         QCOMPARE(r1.readLine(first), QByteArray("AUDIO VOL 50"));
@@ -232,19 +232,19 @@ private slots:
 
     void clientLeavingMidLine_leavesNoTrace()
     {
-        SimProcess sim;
+        SimDevice sim;
         {
             QTcpSocket client;
             QVERIFY(startAndConnect(sim, client));
             client.write("SET AUDIO VOL 9");
             client.flush();
-            QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("connected"), 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(sim.logText().contains("connected"), 5000);
             client.disconnectFromHost();
-            QTRY_VERIFY_WITH_TIMEOUT(sim.log().contains("bytes of an unfinished line discarded"),
-                                     5000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                sim.logText().contains("bytes of an unfinished line discarded"), 5000);
         }
         QTcpSocket again;
-        QVERIFY(ConnectTo(again, sim.port()));
+        QVERIFY(ConnectTo(again, sim.tcpPort()));
         LineReader reader;
         again.write("9\rGET AUDIO VOL\r");
         QCOMPARE(reader.readLine(again), QByteArray("ERR 01"));
@@ -253,7 +253,7 @@ private slots:
 
     void badInput_isAnsweredAndTheSimulatorStaysUp()
     {
-        SimProcess sim;
+        SimDevice sim;
         QTcpSocket client;
         QVERIFY(startAndConnect(sim, client));
         LineReader reader;
@@ -268,26 +268,26 @@ private slots:
         client.write("\rGET MODEL TYPE\r");
         QCOMPARE(reader.readLine(client, 10000), QByteArray("ERR 04"));
         QCOMPARE(reader.readLine(client), QByteArray("MODEL TYPE Halden"));
-        QVERIFY(sim.log().contains("RX \\x01\\x02"));
+        QVERIFY(sim.logText().contains("RX \\x01\\x02"));
         QCOMPARE(sim.process().state(), QProcess::Running);
     }
 
     void stop_onTerm_logsAndExitsCleanly()
     {
-        SimProcess sim;
+        SimDevice sim;
         QVERIFY(sim.start({"--port", "0"}));
         sim.process().terminate();
         QVERIFY(sim.process().waitForFinished(5000));
         QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(sim.process().exitCode(), 0);
-        QVERIFY(sim.log().contains(" EV stopped"));
+        QVERIFY(sim.logText().contains(" EV stopped"));
     }
 
     void busyPort_failsWithAMessage()
     {
         QTcpServer taken;
         QVERIFY(taken.listen(QHostAddress(QHostAddress::LocalHost), 0));
-        SimProcess sim;
+        SimDevice sim;
         QVERIFY(!sim.start({"--port", QString::number(taken.serverPort())}));
         QVERIFY(sim.output().contains("cannot listen"));
     }

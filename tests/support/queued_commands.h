@@ -1,6 +1,6 @@
-// Reads what the pages queued: the active link's send queue as lines (CR included), with no
-// service running; and whether a running link has settled. Header-only so that only tests
-// linking the link library pull it in.
+// Reads what the pages and builders queued: the active link's send queue as wire lines (CR
+// included), with no service running; and whether a running link has settled. Header-only so
+// that only tests linking the link library pull it in. The one queue reader of the tests.
 #pragma once
 
 #include "link/link_context.h"
@@ -8,6 +8,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QMutexLocker>
+
+// Wire lines as tests write them, CR included: {"GET OUT HDCP\r"}.
+using Lines = QList<QByteArray>;
 
 inline LinkContext &QueuedCommands_Context(qint32 mode)
 {
@@ -20,6 +23,20 @@ inline void QueuedCommands_Start(qint32 mode = LinkModeTcp)
     Queue_Release(QueuedCommands_Context(mode));
     Queue_Reset(QueuedCommands_Context(mode));
     LinkMode = mode;
+}
+
+// Every command queued on the active link, in order, left in the queue.
+inline Lines QueuedCommands_Peek()
+{
+    Lines lines;
+    LinkContext &context = QueuedCommands_Context(LinkMode);
+    QMutexLocker lock(&context.sendLock);
+    if (!context.sendQueue.isPresent())
+        return lines;
+    const CommandQueue &queue = context.sendQueue;
+    for (const CommandNode *node = queue.sentinel->next; node != queue.sentinel; node = node->next)
+        lines << QByteArray(node->data, node->length);
+    return lines;
 }
 
 // Every command queued on the active link, in order, removed from the queue.

@@ -40,64 +40,6 @@ class TestLinkServices : public QObject
 private slots:
     void init() { DeviceState::ResetForTesting(); }
 
-    // The main window and the connection page connect to these by name and signature.
-    void interface_signalsAndSlotsInDeclaredOrder_data()
-    {
-        QTest::addColumn<bool>("serial");
-        QTest::addColumn<QStringList>("methods");
-        QTest::newRow("serial")
-            << true
-            << QStringList {
-                   "signal SGL_TryCheckSend()",
-                   "signal SGL_UpdateRecvData_SerialPort()",
-                   "signal SGL_UpdateSendData_SerialPort(QString) Text",
-                   "signal SGL_ConnectStatus_SerialPort(bool,int) status,ErrorCode",
-                   "signal SGL_WaitReplyTimeout_SerialPort(QString) cmd",
-                   "slot SLT_MatchTimer_Timeout()",
-                   "slot SLT_WaitTimer_Timeout()",
-                   "slot SLT_SerialPortError(QSerialPort::SerialPortError) error",
-                   "slot "
-                   "SLT_SyncConnect_SerialPort(QString,QString,QString,QString,QString,QString) "
-                   "MyPortName,MyBaudRate,MyDataBit,MyParity,MyStopBit,MyFlowControl",
-                   "slot SLT_SyncDisconnect_SerialPort()",
-                   "slot SLT_RealSendData_SerialPort()",
-                   "slot SLT_RealRecvData_SerialPort()"};
-        QTest::newRow("tcp") << false
-                             << QStringList {
-                                    "signal SGL_TryCheckSend()",
-                                    "signal SGL_UpdateRecvData_TcpClient()",
-                                    "signal SGL_UpdateSendData_TcpClient(QString) Text",
-                                    "signal SGL_ConnectStatus_TcpClient(bool,int) status,ErrorCode",
-                                    "signal SGL_ReConnectStatus_TcpClient(bool) status",
-                                    "signal SGL_WaitReplyTimeout_TcpClient(QString) cmd",
-                                    "slot SLT_MatchTimer_Timeout()",
-                                    "slot SLT_WaitTimer_Timeout()",
-                                    "slot SLT_SocketError(QAbstractSocket::SocketError) error",
-                                    "slot SLT_SyncConnect_TcpClient(QString,QString,QString) "
-                                    "LocalIp,RemoteIp,RemotePort",
-                                    "slot SLT_SyncDisconnect_TcpClient()",
-                                    "slot SLT_RealSendData_TcpClient()",
-                                    "slot SLT_RealRecvData_TcpClient()"};
-    }
-    void interface_signalsAndSlotsInDeclaredOrder()
-    {
-        QFETCH(bool, serial);
-        QFETCH(QStringList, methods);
-        const QMetaObject *meta
-            = serial ? &ServiceSerialPort::staticMetaObject : &ServiceTcpClient::staticMetaObject;
-        QCOMPARE(meta->superClass(), &QObject::staticMetaObject);
-        QStringList actual;
-        for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
-            const QMetaMethod m = meta->method(i);
-            QString entry = (m.methodType() == QMetaMethod::Signal ? "signal " : "slot ")
-                + QString::fromLatin1(m.methodSignature());
-            if (m.parameterCount() > 0)
-                entry += ' ' + QString::fromLatin1(m.parameterNames().join(','));
-            actual << entry;
-        }
-        QCOMPARE(actual, methods);
-    }
-
     void reply_nextCommandSentBeforeReplyAnnounced_data() { addKinds(true); }
     void reply_nextCommandSentBeforeReplyAnnounced()
     {

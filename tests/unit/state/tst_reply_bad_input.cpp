@@ -1,7 +1,7 @@
 // Device lines are untrusted: cut short, overlong, with NUL or non-ASCII bytes, numbers past
 // 32 bits. The dispatcher stays inside the line, hands pages only indexes they can take and
 // keeps DeviceState in range.
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 
@@ -44,8 +44,8 @@ const char *const TypicalLines[] = {"ARM VERSION V1.0\r",
 QStringList Run(std::string_view line, int model, quint32 layout, QMap<QString, QString> *state)
 {
     SetUpDevice(model, layout);
-    RecordingPages pages;
-    Reply_DispatchBytes(line, pages);
+    RecordingSinks pages;
+    Reply_DispatchBytes(line, pages.sinks());
     *state = DeviceStateMap();
     return pages.callTexts();
 }
@@ -94,8 +94,8 @@ private slots:
                         std::string line = full;
                         line[at] = byte;
                         SetUpDevice(model, 2);
-                        RecordingPages pages;
-                        Reply_DispatchBytes(line, pages);
+                        RecordingSinks pages;
+                        Reply_DispatchBytes(line, pages.sinks());
                         for (const PageCall &call : pages.calls) {
                             const char *problem = PageCallProblem(call);
                             QVERIFY2(
@@ -192,11 +192,11 @@ private slots:
     void textEntryConvertsToLatin1()
     {
         SetUpDevice(Halden, 0);
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("OUT HDCP FORCE-2.2 \u2603\r"), pages);
-        Reply_Dispatch(QStringLiteral("OUT HDCP FORCE-OFF\u2603\r"), pages);
-        Reply_Dispatch(QStringLiteral("VERSION V\u00e91 \u2603\r"), pages);
-        Reply_Dispatch(QStringLiteral("\u2603RESET\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("OUT HDCP FORCE-2.2 \u2603\r"), pages.sinks());
+        Reply_Dispatch(QStringLiteral("OUT HDCP FORCE-OFF\u2603\r"), pages.sinks());
+        Reply_Dispatch(QStringLiteral("VERSION V\u00e91 \u2603\r"), pages.sinks());
+        Reply_Dispatch(QStringLiteral("\u2603RESET\r"), pages.sinks());
         QCOMPARE(pages.callTexts(),
                  QStringList({"outputSetHdcp(1)", "connectionAppendStatus(Sync HDCP: Message.)",
                               "connectionAppendStatus(Sync HDCP: Message.)",

@@ -1,10 +1,10 @@
 // Every reply keyword: which keyword takes a line, what it stores, which page calls it makes
 // with which arguments, in which order, and the exact status-log lines.
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "app/language_texts.h"
-#include "support/protocol_keywords.h"
 #include "state/reply_dispatcher.h"
+#include "support/protocol_keywords.h"
 
 #include <QtTest>
 
@@ -82,8 +82,8 @@ private slots:
             const QByteArray keyword(DispatcherKeywords[i]);
             const int expected
                 = keyword.endsWith(" VERSION") || keyword.endsWith("-VERSION") ? 2 : i;
-            RecordingPages pages;
-            QCOMPARE(Reply_DispatchBytes(keyword.toStdString() + " 1\r", pages), expected);
+            RecordingSinks pages;
+            QCOMPARE(Reply_DispatchBytes(keyword.toStdString() + " 1\r", pages.sinks()), expected);
         }
     }
 
@@ -92,9 +92,9 @@ private slots:
         for (const char *keyword : SilentKeywords) {
             SetUpDevice(Halden, Pbp);
             const auto before = DeviceStateMap();
-            RecordingPages pages;
+            RecordingSinks pages;
             const QByteArray line = QByteArray(keyword) + " ON 1 HDMI1\r";
-            QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages),
+            QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages.sinks()),
                      QStringList(DispatcherKeywords, DispatcherKeywords + 72).indexOf(keyword));
             QCOMPARE(pages.callTexts(), QStringList());
             QCOMPARE(DeviceStateMap(), before);
@@ -127,8 +127,9 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, keyword);
         SetUpDevice(Halden, Single);
-        RecordingPages pages;
-        const int k = Reply_DispatchBytes(std::string_view(line.constData(), line.size()), pages);
+        RecordingSinks pages;
+        const int k
+            = Reply_DispatchBytes(std::string_view(line.constData(), line.size()), pages.sinks());
         QCOMPARE(QString::fromLatin1(Reply_Keyword(k).data(), int(Reply_Keyword(k).size())),
                  keyword);
     }
@@ -324,8 +325,8 @@ private slots:
 
         SetUpDevice(model, layout);
         const auto expectedState = WithChanges(DeviceStateMap(), changes);
-        RecordingPages pages;
-        Reply_Dispatch(QString::fromLatin1(line), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
         QCOMPARE(DeviceStateMap(), expectedState);
     }
@@ -338,8 +339,8 @@ private slots:
         S_Message = QStringLiteral("信息%1");
         Slabel_Resolution = QStringLiteral("分辨率%2:");
         SetUpDevice(Halden, Single);
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("OUT RESOLUTION AUTO\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("OUT RESOLUTION AUTO\r"), pages.sinks());
         S_Sync = sync;
         S_Message = message;
         Slabel_Resolution = label;

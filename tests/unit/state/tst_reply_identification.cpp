@@ -1,6 +1,6 @@
 // Model identification: the first "MODEL TYPE" reply on a link picks the model and wakes
 // the pages in a fixed order, or closes the link.
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 
@@ -55,8 +55,8 @@ private slots:
         QFETCH(int, model);
         QFETCH(int, inputs);
 
-        RecordingPages pages;
-        QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages), 37);
+        RecordingSinks pages;
+        QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages.sinks()), 37);
         QCOMPARE(pages.callTexts(), model >= 0 ? Success : Failure);
         QCOMPARE(int(DeviceState::modelIndex), model >= 0 ? model : 5);
         QCOMPARE(DeviceState::inputSourceCount, inputs);
@@ -68,11 +68,11 @@ private slots:
 
     void secondReplyIgnored()
     {
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Halden\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Halden\r"), pages.sinks());
         pages.calls.clear();
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Corvo\r"), pages);
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Nobody\r"), pages);
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Corvo\r"), pages.sinks());
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Nobody\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), QStringList());
         QCOMPARE(int(DeviceState::modelIndex), 0);
         QCOMPARE(DeviceState::inputSourceCount, 5);
@@ -83,11 +83,11 @@ private slots:
     void mismatchKeepsModelAndFlag()
     {
         ApplyDeviceState("model=2 inputs=9");
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Unknown\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Unknown\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), Failure);
         pages.calls.clear();
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Halden\r"), pages);
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Halden\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), QStringList());
         QCOMPARE(int(DeviceState::modelIndex), 2);
         QCOMPARE(DeviceState::inputSourceCount, 9);
@@ -96,11 +96,11 @@ private slots:
     // Closing the link clears the flag (connection page); the next link is identified anew.
     void nextLinkIdentifiesAgain()
     {
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Marlet\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Marlet\r"), pages.sinks());
         DeviceState::modelIdentified = false;
         pages.calls.clear();
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Corvo\r"), pages);
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Corvo\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), Success);
         QCOMPARE(int(DeviceState::modelIndex), 1);
         QCOMPARE(DeviceState::inputSourceCount, 4);
@@ -109,12 +109,12 @@ private slots:
     // The per-model rows start working once the model is known.
     void modelUnlocksSources()
     {
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("WINDOW1 IN HDMI2\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("WINDOW1 IN HDMI2\r"), pages.sinks());
         QCOMPARE(pages.calls.size(), 0);
-        Reply_Dispatch(QStringLiteral("MODEL TYPE Brimo\r"), pages);
+        Reply_Dispatch(QStringLiteral("MODEL TYPE Brimo\r"), pages.sinks());
         pages.calls.clear();
-        Reply_Dispatch(QStringLiteral("WINDOW1 IN DP\r"), pages);
+        Reply_Dispatch(QStringLiteral("WINDOW1 IN DP\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), QStringList({"multiviewSetWindowSource(0,3)"}));
     }
 };

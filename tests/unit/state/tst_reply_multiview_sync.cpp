@@ -1,6 +1,6 @@
 // "MULTIVIEW-SYNC": what each layout stores and the exact order in which the multiview
 // page hears about it.
-#include "recording_pages.h"
+#include "support/recording_sinks.h"
 
 #include "state/reply_dispatcher.h"
 
@@ -120,8 +120,8 @@ private slots:
         SetUpDevice(model, 0);
         ApplyDeviceState(before);
         const auto expectedState = WithChanges(DeviceStateMap(), changes);
-        RecordingPages pages;
-        QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages), 45);
+        RecordingSinks pages;
+        QCOMPARE(Reply_Dispatch(QString::fromLatin1(line), pages.sinks()), 45);
         QCOMPARE(pages.callTexts(), calls);
         QCOMPARE(DeviceStateMap(), expectedState);
     }
@@ -130,14 +130,14 @@ private slots:
     void syncThenLayoutReplies()
     {
         SetUpDevice(Halden, 0);
-        RecordingPages pages;
-        Reply_Dispatch(QStringLiteral("PIP POS LeftBottom\r"), pages);
+        RecordingSinks pages;
+        Reply_Dispatch(QStringLiteral("PIP POS LeftBottom\r"), pages.sinks());
         QCOMPARE(pages.calls.size(), 0);
         Reply_Dispatch(QStringLiteral("MULTIVIEW-SYNC PIP NULL NULL NULL NULL LeftTop SMALL\r"),
-                       pages);
+                       pages.sinks());
         pages.calls.clear();
-        Reply_Dispatch(QStringLiteral("PIP POS LeftBottom\r"), pages);
-        Reply_Dispatch(QStringLiteral("PBP MODE 2\r"), pages);
+        Reply_Dispatch(QStringLiteral("PIP POS LeftBottom\r"), pages.sinks());
+        Reply_Dispatch(QStringLiteral("PBP MODE 2\r"), pages.sinks());
         QCOMPARE(pages.callTexts(), QStringList({"multiviewSetPipPosition(2)"}));
         QCOMPARE(DeviceState::pipPosition, 2u);
         QCOMPARE(DeviceState::layoutModeIndex, 0);

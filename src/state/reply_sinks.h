@@ -1,37 +1,38 @@
-// What the reply dispatcher may do to the user interface. The main window implements it by
-// forwarding each call to the page that owns the widget; tests implement it with a recorder.
-// Kept free of widget types so that the protocol logic builds and tests without a window.
-// Every index handed out is a position in the vocabulary the call names (vocabulary.h).
+// Where the reply dispatcher's results go: the device values, through one small interface per
+// page, and the few things only the user interface does (ReplyVerbs). The pages implement their
+// own value interface; a ReplyFanOut hands the same values to more listeners (a status bar, a
+// profile recorder). Free of widget types, so the protocol logic builds and tests without a
+// window. Every index handed out is a position in the vocabulary the call names (vocabulary.h).
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
 
-class ReplyPages
+// The connection page's status log: one line per synchronised setting.
+class StatusLogSink
 {
 public:
-    virtual ~ReplyPages() = default;
+    virtual ~StatusLogSink() = default;
+    virtual void connectionAppendStatus(const QString &text) = 0;
+};
 
-    // Connection page and main window.
-    virtual void connectionAppendStatus(const QString &text) = 0; // one status-log line
-    virtual void connectionShowIdentifyResult(bool ok) = 0;
-    virtual void connectionPressActiveConnectButton() = 0; // closes the active link
-    virtual void showMessageBox(const QString &text) = 0; // at the main window's position
-
-    // Output page.
-    virtual void outputApplyModel() = 0;
-    virtual void outputPressReadAll() = 0;
+class OutputSink
+{
+public:
+    virtual ~OutputSink() = default;
     virtual void outputSetResolution(int index) = 0; // OutResolutionWords
     virtual void outputSet4kAuto(int index) = 0; // OnOffWords
     virtual void outputSetHdcp(int index) = 0; // HdcpWords
     virtual void outputSetVka(int index) = 0; // VkaWords
     virtual void outputSetItc(int index) = 0; // OnOffWords
     virtual void outputSetUserResolution(quint32 width, quint32 height) = 0;
+};
 
-    // Multiview page.
-    virtual void multiviewApplyModel() = 0;
-    virtual void multiviewPressReadAll() = 0;
-    // readSync: the page asks for the whole configuration after a bare layout reply; the
+class MultiviewSink
+{
+public:
+    virtual ~MultiviewSink() = default;
+    // readSync: a bare layout reply, after which the page asks for the whole configuration; the
     // restatement itself passes false.
     virtual void multiviewSetLayout(quint32 mode, bool readSync) = 0; // MultiviewModeWords
     virtual void multiviewSetWindowSource(int window, int source) = 0; // WindowInputWords[model]
@@ -45,19 +46,23 @@ public:
     virtual void multiviewSetPipPosition(int index) = 0; // PipPositionWords
     virtual void multiviewSetPipSize(int index) = 0; // PipSizeWords
     virtual void multiviewSetAspect(int index) = 0; // AspectWords
+};
 
-    // Audio page.
-    virtual void audioApplyModel() = 0;
-    virtual void audioPressReadAll() = 0;
+class AudioSink
+{
+public:
+    virtual ~AudioSink() = default;
     virtual void audioSetSource(int index) = 0; // AudioSourceWords[model]
     virtual void audioSetVolume(int volume) = 0;
     virtual void audioSetMute(int index) = 0; // OnOffWords
     virtual void audioSetMicLevel(int mic, int level) = 0; // mic 0 or 1
     virtual void audioSetSwitch(int channel, int index) = 0; // 0 main, 1 mic 1, 2 mic 2; OnOffWords
+};
 
-    // System page.
-    virtual void systemApplyModel() = 0;
-    virtual void systemPressReadAll() = 0;
+class SystemSink
+{
+public:
+    virtual ~SystemSink() = default;
     virtual void systemSetEdidSelection(int index) = 0; // EdidModeWords
     virtual void systemSetVersionText(const QString &text) = 0;
     virtual void systemUserEdidWritten() = 0;
@@ -65,4 +70,34 @@ public:
                                       const QString &gateway)
         = 0;
     virtual void systemSetBaudRate(qint32 baudRate) = 0;
+};
+
+// What the dispatcher asks of the user interface itself, once per event: the outcome of the
+// identification, closing the link, a message, and the pages' model rebuild and read-all.
+class ReplyVerbs
+{
+public:
+    virtual ~ReplyVerbs() = default;
+    virtual void connectionShowIdentifyResult(bool ok) = 0;
+    virtual void connectionPressActiveConnectButton() = 0; // closes the active link
+    virtual void showMessageBox(const QString &text) = 0; // at the main window's position
+    virtual void outputApplyModel() = 0;
+    virtual void multiviewApplyModel() = 0;
+    virtual void audioApplyModel() = 0;
+    virtual void systemApplyModel() = 0;
+    virtual void outputPressReadAll() = 0;
+    virtual void multiviewPressReadAll() = 0;
+    virtual void audioPressReadAll() = 0;
+    virtual void systemPressReadAll() = 0;
+};
+
+// The targets of one dispatch.
+struct ReplySinks
+{
+    StatusLogSink &status;
+    OutputSink &output;
+    MultiviewSink &multiview;
+    AudioSink &audio;
+    SystemSink &system;
+    ReplyVerbs &verbs;
 };

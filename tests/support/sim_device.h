@@ -1,8 +1,7 @@
-// The device simulator (korvane-sim) as a child process of an end-to-end test: started on
-// loopback with a free TCP port and/or a pseudo-terminal, its output sent to files in a
-// scratch folder (so a failing test never leaves a child holding the runner's pipes), stopped
-// in every exit path by the destructor, and its wire log read back as the lines it received
-// and sent.
+// The device simulator (korvane-sim) as a child process of a simulator or end-to-end test: started
+// on loopback with a free TCP port and/or a pseudo-terminal, its output sent to files in a scratch
+// folder (so a failing test never leaves a child holding the runner's pipes), stopped in every exit
+// path by the destructor, and its wire log read back as the lines it received and sent.
 //
 //   SimDevice sim;
 //   QVERIFY2(sim.start({"--model", "Corvo"}), qPrintable(sim.error()));
@@ -55,6 +54,9 @@ public:
     QString error() const { return m_error; }
     QByteArray output() const; // standard output and error so far
 
+    QString dir() const { return m_dir.path(); } // the scratch folder, removed at the end
+    QString logPath() const { return m_logPath; }
+    QByteArray logText() const; // the wire log as written
     QList<SimLogEntry> log() const;
     QStringList received() const; // texts of the RX lines, in order
     QStringList sent() const; // texts of the TX lines, in order
@@ -64,6 +66,8 @@ public:
     bool waitForReceived(int count, int timeoutMs = 5000) const;
     // Waits until an EV line contains the text.
     bool waitForEvent(const QString &text, int timeoutMs = 5000) const;
+
+    QProcess &process() { return m_process; }
 
     static QString executable();
 

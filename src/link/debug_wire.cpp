@@ -1,4 +1,4 @@
-#include "ui/debug_wire.h"
+#include "link/debug_wire.h"
 
 DebugWire Debug_WireBytes(const QString &text, int limit)
 {

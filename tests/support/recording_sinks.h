@@ -1,11 +1,12 @@
-// A ReplyPages that records every call with its arguments, in order. Tests compare the
-// calls as text ("outputSetResolution(7)"); the benchmark and the fuzzer read the raw
-// records, which cost no formatting.
+// Every value sink and the verbs in one recorder: each call with its arguments, in order.
+// Tests compare the calls as text ("outputSetResolution(7)"); the benchmark and the fuzzer
+// read the raw records, which cost no formatting. Widget-free, like a profile recorder would be.
 #pragma once
 
 #include "state/device_state.h"
-#include "state/reply_pages.h"
+#include "state/reply_sinks.h"
 #include "state/vocabulary.h"
+#include "support/model_facts.h"
 
 #include <QMap>
 #include <QStringList>
@@ -35,10 +36,18 @@ struct PageCall
     }
 };
 
-class RecordingPages : public ReplyPages
+class RecordingSinks : public StatusLogSink,
+                       public OutputSink,
+                       public MultiviewSink,
+                       public AudioSink,
+                       public SystemSink,
+                       public ReplyVerbs
 {
 public:
     QVector<PageCall> calls;
+
+    // Everything the dispatcher hands out, to this recorder.
+    ReplySinks sinks() { return {*this, *this, *this, *this, *this, *this}; }
 
     QStringList callTexts() const
     {
@@ -226,7 +235,7 @@ inline void SetUpDevice(int model, quint32 layout)
     if (model >= 0 && model < ModelCount) {
         DeviceState::modelIndex = static_cast<quint8>(model);
         DeviceState::modelIdentified = true;
-        DeviceState::inputSourceCount = InputSourceCounts[model];
+        DeviceState::inputSourceCount = TestInputCounts[model];
     }
     DeviceState::multiviewMode = layout;
 }
@@ -240,7 +249,7 @@ inline const char *PageCallProblem(const PageCall &call)
     const qint64 b = call.ints[1];
     const bool model = call.modelAtCall < ModelCount;
     const auto within = [](qint64 v, qint64 count) { return v >= 0 && v < count; };
-    const int volumeMax = model ? VolumeMaximum[call.modelAtCall] : -1;
+    const int volumeMax = model ? TestVolumeMaximum[call.modelAtCall] : -1;
     if (name == "outputSetResolution")
         return within(a, WordCount(OutResolutionWords)) ? nullptr : "resolution index";
     if (name == "outputSet4kAuto" || name == "outputSetItc" || name == "multiviewSetAutoSwitch"

@@ -1,4 +1,4 @@
-#include "e2e/support/sim_device.h"
+#include "support/sim_device.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -93,13 +93,16 @@ QByteArray SimDevice::output() const
     return text;
 }
 
+QByteArray SimDevice::logText() const
+{
+    QFile file(m_logPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QList<SimLogEntry> SimDevice::log() const
 {
     QList<SimLogEntry> entries;
-    QFile file(m_logPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QList<QByteArray> lines = logText().split('\n');
     for (const QByteArray &line : lines) {
         // "<s.mmm> <KIND> <text>"; the text may be empty, a line being written may be cut.
         const int first = line.indexOf(' ');
