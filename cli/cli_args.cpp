@@ -1,6 +1,7 @@
 #include "cli/cli_args.h"
 
 #include "app/net_check.h"
+#include "state/model_traits.h"
 
 #include <QRegularExpression>
 
@@ -536,7 +537,7 @@ QString Cli_KeyList(int model)
         }
         case SettingKind::Number:
             values = id == SettingId::AudioVolume
-                ? (model >= 0 ? QStringLiteral("0..%1").arg(VolumeMaximum[model])
+                ? (model >= 0 ? QStringLiteral("0..%1").arg(Model_VolumeMaximum(quint8(model)))
                               : QStringLiteral("0..100 (0..50 on a Tessin)"))
                 : id == SettingId::MultiviewVariant ? QStringLiteral("1..6")
                 : id == SettingId::NetworkPort      ? QStringLiteral("1..65534")

@@ -2,15 +2,12 @@
 
 #include "app/language_texts.h"
 #include "app/net_check.h"
-#include "state/reply_actions.h"
+#include "state/model_traits.h"
 
 #include <QRegularExpression>
 #include <QVector>
 
 namespace {
-
-constexpr int ModelCorvo = 1;
-constexpr int ModelTessin = 3;
 
 struct Spec
 {
@@ -219,7 +216,7 @@ NumberRange RangeFor(SettingId id, int model)
     case SettingId::MultiviewVariant:
         return {1, MaxLayoutVariants};
     case SettingId::AudioVolume:
-        return {0, ValidModel(model) ? VolumeMaximum[model] : 100};
+        return {0, Model_VolumeMaximum(static_cast<quint8>(model))};
     case SettingId::NetworkPort:
         return {1, 65534};
     default:
@@ -380,13 +377,14 @@ bool Setting_Available(SettingId id, int model)
     if (!ValidModel(model))
         return false;
     const int i = Setting_Index(id);
+    const auto m = static_cast<quint8>(model);
     if (id == SettingId::Output4kAuto)
-        return model != ModelCorvo;
+        return Model_Has4kAuto(m);
     if (id == SettingId::AudioMain
         || (i >= Setting_Index(SettingId::MicSwitch) && i < Setting_Index(SettingId::EdidMode)))
-        return model == ModelTessin;
+        return Model_HasMicrophones(m);
     if (i >= Setting_Index(SettingId::NetworkIp) && i <= Setting_Index(SettingId::NetworkGateway))
-        return model == 0 || model == 2 || model == ModelTessin; // Halden, Marlet, Tessin
+        return Model_HasNetwork(m);
     return true;
 }
 
