@@ -13,12 +13,3 @@ set_property(GLOBAL PROPERTY KORVANE_GENERATED_RUNTIME_FILES "")
 function(korvane_runtime_add_generated)
   set_property(GLOBAL APPEND PROPERTY KORVANE_GENERATED_RUNTIME_FILES ${ARGN})
 endfunction()
-
-function(korvane_runtime_setup)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/APP ${PROJECT_SOURCE_DIR}/TitleBar
-          DESTINATION lib/korvane)
-  install(DIRECTORY ${KORVANE_RUNTIME_DIR}/APP/Image DESTINATION lib/korvane/APP
-          OPTIONAL)
-  install(DIRECTORY ${KORVANE_RUNTIME_DIR}/TitleBar/Image DESTINATION lib/korvane/TitleBar
-          OPTIONAL)
-endfunction()

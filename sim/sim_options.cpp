@@ -6,6 +6,10 @@
 #include <QCommandLineParser>
 #include <QHostAddress>
 
+#ifndef KORVANE_VERSION
+#error "KORVANE_VERSION must name the version being built"
+#endif
+
 namespace {
 struct NumberOption
 {
@@ -49,6 +53,8 @@ SimParseResult SimParseOptions(const QStringList &arguments, SimOptions *options
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     p.addOption(help);
+    const QCommandLineOption version("version", "Show the version.");
+    p.addOption(version);
     p.addOptions({
         {"model", "Device model: Halden, Corvo, Marlet, Tessin or Brimo (default Halden).", "name"},
         {"model-name", "Name reported in MODEL TYPE instead of the model's own, e.g. Foo.", "text"},
@@ -76,6 +82,10 @@ SimParseResult SimParseOptions(const QStringList &arguments, SimOptions *options
     }
     if (p.isSet(help)) {
         *message = p.helpText();
+        return SimParseResult::Help;
+    }
+    if (p.isSet(version)) {
+        *message = QStringLiteral("korvane-sim " KORVANE_VERSION "\n");
         return SimParseResult::Help;
     }
     if (!p.positionalArguments().isEmpty()) {

@@ -23,5 +23,5 @@ struct SimOptions
 enum class SimParseResult { Run, Help, Error };
 
 // arguments as from QCoreApplication::arguments() (program name first). On Help, message
-// is the help text; on Error, the reason.
+// is the help (or version) text to print; on Error, the reason.
 SimParseResult SimParseOptions(const QStringList &arguments, SimOptions *options, QString *message);

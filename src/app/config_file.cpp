@@ -15,7 +15,7 @@ bool englishSelected()
 
 QString languagePath(bool english)
 {
-    return App_Path(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
+    return App_SettingsPath(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
 }
 
 void rewrite(const QString &path)
@@ -27,7 +27,8 @@ void rewrite(const QString &path)
 
 bool Config_LoadAtStartup()
 {
-    const bool existed = QFile::exists(App_Path(ConfigIniRelPath));
+    App_PrepareSettings(); // an installed panel's per-user folder, seeded on first start
+    const bool existed = QFile::exists(App_SettingsPath(ConfigIniRelPath));
     if (existed)
         Config_Load(false);
     else
@@ -37,7 +38,7 @@ bool Config_LoadAtStartup()
 
 void Config_Load(bool languageOnly)
 {
-    const QString configPath = App_Path(ConfigIniRelPath);
+    const QString configPath = App_SettingsPath(ConfigIniRelPath);
     if (!QFile::exists(configPath))
         return;
     if (!languageOnly)
@@ -56,7 +57,7 @@ void Config_Load(bool languageOnly)
 
 void Config_SaveAll()
 {
-    rewrite(App_Path(ConfigIniRelPath));
+    rewrite(App_SettingsPath(ConfigIniRelPath));
     rewrite(Language_CurrentFilePath());
 }
 

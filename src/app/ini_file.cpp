@@ -29,10 +29,10 @@ QByteArray readBoundedLine(QFile &file)
 
 IniTable Ini_TableForPath(const QString &path)
 {
-    if (path.contains(App_Path(ConfigIniRelPath)))
+    if (path.contains(App_SettingsPath(ConfigIniRelPath)))
         return {ConfigTable, ConfigTableSize};
-    if (path.contains(App_Path(LanguageEnglishRelPath))
-        || path.contains(App_Path(LanguageOtherRelPath)))
+    if (path.contains(App_SettingsPath(LanguageEnglishRelPath))
+        || path.contains(App_SettingsPath(LanguageOtherRelPath)))
         return {LanguageTable, LanguageTableSize};
     return {};
 }

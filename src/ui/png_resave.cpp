@@ -1,5 +1,7 @@
 #include "ui/png_resave.h"
 
+#include "app/app_paths.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
@@ -15,6 +17,10 @@ void Png_Resave(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile() || info.completeSuffix() != QLatin1String("png"))
+        return;
+    // An installed panel's pictures belong to the package: they are already plain PNG, and
+    // rewriting them (as root) would change files the package manager owns.
+    if (!App_MayRewrite(path))
         return;
 
     QImageReader reader(path);

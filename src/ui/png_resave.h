@@ -5,5 +5,6 @@
 #include <QString>
 
 // Re-saves the file when it exists and its complete suffix is exactly "png"; any other
-// suffix (also "PNG"), a missing file or an undecodable one is left untouched.
+// suffix (also "PNG"), a missing file or an undecodable one is left untouched, and so is
+// every file of a read-only installation (App_MayRewrite).
 void Png_Resave(const QString &path);

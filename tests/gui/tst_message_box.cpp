@@ -1,4 +1,5 @@
 // Information and confirmation boxes, and the PNG re-save every picture goes through.
+#include "app/app_paths.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/message_box.h"
@@ -142,6 +143,28 @@ private slots:
         QDir(rt.root()).mkdir("folder.png");
         Png_Resave(rt.path("/folder.png"));
         QVERIFY(QFileInfo(rt.path("/folder.png")).isDir());
+    }
+
+    void pngResave_installedPicturesAreLeftAlone()
+    {
+        TestRuntime rt;
+        // The package's pictures and the operator's settings folder, as an installed panel sees
+        // them. A root user could write the installation; the re-save must not.
+        App_SetLayoutOverride({rt.path("/share/korvane"), rt.path("/config/korvane")});
+        const QByteArray original = storedPng();
+        rt.write("/share/korvane/APP/Image/MessageShow_pic.png", original);
+        rt.write("/config/korvane/mine.png", original);
+        Png_Resave(rt.path("/share/korvane/APP/Image/MessageShow_pic.png"));
+        Png_Resave(rt.path("/config/korvane/mine.png"));
+        QCOMPARE(rt.read("/share/korvane/APP/Image/MessageShow_pic.png"), original);
+        QVERIFY(rt.read("/config/korvane/mine.png") != original);
+
+        // The information box still shows the installed picture.
+        ModalBoxDriver boxes;
+        MessageBox_Info(QStringLiteral("installed"), nullptr);
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(boxes.seen().first().hasIcon);
+        QCOMPARE(rt.read("/share/korvane/APP/Image/MessageShow_pic.png"), original);
     }
 
     void pngResave_hugeHeaderIsNotDecoded()

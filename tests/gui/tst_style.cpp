@@ -5,12 +5,21 @@
 #include "ui/style.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTreeView>
 #include <QtTest>
+
+#include <cmath>
 
 namespace {
 QStringList warnings;
@@ -31,6 +40,52 @@ QString sourceFile(const char *relative)
 int distance(const QColor &a, const QColor &b)
 {
     return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+}
+
+double luminance(QRgb c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// How well text in the area stands out: the contrast ratio between the area's most common
+// colour (its background) and the pixel that differs most from it (the core of a glyph).
+double legibility(const QImage &image, const QRect &area)
+{
+    QHash<QRgb, int> counts;
+    const QRect r = area.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    QRgb background = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            background = it.key();
+        }
+    }
+    double best = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = qMax(best, contrast(background, it.key()));
+    return best;
+}
+
+// The text part of an item's cell in a view, in the view's own coordinates.
+QRect textArea(const QAbstractItemView *view, const QModelIndex &index)
+{
+    QRect cell = view->visualRect(index);
+    cell.setLeft(cell.left() + view->iconSize().width() + 6);
+    return cell.translated(view->viewport()->pos());
 }
 } // namespace
 
@@ -111,6 +166,65 @@ private slots:
                  qPrintable(flat.name()));
         current->setFlat(false);
         QCOMPARE(current->grab().toImage().pixelColor(probe), before);
+    }
+
+    // The panel's sheet makes all text light; every view of the standard file dialog (the EDID
+    // file chooser) must then be dark below it, and a message box's text must stand out.
+    void fileDialog_staysReadable()
+    {
+        Style_Apply(sourceFile("/APP/StyleSheet/default.qss"));
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("meeting-room.bin")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QFileDialog dialog(nullptr, QStringLiteral("Select Edid File"), dir.path(),
+                           QStringLiteral("Bin File(*.bin)"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setViewMode(QFileDialog::Detail);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+        QVERIFY(files);
+        QModelIndex item;
+        QTRY_VERIFY_WITH_TIMEOUT((item = files->model()->index(0, 0, files->rootIndex())).isValid(),
+                                 10000);
+        const QImage shot = dialog.grab().toImage();
+        const QPoint at = files->mapTo(&dialog, QPoint(0, 0));
+        const double name = legibility(shot, textArea(files, item).translated(at));
+        QVERIFY2(name >= 4.5, qPrintable(QString::number(name)));
+        const double header
+            = legibility(shot,
+                         QRect(files->header()->mapTo(&dialog, QPoint(0, 0)),
+                               QSize(files->header()->sectionSize(0), files->header()->height())));
+        QVERIFY2(header >= 4.5, qPrintable(QString::number(header)));
+
+        auto *places = dialog.findChild<QListView *>(QStringLiteral("sidebar"));
+        QVERIFY(places && places->model()->rowCount() > 0);
+        const QModelIndex place = places->model()->index(0, 0);
+        const double sidebar = legibility(
+            shot, textArea(places, place).translated(places->mapTo(&dialog, QPoint(0, 0))));
+        QVERIFY2(sidebar >= 4.5, qPrintable(QString::number(sidebar)));
+    }
+
+    void messageBox_staysReadable()
+    {
+        Style_Apply(sourceFile("/APP/StyleSheet/default.qss"));
+        QMessageBox box;
+        box.setText(QStringLiteral("Restore the device's factory settings?"));
+        box.addButton(QStringLiteral("YES"), QMessageBox::YesRole);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QImage shot = box.grab().toImage();
+        const QList<QLabel *> labels = box.findChildren<QLabel *>();
+        QLabel *text = nullptr;
+        for (QLabel *label : labels) {
+            if (label->text() == box.text())
+                text = label;
+        }
+        QVERIFY(text);
+        const double ratio = legibility(shot, text->geometry());
+        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
     }
 
     void myUiLayout_backgroundFromClassSelector()

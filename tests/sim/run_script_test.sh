@@ -82,4 +82,27 @@ KORVANE_PANEL=$work/missing run --sim >"$work/out" 2>&1 || status=$?
 [ $status -eq 1 ] || fail "missing panel: exit status $status"
 grep -q 'has not been built' "$work/out" || fail "missing panel: no message"
 [ ! -e "$build/demo/sim.out" ] || fail "missing panel: the simulator was started"
+# 4. No display: said plainly, with the way to a real window, and a screenshot of the virtual
+# screen once the panel's window is up (a stand-in window named like the panel's).
+if command -v xvfb-run >/dev/null && command -v xmessage >/dev/null \
+  && command -v xwininfo >/dev/null && command -v import >/dev/null; then
+  cat >"$work/xpanel" <<'XPANEL'
+#!/usr/bin/env bash
+xmessage -name korvane -timeout 4 "stand-in panel" >/dev/null 2>&1
+exit 4
+XPANEL
+  chmod +x "$work/xpanel"
+  status=0
+  KORVANE_RUN_SKIP_BUILD=1 KORVANE_BUILD_DIR=$build KORVANE_SIM_PORT=0 KORVANE_PANEL=$work/xpanel \
+    env -u DISPLAY -u WAYLAND_DISPLAY "$src/scripts/run" --no-sim >"$work/out" 2>&1 || status=$?
+  [ $status -eq 4 ] || { cat "$work/out"; fail "headless: exit status $status, expected 4"; }
+  grep -q 'there is no display here' "$work/out" || fail "headless: no display not said"
+  grep -q "ssh -X" "$work/out" || fail "headless: no word on ssh -X"
+  grep -q "screenshot of the panel written to $build/korvane-screen.png" "$work/out" \
+    || { cat "$work/out"; fail "headless: no screenshot announced"; }
+  [ "$(head -c 8 "$build/korvane-screen.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] \
+    || fail "headless: the screenshot is not a PNG"
+else
+  echo "headless case skipped: xvfb-run, xmessage, xwininfo or import missing"
+fi
 echo "PASS"

@@ -10,27 +10,45 @@ std::vector<GeneratedImage> &ImageRegistry_All()
     return images;
 }
 
-void DrawLogo(QPainter &p, const QRectF &r)
+std::vector<GeneratedText> &TextRegistry_All()
 {
-    p.save();
-    const qreal radius = r.width() * 0.22;
-    QLinearGradient tile(r.topLeft(), r.bottomRight());
-    tile.setColorAt(0, QColor(0x2a, 0x36, 0x46));
-    tile.setColorAt(1, QColor(0x14, 0x1a, 0x22));
-    p.setPen(Qt::NoPen);
-    p.setBrush(tile);
-    p.drawRoundedRect(r, radius, radius);
+    static std::vector<GeneratedText> texts;
+    return texts;
+}
 
+LogoShapes Logo_Shapes(const QRectF &r)
+{
+    LogoShapes shapes;
+    shapes.tile = r;
+    shapes.tileRadius = r.width() * 0.22;
+    shapes.tileTop = QColor(0x2a, 0x36, 0x46);
+    shapes.tileBottom = QColor(0x14, 0x1a, 0x22);
     const qreal margin = r.width() * 0.2;
     const qreal gap = r.width() * 0.07;
     const QRectF grid = r.adjusted(margin, margin, -margin, -margin);
     const qreal cell = (grid.width() - gap) / 2;
-    const QColor cells[] = {Palette::Accent, Palette::Muted, Palette::Muted, Palette::Muted};
+    shapes.cellRadius = cell * 0.18;
     for (int i = 0; i < 4; ++i) {
-        const QRectF c(grid.left() + (i % 2) * (cell + gap), grid.top() + (i / 2) * (cell + gap),
-                       cell, cell);
-        p.setBrush(cells[i]);
-        p.drawRoundedRect(c, cell * 0.18, cell * 0.18);
+        shapes.cells[i] = QRectF(grid.left() + (i % 2) * (cell + gap),
+                                 grid.top() + (i / 2) * (cell + gap), cell, cell);
+        shapes.cellColors[i] = i == 0 ? Palette::Accent : Palette::Muted;
+    }
+    return shapes;
+}
+
+void DrawLogo(QPainter &p, const QRectF &r)
+{
+    const LogoShapes shapes = Logo_Shapes(r);
+    p.save();
+    QLinearGradient tile(r.topLeft(), r.bottomRight());
+    tile.setColorAt(0, shapes.tileTop);
+    tile.setColorAt(1, shapes.tileBottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(tile);
+    p.drawRoundedRect(shapes.tile, shapes.tileRadius, shapes.tileRadius);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(shapes.cellColors[i]);
+        p.drawRoundedRect(shapes.cells[i], shapes.cellRadius, shapes.cellRadius);
     }
     p.restore();
 }

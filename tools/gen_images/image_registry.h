@@ -1,7 +1,9 @@
 // Pictures drawn at build time. Each source file registers its pictures with a static
-// ImageRegistration; main() renders every registered picture into the runtime folder.
+// ImageRegistration (raster, drawn with QPainter) or TextRegistration (vector pictures written
+// as text, e.g. SVG); main() writes every registered picture below the output folder.
 #pragma once
 
+#include <QByteArray>
 #include <QSize>
 
 #include <functional>
@@ -22,10 +24,28 @@ struct GeneratedImage
 
 std::vector<GeneratedImage> &ImageRegistry_All();
 
+using TextProduce = std::function<QByteArray()>;
+
+struct GeneratedText
+{
+    std::string path; // relative to the output folder
+    TextProduce produce;
+};
+
+std::vector<GeneratedText> &TextRegistry_All();
+
 struct ImageRegistration
 {
     ImageRegistration(const char *path, QSize size, ImageDraw draw)
     {
         ImageRegistry_All().push_back({path, size, std::move(draw)});
+    }
+};
+
+struct TextRegistration
+{
+    TextRegistration(const char *path, TextProduce produce)
+    {
+        TextRegistry_All().push_back({path, std::move(produce)});
     }
 };

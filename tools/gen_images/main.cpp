@@ -1,6 +1,9 @@
 // Renders every registered picture into the runtime folder given as the first argument and
 // touches the stamp file given as the second. Unchanged pictures are not rewritten.
+// The desktop icons land in its desktop/ folder, which is installed but not copied around.
 #include "image_registry.h"
+
+#include "app/runtime_dir.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -44,6 +47,7 @@ bool writeIfChanged(const QString &path, const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+    App_SettleRuntimeDir(); // a quiet build in a shell without a desktop session
     QGuiApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: korvane_gen_images <runtime dir> <stamp file>\n");
@@ -57,9 +61,17 @@ int main(int argc, char *argv[])
             return 1;
         }
     }
+    for (const GeneratedText &text : TextRegistry_All()) {
+        const QString path = root + QLatin1Char('/') + QString::fromStdString(text.path);
+        if (!writeIfChanged(path, text.produce())) {
+            std::fprintf(stderr, "korvane_gen_images: cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
     QFile stamp(QString::fromLocal8Bit(argv[2]));
     if (!stamp.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 1;
-    stamp.write(QByteArray::number(int(ImageRegistry_All().size())) + " pictures\n");
+    const int count = int(ImageRegistry_All().size() + TextRegistry_All().size());
+    stamp.write(QByteArray::number(count) + " pictures\n");
     return 0;
 }

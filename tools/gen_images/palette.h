@@ -19,7 +19,18 @@ inline const QColor Ok(0x3c, 0xb3, 0x71);
 inline const QColor Fail(0xe0, 0x4f, 0x4f);
 } // namespace Palette
 
-// The product mark: a rounded tile holding a 2 x 2 multiview grid with one window lit.
+// The product mark: a rounded tile holding a 2 x 2 multiview grid with one window lit. Its
+// shapes are computed once so that the painted pictures and the SVG icon agree.
+struct LogoShapes
+{
+    QRectF tile;
+    qreal tileRadius = 0;
+    QColor tileTop, tileBottom; // diagonal gradient from top left to bottom right
+    QRectF cells[4];
+    QColor cellColors[4];
+    qreal cellRadius = 0;
+};
+LogoShapes Logo_Shapes(const QRectF &rect);
 void DrawLogo(QPainter &painter, const QRectF &rect);
 
 // A video picture in miniature: sky, sun and hills filling the rectangle.
