@@ -1,23 +1,10 @@
 #include "cli/cli_panel_files.h"
 
 #include "app/app_paths.h"
-#include "app/config_values.h"
-#include "app/ini_file.h"
+#include "app/config_file.h"
 
 #include <QDir>
 #include <QFile>
-
-namespace {
-QString LanguagePath(bool english)
-{
-    return App_Path(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
-}
-
-bool EnglishSelected()
-{
-    return Key_LanguageIsEnglish == QLatin1String("1");
-}
-} // namespace
 
 void Cli_UsePanelFolder(const QString &dir)
 {
@@ -26,25 +13,23 @@ void Cli_UsePanelFolder(const QString &dir)
 
 bool Cli_LoadPanelNames()
 {
-    const QString config = App_Path(ConfigIniRelPath);
-    if (QFile::exists(config))
-        Ini_ReadTable(config);
-    const bool english = EnglishSelected();
-    for (const bool choice : {english, !english}) {
-        if (QFile::exists(LanguagePath(choice))) {
-            Ini_ReadTable(LanguagePath(choice));
-            return true;
-        }
-    }
-    return false;
+    if (!QFile::exists(App_SettingsPath(ConfigIniRelPath)))
+        return false; // the panel never ran here: its built-in names are in use
+    Config_Load(false);
+    return true;
 }
 
 bool Cli_SavePanelNames(QString *error)
 {
-    const QString path = LanguagePath(EnglishSelected());
-    Ini_ResetFile(path);
-    if (!Ini_WriteTable(path)) {
-        *error = QStringLiteral("cannot write the names into %1").arg(path);
+    // Saved the way the panel saves at exit: config.ini and the current language file
+    // together, so that the panel's next start reads the names instead of writing defaults.
+    if (!App_PrepareSettings()) {
+        *error = App_SettingsProblem();
+        return false;
+    }
+    Config_SaveAll();
+    if (!QFile::exists(Language_CurrentFilePath())) {
+        *error = QStringLiteral("cannot write the names into %1").arg(Language_CurrentFilePath());
         return false;
     }
     return true;

@@ -1,7 +1,6 @@
-// The panel's own files on this PC that korvane-cli reads and writes: only the language file
-// that holds the input and scene names. Read the way the panel reads it at start (the
-// language config.ini selects, falling back to the other file); written the way the panel
-// saves it, whole and replacing the old file only once complete.
+// The panel's own files on this PC that korvane-cli reads and writes, for the input and scene
+// names the panel keeps among its language texts: read and saved exactly the way the panel
+// reads them at start and saves them at exit (config.ini and the current language file).
 #pragma once
 
 #include <QString>
@@ -13,6 +12,5 @@ void Cli_UsePanelFolder(const QString &dir);
 // (the built-in names are then in use).
 bool Cli_LoadPanelNames();
 
-// Saves the language texts (names included) into the file of the selected language.
-// False with the reason.
+// Saves config.ini and the current language file (names included). False with the reason.
 bool Cli_SavePanelNames(QString *error);
