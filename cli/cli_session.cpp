@@ -3,57 +3,15 @@
 #include "cli/cli_panel_files.h"
 #include "link/command_catalogue.h"
 #include "link/link_controller.h"
-#include "link/service_link_backend.h"
+#include "profile/headless_link.h"
 #include "profile/profile_file.h"
-#include "profile/profile_headless.h"
 #include "profile/profile_names.h"
-#include "state/reply_dispatcher.h"
-#include "state/reply_fan_out.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QTimer>
-
-// What the dispatcher asks of a user interface: here only the identification verdict (and
-// closing the link for a device this program does not know) matter.
-class CliVerbs final : public ReplyVerbs
-{
-public:
-    explicit CliVerbs(LinkController *&link)
-        : m_link(link)
-    {
-    }
-
-    void connectionShowIdentifyResult(bool ok) override
-    {
-        verdict = ok ? 1 : 0;
-        if (m_link)
-            m_link->reportIdentification(ok);
-    }
-    void connectionPressActiveConnectButton() override
-    {
-        if (m_link)
-            m_link->close();
-    }
-    void showMessageBox(const QString &text) override { message = text; }
-    void outputApplyModel() override { }
-    void multiviewApplyModel() override { }
-    void audioApplyModel() override { }
-    void systemApplyModel() override { }
-    // The engine decides what to read; nothing is read on its own after identification.
-    void outputPressReadAll() override { }
-    void multiviewPressReadAll() override { }
-    void audioPressReadAll() override { }
-    void systemPressReadAll() override { }
-
-    int verdict = -1; // -1 none yet, 0 unknown model, 1 identified
-    QString message;
-
-private:
-    LinkController *&m_link;
-};
 
 namespace {
 
@@ -81,19 +39,10 @@ CliSession::CliSession(const CliRequest &request, QTextStream &out, QTextStream 
     , m_request(request)
     , m_out(out)
     , m_err(err)
-    , m_fanOut(std::make_unique<ReplyFanOut>())
-    , m_verbs(std::make_unique<CliVerbs>(m_link))
 {
-    m_link = new LinkController(std::make_unique<ServiceLinkBackend>(), this);
-    m_pages = std::make_unique<HeadlessPages>([this] { m_link->requestSend(); });
-    m_fanOut->addListener(m_pages.get());
-    // The dispatcher first: the engine, connected after it, sees each line once its values
-    // have been handed out.
-    connect(m_link, &LinkController::lineReceived, this,
-            [this](const QByteArray &line, quint64) {
-                Reply_Dispatch(QString::fromUtf8(line), m_fanOut->sinks(*m_verbs));
-            });
-    m_engine = new ProfileEngine(*m_link, *m_fanOut, this);
+    m_host = new HeadlessLink(this);
+    m_link = &m_host->link();
+    m_engine = new ProfileEngine(*m_link, m_host->values(), this);
     connect(m_engine, &ProfileEngine::finished, this, &CliSession::onEngineFinished);
     connect(m_link, &LinkController::stateChanged, this, &CliSession::onLinkState);
     if (m_request.wire) {
@@ -114,10 +63,7 @@ CliSession::CliSession(const CliRequest &request, QTextStream &out, QTextStream 
             });
 }
 
-CliSession::~CliSession()
-{
-    m_fanOut->clear();
-}
+CliSession::~CliSession() = default;
 
 QString CliSession::target() const
 {
@@ -191,7 +137,7 @@ void CliSession::onLinkState()
     if (!m_reachedIdentify) {
         m_err << "korvane-cli: cannot connect to " << target() << Qt::endl;
         end(CliExitCannotConnect);
-    } else if (m_verbs->verdict == 0) {
+    } else if (m_host->verdict() == 0) {
         m_err << "korvane-cli: the device at " << target()
               << " reports a model this program does not know" << Qt::endl;
         end(CliExitModelMismatch);

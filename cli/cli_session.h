@@ -9,12 +9,9 @@
 #include <QObject>
 #include <QTextStream>
 
-#include <memory>
 
-class HeadlessPages;
+class HeadlessLink;
 class LinkController;
-class ReplyFanOut;
-class CliVerbs;
 
 class CliSession : public QObject
 {
@@ -58,9 +55,7 @@ private:
     CliRequest m_request;
     QTextStream &m_out;
     QTextStream &m_err;
-    std::unique_ptr<ReplyFanOut> m_fanOut;
-    std::unique_ptr<CliVerbs> m_verbs;
-    std::unique_ptr<HeadlessPages> m_pages;
+    HeadlessLink *m_host = nullptr;
     LinkController *m_link = nullptr;
     ProfileEngine *m_engine = nullptr;
     std::function<void(const EngineReport &)> m_then; // what the next engine report is for
