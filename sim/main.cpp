@@ -120,6 +120,9 @@ int main(int argc, char *argv[])
     }
     say("ready");
     const int rc = app.exec();
+    // The links close their clients first, so "stopped" is the log's last line.
+    tcp.reset();
+    pty.reset();
     log.event("stopped");
     return rc;
 }

@@ -5,6 +5,8 @@
 
 #include <QTcpSocket>
 
+#include <utility>
+
 namespace {
 // Bytes a waiting client may push before the kernel's flow control holds it back.
 constexpr qint64 SocketReadBuffer = 64 * 1024;
@@ -68,10 +70,18 @@ SimTcpLink::SimTcpLink(SimInterpreter &interpreter, const SimFaults &faults, Sim
     connect(&m_server, &QTcpServer::newConnection, this, &SimTcpLink::onNewConnection);
 }
 
+// A connected socket says "disconnected" while it is destroyed. By then the client that owns
+// it is half gone, so the link must no longer know it: onClientGone and the waiting-queue
+// handler find nothing to do.
 SimTcpLink::~SimTcpLink()
 {
-    delete m_active;
-    qDeleteAll(m_waiting);
+    m_server.close();
+    if (Client *active = std::exchange(m_active, nullptr)) {
+        m_log.event(active->name() + " closed: the simulator stops");
+        delete active;
+    }
+    const QQueue<QTcpSocket *> waiting = std::exchange(m_waiting, {});
+    qDeleteAll(waiting);
 }
 
 bool SimTcpLink::listen(const QHostAddress &address, quint16 port, QString *error)

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the user-EDID read and rule, as the upload does with a file: at
-// most 256 bytes taken, the rest zero, and a verdict of 0, 1 or 2 that agrees with the header.
+// most 256 bytes taken, the rest zero, and a verdict that agrees with the header and the
+// announced blocks.
 #include "app/edid_check.h"
 
 #include <QBuffer>
@@ -28,12 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     }
 
-    const EdidCheckResult result = Edid_Check(edid);
+    const EdidCheckResult result = Edid_Check(edid, read);
     static const quint8 header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
     const bool headerOk = std::memcmp(edid, header, sizeof header) == 0;
-    if (result != EdidAcceptable && result != EdidNotAnEdid && result != EdidChecksumError)
+    if (result < EdidAcceptable || result > EdidTooManyBlocks)
         std::abort();
     if ((result == EdidNotAnEdid) == headerOk)
+        std::abort();
+    // An accepted EDID is whole in the buffer: every announced block was read.
+    if (result == EdidAcceptable && (edid[126] > 1 || read < EdidBlockSize * (1 + edid[126])))
         std::abort();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "app/config_values.h"
 #include "app/ini_file.h"
 #include "app/language_texts.h"
+#include "app/settings_save_report.h"
 
 #include <QFile>
 
@@ -18,10 +19,13 @@ QString languagePath(bool english)
     return App_SettingsPath(english ? LanguageEnglishRelPath : LanguageOtherRelPath);
 }
 
-void rewrite(const QString &path)
+bool rewrite(const QString &path)
 {
     Ini_ResetFile(path);
-    Ini_WriteTable(path);
+    if (Ini_WriteTable(path))
+        return true;
+    Settings_NoteSaveFailure(path);
+    return false;
 }
 } // namespace
 
@@ -39,10 +43,13 @@ bool Config_LoadAtStartup()
 void Config_Load(bool languageOnly)
 {
     const QString configPath = App_SettingsPath(ConfigIniRelPath);
-    if (!QFile::exists(configPath))
-        return;
-    if (!languageOnly)
+    if (!languageOnly) {
+        if (!QFile::exists(configPath))
+            return;
         Ini_ReadTable(configPath);
+    }
+    // A language switch reads its texts even when config.ini could not be created (a
+    // read-only folder): the texts follow the selector whether or not they can be saved.
 
     const bool english = englishSelected();
     if (QFile::exists(languagePath(english))) {
@@ -55,10 +62,11 @@ void Config_Load(bool languageOnly)
     }
 }
 
-void Config_SaveAll()
+bool Config_SaveAll()
 {
-    rewrite(App_SettingsPath(ConfigIniRelPath));
-    rewrite(Language_CurrentFilePath());
+    const bool config = rewrite(App_SettingsPath(ConfigIniRelPath));
+    const bool language = rewrite(Language_CurrentFilePath());
+    return config && language;
 }
 
 void Language_Switch(const QString &languageText)

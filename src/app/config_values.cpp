@@ -40,4 +40,8 @@ const IniEntry ConfigTable[ConfigTableSize] = {
     {"SP_RemoteGateway", &SP_RemoteGateway},
 };
 
+// Initialised after the values above (same file, in order of definition).
+const QStringList ConfigTableBuiltIn = Ini_Values(ConfigTable, ConfigTableSize);
+const QHash<QByteArray, int> ConfigTableKeys = Ini_KeyIndex(ConfigTable, ConfigTableSize);
+
 bool SaveOnExitPending = true;

@@ -28,6 +28,9 @@ extern QString SP_RemoteGateway;
 // Line order of config.ini; the reader fills it by position.
 constexpr int ConfigTableSize = 18;
 extern const IniEntry ConfigTable[ConfigTableSize];
+// The defaults of the 18 entries, in table order, for entries a damaged file lacks.
+extern const QStringList ConfigTableBuiltIn;
+extern const QHash<QByteArray, int> ConfigTableKeys;
 
 // Set at start; the first window destructor that finds it set clears it and saves once.
 extern bool SaveOnExitPending;

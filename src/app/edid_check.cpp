@@ -18,14 +18,24 @@ bool blockSumsToZero(const quint8 *block)
 }
 } // namespace
 
-EdidCheckResult Edid_Check(const quint8 (&edid)[EdidBufferSize])
+EdidCheckResult Edid_Check(const quint8 (&edid)[EdidBufferSize], int length)
 {
     if (std::memcmp(edid, EdidHeader, sizeof EdidHeader) != 0)
         return EdidNotAnEdid;
+    // The zeros after a short file would make a missing block look like one that sums to 0.
+    if (length < EdidBlockSize)
+        return EdidIncomplete;
     if (!blockSumsToZero(edid))
         return EdidChecksumError;
-    if (edid[ExtensionCountOffset] == 1 && !blockSumsToZero(edid + EdidBlockSize))
-        return EdidChecksumError;
+    const int extensions = edid[ExtensionCountOffset];
+    if (extensions > 1)
+        return EdidTooManyBlocks;
+    if (extensions == 1) {
+        if (length < 2 * EdidBlockSize)
+            return EdidIncomplete;
+        if (!blockSumsToZero(edid + EdidBlockSize))
+            return EdidChecksumError;
+    }
     return EdidAcceptable;
 }
 

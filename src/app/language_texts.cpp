@@ -343,6 +343,10 @@ const IniEntry LanguageTable[LanguageTableSize] = {
     {"SMSG_EdidWriteOk", &SMSG_EdidWriteOk},
 };
 
+// Initialised after the texts above (same file, in order of definition).
+const QStringList LanguageTableBuiltIn = Ini_Values(LanguageTable, LanguageTableSize);
+const QHash<QByteArray, int> LanguageTableKeys = Ini_KeyIndex(LanguageTable, LanguageTableSize);
+
 const QStringList BaudRateList = {"9600", "19200", "38400", "57600", "115200"};
 const QStringList DataBitList = {"5", "6", "7", "8"};
 const QStringList ParityList = {"None", "Even", "Odd", "Space", "Mark"};

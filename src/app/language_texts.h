@@ -140,6 +140,10 @@ extern QString SMSG_EdidWriteOk;
 // Line order of both language files; the reader fills it by position.
 constexpr int LanguageTableSize = 184;
 extern const IniEntry LanguageTable[LanguageTableSize];
+// The built-in English texts, in table order: what a text missing from a damaged language
+// file, or left empty in it, shows instead.
+extern const QStringList LanguageTableBuiltIn;
+extern const QHash<QByteArray, int> LanguageTableKeys;
 
 // Fixed texts and value lists: built in, never translated, never read from a file.
 extern const QStringList BaudRateList;

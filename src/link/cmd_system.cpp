@@ -29,7 +29,9 @@ void CmdSetEdidUser(const quint8 *edid)
             value.space();
         value.addHex(edid[i]);
     }
-    Cmd_Compose("SET", "EDID-USER", value, "EDID-USER OK", CmdPacing::AwaitReply);
+    // Any EDID-USER answer ends the wait: "EDID-USER OK" or a refusal, which the reply
+    // dispatcher reports; awaiting only OK would add a time-out report to every refusal.
+    Cmd_Compose("SET", "EDID-USER", value, "EDID-USER", CmdPacing::AwaitReply);
 }
 
 void CmdSetReset()

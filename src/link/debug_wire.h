@@ -1,5 +1,7 @@
 // What the debug terminal puts on the wire for the text the operator typed: UTF-8 with every
-// LF turned into CR LF, raw (no CR added, no reply awaited), bounded per Send.
+// LF turned into CR LF, and one CR LF at the end when the text does not end in a line break,
+// so that no partial line stays in the device to be glued to the panel's next command. Raw
+// otherwise (no reply awaited), bounded per Send.
 #pragma once
 
 #include <QByteArray>
@@ -15,5 +17,7 @@ struct DebugWire
 };
 
 // The longest prefix of text, whole characters only (a surrogate pair is never split, CR LF
-// never torn apart), whose wire form fits into limit bytes.
+// never torn apart), whose wire form fits into limit bytes. When that prefix is the whole
+// text, its wire form ends in CR LF (added if the text lacks a final line break; the last
+// character waits for the next Send if the two bytes would not fit). Empty text: no bytes.
 DebugWire Debug_WireBytes(const QString &text, int limit = DebugSendLimit);

@@ -2,8 +2,11 @@
 // identification that unlocks the per-model lists.
 #include "state/reply_actions.h"
 
+#include "app/extra_texts.h"
 #include "app/language_texts.h"
+#include "app/net_check.h"
 #include "state/device_state.h"
+#include "state/link_settings.h"
 #include "state/model_traits.h"
 #include "state/vocabulary.h"
 
@@ -32,6 +35,17 @@ void Reply_SyncOver(StatusLogSink &status)
     status.connectionAppendStatus(QLatin1String("\r\n->") % SMSG_Status_SyncOver
                                   % QLatin1String("<-"));
 }
+
+// After a write of the device's network settings the device may already listen elsewhere:
+// an answer the panel cannot take must be said, not pass for a finished write.
+inline constexpr ExtraText NetworkAnswerUnreadableText {
+    "The device's answer to the network settings could not be read. Press Read to see the "
+    "settings the device now holds.",
+    "无法读取设备对网络设置的应答。请按“读取”查看设备现在的设置。"};
+
+// A user EDID upload succeeded only when the device says so; anything else is reported with
+// the device's answer as the error code.
+inline constexpr char UserEdidOk[] = "OK";
 
 namespace {
 
@@ -155,11 +169,22 @@ void Reply_EdidMode(const ReplyContext &c)
 
 void Reply_UserEdid(const ReplyContext &c)
 {
-    c.sinks.system.systemUserEdidWritten();
+    // "EDID-USER OK", trailing spaces allowed; "EDID-USER ERR", a bare "EDID-USER" or
+    // "EDID-USER OK 2" are refusals.
+    if (Reply_Field(c.value, 1).text() == UserEdidOk && Reply_Field(c.value, 2).text().empty()) {
+        c.sinks.system.systemUserEdidWritten();
+        return;
+    }
+    const std::string_view value = c.value.text();
+    QString answer = QStringLiteral("EDID-USER");
+    if (!value.empty())
+        answer += QLatin1Char(' ') + Reply_Latin1(value);
+    c.sinks.verbs.showMessageBox(SMSG_CommunicationFail + answer);
 }
 
-// The page writes the four texts into the configuration: a reply with a missing field or
-// a control byte is logged but not taken, so it cannot blank or corrupt the stored link.
+// The page writes the four texts into the configuration: a reply with a missing field, a
+// control byte or values the operator could not have typed is logged but not taken, so it
+// cannot blank or corrupt the stored link.
 void Reply_NetworkInfo(const ReplyContext &c)
 {
     std::string_view fields[4];
@@ -168,12 +193,16 @@ void Reply_NetworkInfo(const ReplyContext &c)
         fields[i] = Reply_Field(c.value, i + 1).text();
         storable = storable && IsStorableText(fields[i]);
     }
-    if (storable) {
-        c.sinks.system.systemSetNetworkInfo(Reply_Latin1(fields[0]), Reply_Latin1(fields[1]),
-                                            Reply_Latin1(fields[2]), Reply_Latin1(fields[3]));
-    }
+    QString texts[4];
+    for (int i = 0; storable && i < 4; ++i)
+        texts[i] = Reply_Latin1(fields[i]);
+    const bool usable = storable && Net_CheckParams(texts[0], texts[1], texts[2], texts[3]);
+    if (usable)
+        c.sinks.system.systemSetNetworkInfo(texts[0], texts[1], texts[2], texts[3]);
     Reply_SyncMessage(c.sinks.status, Slabel_Network);
     Reply_SyncOver(c.sinks.status);
+    if (!usable && !LinkSettingsQueryOnly)
+        c.sinks.verbs.showMessageBox(Extra_Text(NetworkAnswerUnreadableText));
 }
 
 void Reply_BaudRate(const ReplyContext &c)

@@ -4,6 +4,8 @@
 
 #include <QVarLengthArray>
 
+#include <array>
+
 namespace {
 
 using ReplyAction = void (*)(const ReplyContext &);
@@ -93,30 +95,41 @@ const KeywordRow KeywordTable[] = {
 constexpr int KeywordTableSize = sizeof(KeywordTable) / sizeof(KeywordTable[0]);
 static_assert(KeywordTableSize == 72, "the device protocol has 72 reply keywords");
 
-// Every token ends just before a space or CR, so only those positions can end a keyword.
-// Collecting them once lets the 72 keywords be tried against a handful of candidates
-// instead of scanning the line 72 times; the rule itself stays Reply_TokenEndsAt.
+// Every token ends just before a space or CR, so only those positions can end a keyword, and
+// only keywords whose last byte stands just before such a position can end there. Indexing
+// the keywords by their last byte once lets a line be matched in one pass over its bytes;
+// the rule itself stays Reply_TokenEndsAt, and the keyword that wins is still the first of
+// the table (then its first position in the line).
+const std::array<QVarLengthArray<qint8, 8>, 256> &KeywordsByLastByte()
+{
+    static const auto table = [] {
+        std::array<QVarLengthArray<qint8, 8>, 256> byLast;
+        for (int k = 0; k < KeywordTableSize; ++k)
+            byLast[static_cast<unsigned char>(KeywordTable[k].keyword.back())].append(qint8(k));
+        return byLast;
+    }();
+    return table;
+}
+
 int FindKeyword(std::string_view line, std::size_t *keywordPos)
 {
-    QVarLengthArray<std::size_t, 64> ends;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (Reply_IsTokenEnd(line[i]))
-            ends.append(i);
-    }
-    if (ends.isEmpty())
-        return -1;
-    for (int k = 0; k < KeywordTableSize; ++k) {
-        const std::string_view keyword = KeywordTable[k].keyword;
-        const char last = keyword.back();
-        for (std::size_t end : ends) {
-            if (end >= keyword.size() && line[end - 1] == last
-                && Reply_TokenEndsAt(line, end, keyword)) {
+    const auto &byLast = KeywordsByLastByte();
+    int best = -1;
+    for (std::size_t end = 1; end < line.size(); ++end) {
+        if (!Reply_IsTokenEnd(line[end]))
+            continue;
+        for (const qint8 k : byLast[static_cast<unsigned char>(line[end - 1])]) {
+            if (best >= 0 && k >= best)
+                break; // an earlier keyword already matched
+            const std::string_view keyword = KeywordTable[k].keyword;
+            if (Reply_TokenEndsAt(line, end, keyword)) {
+                best = k;
                 *keywordPos = end - keyword.size();
-                return k;
+                break;
             }
         }
     }
-    return -1;
+    return best;
 }
 
 } // namespace

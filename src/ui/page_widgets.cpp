@@ -1,9 +1,50 @@
 #include "ui/page_widgets.h"
 
 #include <QComboBox>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStyle>
+#include <QToolTip>
+
+namespace {
+const char *const RefusedProperty = "refused";
+const char *const NormalTipProperty = "korvaneNormalToolTip";
+const char *const ReasonProperty = "korvaneRefusalReason";
+const char *const WatchedProperty = "korvaneRefusalWatched";
+
+bool isAsciiDigits(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// The style sheet's property selector is evaluated when the widget is polished.
+void repolish(QLineEdit *edit)
+{
+    edit->style()->unpolish(edit);
+    edit->style()->polish(edit);
+    edit->update();
+}
+
+class SizeValidator : public QIntValidator
+{
+public:
+    explicit SizeValidator(QObject *parent)
+        : QIntValidator(0, Page_SizeMaximum, parent)
+    { }
+    State validate(QString &input, int &pos) const override
+    {
+        if (!isAsciiDigits(input))
+            return Invalid;
+        return QIntValidator::validate(input, pos);
+    }
+};
+} // namespace
 
 QComboBox *Page_Combo(QWidget *parent, const QString &objectName)
 {
@@ -53,20 +94,70 @@ void Page_SetFlatPair(QPushButton *on, QPushButton *off, int index)
     off->setFlat(index == 1);
 }
 
-quint32 Page_ParseUnsigned(const QString &text)
+bool Page_ParsePlainDecimal(const QString &text, quint32 maximum, quint32 *value)
 {
     const QString trimmed = text.trimmed();
-    for (const QChar c : trimmed) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0; // no sign, no other digits than ASCII
-    }
+    if (trimmed.isEmpty() || !isAsciiDigits(trimmed))
+        return false;
     bool ok = false;
-    const uint value = trimmed.toUInt(&ok, 10);
-    return ok ? value : 0;
+    const qulonglong number = trimmed.toULongLong(&ok, 10);
+    if (!ok || number > maximum)
+        return false;
+    *value = static_cast<quint32>(number);
+    return true;
+}
+
+QIntValidator *Page_SizeValidator(QObject *parent)
+{
+    return new SizeValidator(parent);
+}
+
+int Page_SizeFieldValue(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    quint32 value = 0;
+    // No blanks either: the field shows exactly what is sent.
+    if (text.trimmed() != text || !Page_ParsePlainDecimal(text, Page_SizeMaximum, &value))
+        return -1;
+    return static_cast<int>(value);
+}
+
+void Page_MarkRefused(QLineEdit *edit, const QString &reason)
+{
+    if (!Page_IsRefused(edit))
+        edit->setProperty(NormalTipProperty, edit->toolTip());
+    edit->setProperty(RefusedProperty, true);
+    edit->setProperty(ReasonProperty, reason);
+    edit->setToolTip(reason);
+    repolish(edit);
+    if (!edit->property(WatchedProperty).toBool()) {
+        edit->setProperty(WatchedProperty, true);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit] { Page_ClearRefused(edit); });
+    }
+    if (edit->isVisible())
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), reason, edit);
+}
+
+void Page_ClearRefused(QLineEdit *edit)
+{
+    if (!Page_IsRefused(edit))
+        return;
+    edit->setProperty(RefusedProperty, false);
+    // A language switch may have set the field's own tip meanwhile; that one stays.
+    if (edit->toolTip() == edit->property(ReasonProperty).toString())
+        edit->setToolTip(edit->property(NormalTipProperty).toString());
+    repolish(edit);
+}
+
+bool Page_IsRefused(const QLineEdit *edit)
+{
+    return edit->property(RefusedProperty).toBool();
 }
 
 void Page_ShowText(QLineEdit *edit, const QString &text)
 {
+    Page_ClearRefused(edit);
     edit->clear();
     edit->setText(text);
 }

@@ -3,7 +3,9 @@
 #include "app/app_paths.h"
 #include "app/config_file.h"
 #include "app/config_values.h"
+#include "app/settings_save_report.h"
 #include "link/link_runtime.h"
+#include "ui/message_box.h"
 #include "ui/style.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
@@ -11,6 +13,18 @@
 
 #include <QApplication>
 #include <QTimer>
+
+namespace {
+// One box for the first settings file of the run that could not be written. It opens from
+// the event loop, never inside the save that failed (which may run in the middle of a
+// language switch or a password change), and in the language current when it opens.
+void reportSaveFailureInABox(const QString &path)
+{
+    QTimer::singleShot(0, qApp, [path] {
+        MessageBox_InfoSerial(Settings_SaveFailureText(path), QApplication::activeWindow());
+    });
+}
+} // namespace
 
 int Korvane_Run()
 {
@@ -30,6 +44,7 @@ KorvaneStartup::KorvaneStartup()
     Link_SerialService();
     Link_TcpService();
     Ui_InitResources();
+    Settings_SetSaveReporter(reportSaveFailureInABox);
     m_configExisted = Config_LoadAtStartup();
     // Once, after the settings and before any window: every widget is built styled.
     Style_Apply(App_Path(StyleSheetRelPath));
@@ -53,6 +68,8 @@ KorvaneStartup::KorvaneStartup()
 
 KorvaneStartup::~KorvaneStartup()
 {
+    // The exit save runs while the windows go: no box then, a first failure is only logged.
+    Settings_SetSaveReporter({});
     m_login.reset();
     m_main.reset();
 }

@@ -260,14 +260,17 @@ void Ui_Audio::audioSetSource(int index)
 
 void Ui_Audio::audioSetVolume(int volume)
 {
-    Page_ShowText(isTessin() ? m_overallVolume.value : m_commonVolume.value,
-                  QString::number(volume));
+    VolumeControls &v = isTessin() ? m_overallVolume : m_commonVolume;
+    v.deviceText = QString::number(volume);
+    Page_ShowText(v.value, v.deviceText);
 }
 
 void Ui_Audio::audioSetMicLevel(int mic, int level)
 {
-    if (mic == 0 || mic == 1)
-        Page_ShowText(m_micVolume[mic].value, QString::number(level));
+    if (mic != 0 && mic != 1)
+        return;
+    m_micVolume[mic].deviceText = QString::number(level);
+    Page_ShowText(m_micVolume[mic].value, m_micVolume[mic].deviceText);
 }
 
 void Ui_Audio::audioSetMute(int index)
@@ -296,23 +299,49 @@ void Ui_Audio::SLT_SetAudioSource(int index)
     emit SGL_UpdateEmit();
 }
 
+Ui_Audio::VolumeControls *Ui_Audio::volumeOf(const QObject *edit)
+{
+    for (VolumeControls *v :
+         {&m_commonVolume, &m_micVolume[0], &m_micVolume[1], &m_overallVolume}) {
+        if (v->value == edit)
+            return v;
+    }
+    return nullptr;
+}
+
+// Nothing is sent: the field goes back to what the device last reported and says why.
+void Ui_Audio::refuseTypedLevel(VolumeControls &controls, quint32 maximum)
+{
+    Page_ShowText(controls.value, controls.deviceText);
+    Page_MarkRefused(controls.value, Extra_Text(Page_NumberRefusedText).arg(maximum));
+}
+
 void Ui_Audio::SLT_SetVolumeValue()
 {
-    const auto *edit = qobject_cast<const QLineEdit *>(sender());
-    if (edit == nullptr)
+    VolumeControls *controls = volumeOf(sender());
+    if (controls == nullptr)
         return;
-    const QString name = edit->objectName();
-    // Anything that is not a plain number reads as 0; a number beyond the device's range is
-    // dropped by the builder, but the send trigger still goes out.
-    const quint32 value = Page_ParseUnsigned(edit->text());
-    if (name == Common + VolumeValue || name == Overall + VolumeValue)
-        CmdSetAudioVol(value);
-    else if (name == Microphone[0] + VolumeValue)
-        CmdSetMicVol(0, value);
+    const QString name = controls->value->objectName();
+    int mic = -1; // the main volume
+    if (name == Microphone[0] + VolumeValue)
+        mic = 0;
     else if (name == Microphone[1] + VolumeValue)
-        CmdSetMicVol(1, value);
-    else
+        mic = 1;
+    else if (name != Common + VolumeValue && name != Overall + VolumeValue)
         return;
+    // The device's range, as the command builders hold it.
+    const quint32 maximum = mic < 0 ? Model_VolumeMaximum(DeviceState::modelIndex)
+                                    : MicVolumeMaximum;
+    quint32 value = 0;
+    if (!Page_ParsePlainDecimal(controls->value->text(), maximum, &value)) {
+        refuseTypedLevel(*controls, maximum);
+        return;
+    }
+    Page_ClearRefused(controls->value);
+    if (mic < 0)
+        CmdSetAudioVol(value);
+    else
+        CmdSetMicVol(mic, value);
     emit SGL_UpdateEmit();
 }
 

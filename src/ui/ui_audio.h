@@ -46,6 +46,7 @@ public:
         QPushButton *down = nullptr;
         QPushButton *up = nullptr;
         QLineEdit *value = nullptr;
+        QString deviceText; // the level the device last reported here, shown after a refusal
     };
 
     explicit Ui_Audio(QWidget *parent = nullptr);
@@ -96,6 +97,8 @@ private:
     VolumeControls makeVolume(QWidget *parent, const QString &block, int x, int y);
     void connectControls();
     bool isTessin() const;
+    VolumeControls *volumeOf(const QObject *edit);
+    void refuseTypedLevel(VolumeControls &controls, quint32 maximum);
 
     MyUiLayout *m_commonBlock = nullptr;
     QLabel *m_commonSourceLabel = nullptr;

@@ -29,7 +29,6 @@ constexpr int OptionComboWidth = 120;
 constexpr int UserRectangleY = 86;
 constexpr int RectLabelWidth = 84;
 constexpr int RectEditWidth = 60;
-constexpr int RectValueMax = 9999;
 // The validator holds typed numbers to four digits; the device's own reports may be longer
 // and are shown whole (up to the ten digits of any 32-bit number).
 constexpr int RectTextMax = 10;
@@ -111,7 +110,7 @@ void Ui_Multiview::buildUserRectangleGroup(QWidget *frame)
     m_userRectCaption
         = Multiview_Label(m_userRectGroup, QRect(Margin, 0, OptionLabelWidth, RowHeight));
     // One validator for the four fields: the device takes 0 to 9999 for each.
-    m_userRectValidator = new QIntValidator(0, RectValueMax, this);
+    m_userRectValidator = Page_SizeValidator(this);
     const int y = RowHeight + 10;
     int x = Margin;
     for (int i = 0; i < UserRectangleFields; ++i) {

@@ -8,6 +8,7 @@
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/multiview_picture.h"
+#include "ui/page_widgets.h"
 #include "ui/png_resave.h"
 
 #include <QComboBox>
@@ -97,7 +98,7 @@ void Ui_Multiview::multiviewSetUserRectangle(quint32 hStart, quint32 vStart, qui
 {
     const quint32 values[UserRectangleFields] = {hStart, vStart, hSize, vSize};
     for (int i = 0; i < UserRectangleFields; ++i)
-        m_userRectEdits[i]->setText(QString::number(values[i]));
+        Page_ShowText(m_userRectEdits[i], QString::number(values[i]));
 }
 
 void Ui_Multiview::multiviewSetVariantCount(quint32 count)

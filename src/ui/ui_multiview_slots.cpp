@@ -10,7 +10,6 @@
 #include "ui/message_box.h"
 #include "ui/multiview_widgets.h"
 
-#include <QIntValidator>
 
 void Ui_Multiview::queued()
 {
@@ -84,17 +83,23 @@ void Ui_Multiview::SLT_ReadCaptureDisplayInfo()
     queued();
 }
 
-// Empty or unacceptable fields (also a value beyond 9999 that the device itself reported)
-// count as 0, so nothing outside the validator's range ever goes back to the device.
+// Sends exactly what the four fields show (an empty one counts 0). A field that cannot be
+// sent as shown (a value beyond 9999 that the device itself reported) refuses the whole
+// Write and is marked, instead of going back to the device as some other number.
 void Ui_Multiview::SLT_SetCaptureDisplayInfo()
 {
     int values[UserRectangleFields] = {};
+    bool sendable = true;
     for (int i = 0; i < UserRectangleFields; ++i) {
-        QString text = m_userRectEdits[i]->text();
-        int pos = 0;
-        if (m_userRectValidator->validate(text, pos) == QValidator::Acceptable)
-            values[i] = text.toInt();
+        values[i] = Page_SizeFieldValue(m_userRectEdits[i]->text());
+        if (values[i] < 0) {
+            sendable = false;
+            Page_MarkRefused(m_userRectEdits[i],
+                             Extra_Text(Page_NumberRefusedText).arg(Page_SizeMaximum));
+        }
     }
+    if (!sendable)
+        return;
     CmdSetUserLayout(values[0], values[1], values[2], values[3]);
     queued();
 }

@@ -9,7 +9,6 @@
 #include "ui/page_widgets.h"
 
 #include <QComboBox>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +26,7 @@ constexpr int ComboWidth = 146;
 constexpr int Column[] = {10, 250, 490}; // label x of the three setting columns
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
-constexpr int SizeMaximum = 9999;
+constexpr int DeviceValueMaxLength = 10; // any 32-bit number
 } // namespace
 
 Ui_Output::Ui_Output(QWidget *parent)
@@ -74,14 +73,15 @@ void Ui_Output::build()
                              FrameHeight);
     m_userGroup->setObjectName(QStringLiteral("Output-UserResolution"));
     m_userLabel = Page_Place(new QLabel(m_userGroup), 0, Row[0], 320, RowHeight);
-    m_sizeValidator = new QIntValidator(0, SizeMaximum, this);
+    m_sizeValidator = Page_SizeValidator(this);
     m_widthEdit = Page_Place(Page_Edit(m_userGroup, QStringLiteral("Output-UserWidth")), 0, Row[1],
                              70, RowHeight);
     m_heightEdit = Page_Place(Page_Edit(m_userGroup, QStringLiteral("Output-UserHeight")), 78,
                               Row[1], 70, RowHeight);
     for (QLineEdit *edit : {m_widthEdit, m_heightEdit}) {
+        // Typing stops at four digits (the validator); a device value is shown whole.
         edit->setValidator(m_sizeValidator);
-        edit->setMaxLength(4);
+        edit->setMaxLength(DeviceValueMaxLength);
     }
     m_userReadButton = Page_Place(Page_Button(m_userGroup, QStringLiteral("Output-UserRead")), 160,
                                   Row[1], 76, RowHeight);
@@ -185,14 +185,20 @@ void Ui_Output::SLT_ReadUserResolution()
     emit SGL_UpdateEmit();
 }
 
+// Sends exactly what the fields show. A field that cannot be sent as shown (a device value
+// beyond 9999) refuses the whole Write and is marked; the link is not held for nothing.
 void Ui_Output::SLT_SetUserResolution()
 {
-    // The validator keeps typed values within 0..9999; a device-reported value shown here
-    // is passed back as it is, within the builder's int.
-    const auto size = [](const QLineEdit *edit) {
-        return static_cast<int>(qMin<quint32>(Page_ParseUnsigned(edit->text()), INT_MAX));
-    };
-    CmdSetResoUser(size(m_widthEdit), size(m_heightEdit));
+    const int width = Page_SizeFieldValue(m_widthEdit->text());
+    const int height = Page_SizeFieldValue(m_heightEdit->text());
+    const QString reason = Extra_Text(Page_NumberRefusedText).arg(Page_SizeMaximum);
+    if (width < 0)
+        Page_MarkRefused(m_widthEdit, reason);
+    if (height < 0)
+        Page_MarkRefused(m_heightEdit, reason);
+    if (width < 0 || height < 0)
+        return;
+    CmdSetResoUser(width, height);
     emit SGL_UpdateEmit();
 }
 

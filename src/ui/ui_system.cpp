@@ -314,10 +314,11 @@ void Ui_System::SLT_SetUserEdid(bool)
         return;
     }
     // An unreadable file leaves the buffer zero, which the check refuses as not an EDID.
-    Edid_ReadFile(path, m_userEdid);
-    const EdidCheckResult result = Edid_Check(m_userEdid);
+    const int length = Edid_ReadFile(path, m_userEdid);
+    const EdidCheckResult result = Edid_Check(m_userEdid, length);
     if (result != EdidAcceptable) {
         std::memset(m_userEdid, 0, sizeof m_userEdid);
+        // A block missing, a bad sum or more blocks than the device holds: a faulty file.
         MessageBox_Info(result == EdidNotAnEdid ? SMSG_NotIsEdidContent : SMSG_EdidCheckFail, this);
         return;
     }

@@ -11,6 +11,7 @@
 #include "support/model_facts.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_main.h"
+#include "ui/ui_output.h"
 #include "ui/ui_uart_network.h"
 
 #include <QComboBox>
@@ -129,6 +130,33 @@ private slots:
         QTRY_COMPARE(panel.statusLines().size(), status.size() + 2);
         QCOMPARE(panel.statusLines().value(status.size() + 1),
                  QStringLiteral("Sync HDCP: Message."));
+        QCOMPARE(panel.boxes().count(), 0);
+    }
+
+    // Raw text without a final line break still ends its line on the wire, so the panel's
+    // next command arrives as a line of its own and is answered.
+    void debugTerminal_textWithoutLineBreak_leavesTheNextCommandWhole()
+    {
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", "Corvo"}), qPrintable(sim.error()));
+        E2ePanel panel;
+        panel.connectTcp(sim.tcpPort());
+        QVERIFY(panel.waitForIdentification(1));
+        QVERIFY(panel.waitForLinkIdle());
+        const int received = sim.received().size();
+
+        QTest::keyClick(&panel.window(), Qt::Key_Z, Qt::AltModifier);
+        Ui_Debug *terminal = panel.window().debugTerminal();
+        sendRaw(terminal, QStringLiteral("GET AUDIO VOL"));
+        QVERIFY(sim.waitForReceived(received + 1));
+        QCOMPARE(sim.received().mid(received), QStringList {"GET AUDIO VOL"});
+
+        panel.window().outputPage()->readAllButton()->click();
+        QVERIFY(sim.waitForReceived(received + 5));
+        QCOMPARE(sim.received().mid(received),
+                 (QStringList {"GET AUDIO VOL", "GET OUT RESOLUTION", "GET OUT HDCP", "GET OUT VKA",
+                               "GET OUT ITC"}));
+        QVERIFY(panel.waitForLinkIdle());
         QCOMPARE(panel.boxes().count(), 0);
     }
 

@@ -3,6 +3,7 @@
 // source lists, and the device's replies shown where they belong.
 #include "page_harness.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_widgets.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -162,35 +163,55 @@ private slots:
         QCOMPARE(emitted.count(), 0);
     }
 
+    // A typed level is sent only when it is a plain decimal within the model's range.
+    // Otherwise nothing goes out, the field shows the level the device last reported again,
+    // and its frame and tool tip say why.
     void volumeEdits_data()
     {
         QTest::addColumn<int>("model");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("line"); // empty: nothing queued
+        QTest::addColumn<QByteArray>("line"); // empty: refused, nothing queued
+        QTest::addColumn<QString>("reason");
         const QString common = "Common-VolumeValue", overall = "Overall-VolumeValue";
         const QString mic1 = "Microphone1-VolumeValue", mic2 = "Microphone2-VolumeValue";
-        QTest::newRow("Tessin 50") << 3 << overall << "50" << QByteArray("SET AUDIO VOL 50\r");
-        QTest::newRow("Tessin 60") << 3 << overall << "60" << QByteArray();
-        QTest::newRow("Halden 100") << 0 << common << "100" << QByteArray("SET AUDIO VOL 100\r");
-        QTest::newRow("Halden 101") << 0 << common << "101" << QByteArray();
-        QTest::newRow("Brimo 0") << 4 << common << "0" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("blanks around") << 0 << common << " 42 " << QByteArray("SET AUDIO VOL 42\r");
-        // Text that is no plain number reads as 0.
-        QTest::newRow("empty") << 0 << common << "" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("letters") << 0 << common << "loud" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("negative") << 0 << common << "-5" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("plus sign") << 0 << common << "+5" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("decimal") << 0 << common << "5.5" << QByteArray("SET AUDIO VOL 0\r");
+        const QString upTo100 = "Not sent: enter a whole number from 0 to 100.";
+        const QString upTo50 = "Not sent: enter a whole number from 0 to 50.";
+        QTest::newRow("Tessin 50")
+            << 3 << overall << "50" << QByteArray("SET AUDIO VOL 50\r") << "";
+        QTest::newRow("Tessin 60") << 3 << overall << "60" << QByteArray() << upTo50;
+        QTest::newRow("Halden 100")
+            << 0 << common << "100" << QByteArray("SET AUDIO VOL 100\r") << "";
+        QTest::newRow("Halden 101") << 0 << common << "101" << QByteArray() << upTo100;
+        QTest::newRow("Brimo 0") << 4 << common << "0" << QByteArray("SET AUDIO VOL 0\r") << "";
+        QTest::newRow("no model yet 100")
+            << 5 << common << "100" << QByteArray("SET AUDIO VOL 100\r") << "";
+        QTest::newRow("no model yet 101") << 5 << common << "101" << QByteArray() << upTo100;
+        QTest::newRow("blanks around")
+            << 0 << common << " 42 " << QByteArray("SET AUDIO VOL 42\r") << "";
+        QTest::newRow("leading zeros")
+            << 0 << common << "007" << QByteArray("SET AUDIO VOL 7\r") << "";
+        // Text that is no plain number is never read as 0.
+        QTest::newRow("empty") << 0 << common << "" << QByteArray() << upTo100;
+        QTest::newRow("letters") << 0 << common << "loud" << QByteArray() << upTo100;
+        QTest::newRow("letter O for zero") << 0 << common << "5O" << QByteArray() << upTo100;
+        QTest::newRow("blank inside") << 0 << common << "5 0" << QByteArray() << upTo100;
+        QTest::newRow("negative") << 0 << common << "-5" << QByteArray() << upTo100;
+        QTest::newRow("plus sign") << 0 << common << "+5" << QByteArray() << upTo100;
+        QTest::newRow("decimal") << 0 << common << "5.5" << QByteArray() << upTo100;
+        QTest::newRow("group separator") << 0 << common << "1,0" << QByteArray() << upTo100;
+        QTest::newRow("full-width digits")
+            << 0 << common << QString::fromUtf8("５０") << QByteArray() << upTo100;
         QTest::newRow("beyond 32 bits")
-            << 0 << common << "99999999999999999999" << QByteArray("SET AUDIO VOL 0\r");
-        QTest::newRow("32-bit maximum") << 0 << common << "4294967295" << QByteArray();
-        QTest::newRow("huge in range of int") << 3 << overall << "2147483648" << QByteArray();
-        QTest::newRow("mic1 50") << 3 << mic1 << "50" << QByteArray("SET MIC1 VOL 50\r");
-        QTest::newRow("mic1 51") << 3 << mic1 << "51" << QByteArray();
-        QTest::newRow("mic2 7") << 3 << mic2 << "7" << QByteArray("SET MIC2 VOL 7\r");
-        QTest::newRow("mic2 1000") << 3 << mic2 << "1000" << QByteArray();
-        QTest::newRow("mic2 letters") << 3 << mic2 << "x" << QByteArray("SET MIC2 VOL 0\r");
+            << 0 << common << "99999999999999999999" << QByteArray() << upTo100;
+        QTest::newRow("32-bit maximum") << 0 << common << "4294967295" << QByteArray() << upTo100;
+        QTest::newRow("huge in range of int")
+            << 3 << overall << "2147483648" << QByteArray() << upTo50;
+        QTest::newRow("mic1 50") << 3 << mic1 << "50" << QByteArray("SET MIC1 VOL 50\r") << "";
+        QTest::newRow("mic1 51") << 3 << mic1 << "51" << QByteArray() << upTo50;
+        QTest::newRow("mic2 7") << 3 << mic2 << "7" << QByteArray("SET MIC2 VOL 7\r") << "";
+        QTest::newRow("mic2 1000") << 3 << mic2 << "1000" << QByteArray() << upTo50;
+        QTest::newRow("mic2 letters") << 3 << mic2 << "x" << QByteArray() << upTo50;
     }
     void volumeEdits()
     {
@@ -198,16 +219,52 @@ private slots:
         QFETCH(QString, edit);
         QFETCH(QString, text);
         QFETCH(QByteArray, line);
+        QFETCH(QString, reason);
         Identify(quint8(model));
         Ui_Audio page;
+        page.audioSetVolume(21); // what the device reported last
+        page.audioSetMicLevel(0, 12);
+        page.audioSetMicLevel(1, 13);
         auto *field = page.findChild<QLineEdit *>(edit);
         QVERIFY(field);
         QVERIFY(!field->validator());
+        const QString deviceText = field->text();
+        const QString tip = field->toolTip();
         field->setText(text);
         QSignalSpy emitted(&page, &Ui_Audio::SGL_UpdateEmit);
         QTest::keyClick(field, Qt::Key_Return);
-        QCOMPARE(QueuedCommands_Take(), line.isEmpty() ? Lines {} : Lines {line});
-        QCOMPARE(emitted.count(), 1); // the trigger goes out even when nothing was queued
+        if (!line.isEmpty()) {
+            QCOMPARE(QueuedCommands_Take(), Lines {line});
+            QCOMPARE(emitted.count(), 1);
+            QCOMPARE(field->text(), text);
+            QVERIFY(!Page_IsRefused(field));
+            return;
+        }
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+        QCOMPARE(emitted.count(), 0);
+        QCOMPARE(field->text(), deviceText);
+        QVERIFY(Page_IsRefused(field));
+        QCOMPARE(field->toolTip(), reason);
+
+        // Typing again clears the mark and gives the field its own tip back.
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QVERIFY(!Page_IsRefused(field));
+        QCOMPARE(field->toolTip(), tip);
+    }
+
+    void volumeEdit_deviceValueClearsTheMark()
+    {
+        Identify(0);
+        Ui_Audio page;
+        QLineEdit *field = page.commonVolume().value;
+        field->setText("abc");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(field->text(), QString()); // nothing reported yet: the field goes empty
+        QVERIFY(Page_IsRefused(field));
+        page.audioSetVolume(55);
+        QCOMPARE(field->text(), QStringLiteral("55"));
+        QVERIFY(!Page_IsRefused(field));
+        QCOMPARE(QueuedCommands_Take(), Lines {});
     }
 
     void volumeEdits_tips()

@@ -70,23 +70,34 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("consumed");
-        QTest::newRow("two lines") << "A\nB" << 4096 << QByteArray("A\r\nB") << 3;
+        QTest::newRow("two lines") << "A\nB" << 4096 << QByteArray("A\r\nB\r\n") << 3;
         QTest::newRow("trailing LF") << "GET MODEL TYPE\n"
                                      << 4096 << QByteArray("GET MODEL TYPE\r\n") << 15;
         QTest::newRow("empty lines") << "\n\n" << 4096 << QByteArray("\r\n\r\n") << 2;
-        QTest::newRow("no CR added") << "X" << 4096 << QByteArray("X") << 1;
+        QTest::newRow("line end added") << "X" << 4096 << QByteArray("X\r\n") << 1;
+        QTest::newRow("one line end, not two")
+            << "GET AUDIO VOL" << 4096 << QByteArray("GET AUDIO VOL\r\n") << 13;
+        QTest::newRow("only a line break") << "\n" << 4096 << QByteArray("\r\n") << 1;
+        QTest::newRow("trailing space kept") << "A " << 4096 << QByteArray("A \r\n") << 2;
         QTest::newRow("two-byte UTF-8")
-            << QString::fromUtf8("é") << 4096 << QByteArray("\xc3\xa9") << 1;
-        QTest::newRow("CJK") << QString::fromUtf8("中") << 4096 << QByteArray("\xe4\xb8\xad") << 1;
+            << QString::fromUtf8("é") << 4096 << QByteArray("\xc3\xa9\r\n") << 1;
+        QTest::newRow("CJK") << QString::fromUtf8("中") << 4096 << QByteArray("\xe4\xb8\xad\r\n")
+                             << 1;
         QTest::newRow("surrogate pair")
-            << QString::fromUtf8("😀") << 4096 << QByteArray("\xf0\x9f\x98\x80") << 2;
+            << QString::fromUtf8("😀") << 4096 << QByteArray("\xf0\x9f\x98\x80\r\n") << 2;
         QTest::newRow("limit cuts before a character")
             << QString::fromUtf8("ab😀") << 5 << QByteArray("ab") << 2;
         QTest::newRow("limit never tears CR LF") << "abc\nd" << 4 << QByteArray("abc") << 3;
-        QTest::newRow("limit exact") << "abcd" << 4 << QByteArray("abcd") << 4;
+        QTest::newRow("limit exact with line end") << "abcd" << 6 << QByteArray("abcd\r\n") << 4;
+        QTest::newRow("no room for the line end: last character waits")
+            << "abcd" << 4 << QByteArray("abc") << 3;
+        QTest::newRow("no room: surrogate pair waits whole")
+            << QString::fromUtf8("a😀") << 6 << QByteArray("a") << 1;
+        QTest::newRow("cut piece gets no line end") << "abcdef" << 4 << QByteArray("abcd") << 4;
         QTest::newRow("empty") << "" << 4096 << QByteArray() << 0;
         QTest::newRow("lone high surrogate")
-            << QString(QChar(0xd83d)) + "a" << 4096 << QString(QChar(0xd83d)).toUtf8() + "a" << 2;
+            << QString(QChar(0xd83d)) + "a" << 4096 << QString(QChar(0xd83d)).toUtf8() + "a\r\n"
+            << 2;
     }
     void wireBytes()
     {
@@ -117,7 +128,7 @@ private slots:
         LinkContext &active = mode == LinkModeTcp ? TcpLinkContext : SerialLinkContext;
         LinkContext &other = mode == LinkModeTcp ? SerialLinkContext : TcpLinkContext;
         bool plain = false;
-        QCOMPARE(queued(active, &plain), QList<QByteArray> {"A\r\nB"});
+        QCOMPARE(queued(active, &plain), QList<QByteArray> {"A\r\nB\r\n"});
         QVERIFY(plain); // no attributes: no reply awaited, no pause
         QCOMPARE(queued(other), QList<QByteArray>());
         QCOMPARE(emitted.size(), 1);
@@ -133,7 +144,7 @@ private slots:
         d.SLT_Sync_Show_Send(QStringLiteral("GET OUT HDCP\r"));
         type(d.sendPane(), QStringLiteral("GET AUDIO VOL"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray>({"SET RESET\r\n", "GET AUDIO VOL"}));
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray>({"SET RESET\r\n", "GET AUDIO VOL\r\n"}));
         // Everything stays visible, in the order it happened.
         QCOMPARE(d.sendPane()->toPlainText(),
                  QStringLiteral("GET MODEL TYPE\nSET RESET\nSET RESET\nGET OUT HDCP\n"
@@ -157,7 +168,7 @@ private slots:
         QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\nA\nB\nGET OUT HDCP"));
         QCOMPARE(d.PendingInput(), QStringLiteral("GET OUT HDCP"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET OUT HDCP"});
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET OUT HDCP\r\n"});
     }
 
     void typing_withCaretInHistory_goesToThePendingInput()
@@ -174,7 +185,7 @@ private slots:
         type(d.sendPane(), QStringLiteral("Y"));
         QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\nY"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"Y"});
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"Y\r\n"});
     }
 
     void send_withoutLink_keepsTheInput()
@@ -188,7 +199,7 @@ private slots:
         QCOMPARE(d.PendingInput(), QStringLiteral("GET MODEL TYPE"));
         LinkMode = LinkModeSerial;
         d.sendButton()->click();
-        QCOMPARE(queued(SerialLinkContext), QList<QByteArray> {"GET MODEL TYPE"});
+        QCOMPARE(queued(SerialLinkContext), QList<QByteArray> {"GET MODEL TYPE\r\n"});
     }
 
     void send_longInputGoesOutInBoundedPieces()
@@ -200,7 +211,7 @@ private slots:
         QCOMPARE(queued(TcpLinkContext).value(0).size(), DebugSendLimit);
         QCOMPARE(d.PendingInput(), QString(100, QLatin1Char('x')));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext).value(1), QByteArray(100, 'x'));
+        QCOMPARE(queued(TcpLinkContext).value(1), QByteArray(100, 'x') + "\r\n");
         QCOMPARE(d.PendingInput(), QString());
     }
 
@@ -209,7 +220,7 @@ private slots:
         Ui_Debug d;
         d.sendPane()->insertPlainText(QString::fromUtf8("名称 é😀"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {QByteArray("名称 é😀")});
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {QByteArray("名称 é😀\r\n")});
     }
 
     void panes_keepTheLast200Lines()
@@ -229,7 +240,7 @@ private slots:
         // The input still starts after the last echo and is sent alone.
         type(d.sendPane(), QStringLiteral("Z"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"Z"});
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"Z\r\n"});
         QCOMPARE(send->lastBlock().previous().text(), QStringLiteral("Z"));
 
         d.recvClearButton()->click();
@@ -273,7 +284,7 @@ private slots:
         QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("AUDIO VOL 60\n"));
         QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET"}); // never converted
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET\r\n"}); // never converted
 
         d.asciiButton()->click();
         QCOMPARE(d.recvLabel()->text(), QStringLiteral("Recv:ASCII FORMAT"));

@@ -7,6 +7,7 @@
 #include "link/command_catalogue.h"
 #include "link/service_tcp_client.h"
 #include "state/vocabulary.h"
+#include "support/edid_files.h"
 #include "support/modal_box_driver.h"
 #include "support/recording_sinks.h"
 #include "support/test_runtime.h"
@@ -16,8 +17,11 @@
 #include "ui/ui_output.h"
 #include "ui/ui_system.h"
 
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 namespace {
@@ -249,6 +253,82 @@ private slots:
             QVERIFY(ThreadStopped(Link_TcpThread()));
             QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[0]);
         }
+    }
+
+    // Only "EDID-USER OK" is a written EDID; any other answer is shown as a failure with the
+    // device's words as the error code.
+    void userEdidAnswer_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("ok") << QByteArray("EDID-USER OK") << "EDID Write Success.";
+        QTest::newRow("err") << QByteArray("EDID-USER ERR")
+                             << "Unable to communicate with device!Error Code:EDID-USER ERR";
+        QTest::newRow("fail") << QByteArray("EDID-USER FAIL")
+                              << "Unable to communicate with device!Error Code:EDID-USER FAIL";
+    }
+    void userEdidAnswer()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, message);
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        const auto queries = link.peer.responder;
+        link.peer.responder = [queries, answer](const QByteArray &line) {
+            return line.startsWith("SET EDID-USER ") ? answer + '\r' : queries(line);
+        };
+        QTemporaryDir dir;
+        const QString path = dir.filePath("edid.bin");
+        QVERIFY(EdidMakePath("file", path, EdidSample(1)));
+        Ui_System *system = link.window->systemPage();
+        system->setFileChooser(
+            [&](QWidget *, const QString &, const QString &, const QString &) { return path; });
+        system->loadButton()->click();
+        system->edidWriteButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(link.boxes.count(), 1, 5000);
+        QCOMPARE(link.boxes.texts(), QStringList {message});
+        QCOMPARE(LinkMode, LinkModeTcp);
+        // The answer ended the wait: no time-out report follows for the same upload.
+        QVERIFY(!QTest::qWaitFor([&] { return link.boxes.count() > 1; }, 1800));
+        QTRY_VERIFY(ActiveLinkIdle());
+    }
+
+    // A network write whose confirmation cannot be taken is not met with silence.
+    void networkWrite_unusableAnswer_isReported_data()
+    {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("usable: reconnect notice")
+            << QByteArray("NETWORK-INFO 127.0.0.5 5000 255.0.0.0 127.0.0.1")
+            << "1-Sync Config Info....\r\n2-Please ReConnect App!";
+        const QString unreadable = QStringLiteral(
+            "The device's answer to the network settings could not be read. Press Read to see "
+            "the settings the device now holds.");
+        QTest::newRow("empty field")
+            << QByteArray("NETWORK-INFO 127.0.0.5  255.0.0.0 127.0.0.1") << unreadable;
+        QTest::newRow("control byte") << QByteArray("NETWORK-INFO 127.0.0.5 50\x07"
+                                                    "0 255.0.0.0 127.0.0.1")
+                                      << unreadable;
+        QTest::newRow("no value") << QByteArray("NETWORK-INFO") << unreadable;
+    }
+    void networkWrite_unusableAnswer_isReported()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, message);
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        const auto queries = link.peer.responder;
+        link.peer.responder = [queries, answer](const QByteArray &line) {
+            return line.startsWith("SET NETWORK-INFO ") ? answer + '\r' : queries(line);
+        };
+        Ui_System *system = link.window->systemPage();
+        const QStringList values {"127.0.0.5", "5000", "255.0.0.0", "127.0.0.1"};
+        for (int i = 0; i < 4; ++i)
+            system->networkEdit(i)->setText(values.at(i));
+        system->networkWriteButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(link.boxes.count(), 1, 5000);
+        QCOMPARE(link.boxes.texts(), QStringList {message});
+        QVERIFY(!QTest::qWaitFor([&] { return link.boxes.count() > 1; }, 200));
     }
 
     // A command the device never answers: the operator is told once with the command, the

@@ -7,6 +7,7 @@
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
 #include "ui/message_box.h"
+#include "ui/page_widgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -110,13 +111,16 @@ private slots:
                    Click(p.userRectangleWriteButton());
                })
             << Lines {"SET PBP-PRESENTER 1234 7 0 0\r"};
-        QTest::newRow("rectangle write beyond range from the device")
+        // No separator, sign or blank gets in: nothing can read as 0 that shows otherwise.
+        QTest::newRow("rectangle write separators refused")
             << "mode=1 pos=4 size=3" << Action([](Ui_Multiview &p) {
-                   p.multiviewSetUserRectangle(10000, 4294967295u, 9999, 5);
-                   QueuedCommands_Start(LinkModeTcp);
+                   Type(p.userRectangleEdit(0), QStringLiteral("1,920"));
+                   Type(p.userRectangleEdit(1), QStringLiteral("+5"));
+                   Type(p.userRectangleEdit(2), QStringLiteral("3 4"));
+                   Type(p.userRectangleEdit(3), QStringLiteral("1.5"));
                    Click(p.userRectangleWriteButton());
                })
-            << Lines {"SET PIP USER 0 0 9999 5\r"};
+            << Lines {"SET PIP USER 1920 5 34 15\r"};
         QTest::newRow("rectangle write PIP fixed")
             << "mode=1 pos=2 size=1"
             << Action([](Ui_Multiview &p) { Click(p.userRectangleWriteButton()); })
@@ -170,6 +174,36 @@ private slots:
         action(page);
         QCOMPARE(QueuedCommands_Peek(), queued);
         // Every action announces itself, even when the catalogue queued nothing.
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    // A device value the fields cannot send as shown refuses the Write: nothing goes out,
+    // not even the send trigger, and the fields at fault are marked until corrected.
+    void rectangleWrite_deviceValueBeyondRange_refusedAndMarked()
+    {
+        ApplyDeviceState(QStringLiteral("mode=1 pos=4 size=3"));
+        Ui_Multiview page;
+        page.multiviewSetUserRectangle(10000, 4294967295u, 9999, 5);
+        QCOMPARE(page.userRectangleEdit(1)->text(), QStringLiteral("4294967295"));
+        QueuedCommands_Start(LinkModeTcp);
+        QSignalSpy emitted(&page, &Ui_Multiview::SGL_UpdateEmit);
+        Click(page.userRectangleWriteButton());
+        QCOMPARE(QueuedCommands_Peek(), QByteArrayList());
+        QCOMPARE(emitted.count(), 0);
+        const bool marked[4] = {true, true, false, false};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(Page_IsRefused(page.userRectangleEdit(i)), marked[i]);
+            if (marked[i])
+                QCOMPARE(page.userRectangleEdit(i)->toolTip(),
+                         QStringLiteral("Not sent: enter a whole number from 0 to 9999."));
+        }
+
+        Type(page.userRectangleEdit(0), QStringLiteral("100"));
+        QVERIFY(!Page_IsRefused(page.userRectangleEdit(0)));
+        page.multiviewSetUserRectangle(100, 200, 300, 400); // the device's report clears the rest
+        QVERIFY(!Page_IsRefused(page.userRectangleEdit(1)));
+        Click(page.userRectangleWriteButton());
+        QCOMPARE(QueuedCommands_Peek(), Lines {"SET PIP USER 100 200 300 400\r"});
         QCOMPARE(emitted.count(), 1);
     }
 

@@ -2,6 +2,7 @@
 // device's replies select, show and hide what they should, per model.
 #include "page_harness.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -108,9 +109,16 @@ private slots:
                                     << "" << QByteArray("SET RESO-USER 0 0\r");
         QTest::newRow("limit") << "9999"
                                << "0" << QByteArray("SET RESO-USER 9999 0\r");
-        // Typed text goes through the validator: no fifth digit, no sign, no letters.
+        // Typed text goes through the validator: no fifth digit, no sign, no letters, no
+        // group separator or blank that would make the text read as another number.
         QTest::newRow("fifth digit refused") << "12345"
                                              << "7" << QByteArray("SET RESO-USER 1234 7\r");
+        QTest::newRow("group separator refused")
+            << "1,92"
+            << "1.080" << QByteArray("SET RESO-USER 192 1080\r");
+        QTest::newRow("blank and plus refused")
+            << "19 20"
+            << "+1080" << QByteArray("SET RESO-USER 1920 1080\r");
         QTest::newRow("minus refused") << "-5"
                                        << "x9" << QByteArray("SET RESO-USER 5 9\r");
         QTest::newRow("letters refused") << "abc"
@@ -128,6 +136,68 @@ private slots:
         page.userWriteButton()->click();
         QCOMPARE(QueuedCommands_Take(), Lines {line});
         QCOMPARE(emitted.count(), 1);
+    }
+
+    // The device's values are shown whole, and a Write sends exactly what is shown: a field
+    // that cannot be sent refuses the Write (the link is not held for 10 s) and is marked.
+    void userResolution_deviceValues_shownWholeAndNeverSentCut()
+    {
+        Ui_Output page;
+        PageReplies replies(page);
+        replies.line("RESO-USER 12345 67890");
+        QCOMPARE(page.widthEdit()->text(), QStringLiteral("12345"));
+        QCOMPARE(page.heightEdit()->text(), QStringLiteral("67890"));
+        QSignalSpy emitted(&page, &Ui_Output::SGL_UpdateEmit);
+        page.userWriteButton()->click();
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+        QCOMPARE(emitted.count(), 0);
+        QVERIFY(Page_IsRefused(page.widthEdit()));
+        QVERIFY(Page_IsRefused(page.heightEdit()));
+        QCOMPARE(page.widthEdit()->toolTip(),
+                 QStringLiteral("Not sent: enter a whole number from 0 to 9999."));
+
+        replies.line("RESO-USER 12345 1080"); // one field still beyond
+        QVERIFY(!Page_IsRefused(page.heightEdit()));
+        page.userWriteButton()->click();
+        QCOMPARE(QueuedCommands_Take(), Lines {});
+        QVERIFY(Page_IsRefused(page.widthEdit()));
+        QVERIFY(!Page_IsRefused(page.heightEdit()));
+        QCOMPARE(page.heightEdit()->toolTip(), QStringLiteral("Input active height"));
+
+        page.widthEdit()->selectAll();
+        QTest::keyClicks(page.widthEdit(), "1920");
+        QVERIFY(!Page_IsRefused(page.widthEdit()));
+        QCOMPARE(page.widthEdit()->toolTip(), QStringLiteral("Input active width"));
+        page.userWriteButton()->click();
+        QCOMPARE(QueuedCommands_Take(), Lines {"SET RESO-USER 1920 1080\r"});
+        QCOMPARE(emitted.count(), 1);
+    }
+
+    void sizeValidator_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("state");
+        QTest::newRow("empty") << "" << int(QValidator::Intermediate);
+        QTest::newRow("0") << "0" << int(QValidator::Acceptable);
+        QTest::newRow("9999") << "9999" << int(QValidator::Acceptable);
+        QTest::newRow("10000") << "10000" << int(QValidator::Invalid);
+        QTest::newRow("1,92") << "1,92" << int(QValidator::Invalid);
+        QTest::newRow("1.92") << "1.92" << int(QValidator::Invalid);
+        QTest::newRow("blank") << "1 9" << int(QValidator::Invalid);
+        QTest::newRow("plus") << "+5" << int(QValidator::Invalid);
+        QTest::newRow("minus") << "-5" << int(QValidator::Invalid);
+        QTest::newRow("full-width") << QString::fromUtf8("５") << int(QValidator::Invalid);
+    }
+    void sizeValidator()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, state);
+        Ui_Output page;
+        for (QLineEdit *edit : {page.widthEdit(), page.heightEdit()}) {
+            QString input = text;
+            int pos = input.size();
+            QCOMPARE(int(edit->validator()->validate(input, pos)), state);
+        }
     }
 
     void userResolution_read()

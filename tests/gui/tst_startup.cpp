@@ -2,12 +2,17 @@
 // single exit save, damaged files, and a start from another working directory.
 #include "app/config_values.h"
 #include "app/ini_file.h"
+#include "app/language_texts.h"
+#include "app/settings_save_report.h"
 #include "support/modal_box_driver.h"
 #include "support/test_runtime.h"
+#include "support/writes_fail.h"
 #include "ui/startup.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
@@ -235,6 +240,42 @@ private slots:
         }
         QVERIFY(QFileInfo(rt.path(ConfigIni)).isDir());
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // A folder where nothing can be saved: the operator is told once, at start, and the
+    // language switch still changes the texts.
+    void unwritableFolder_oneMessage_languageStillSwitches()
+    {
+        TestRuntime rt;
+        rt.writeLanguage(EnglishIni);
+        QFile other(QStringLiteral(KORVANE_SOURCE_DIR "/APP/ConfigFile/language-Other.ini"));
+        QVERIFY(other.open(QIODevice::ReadOnly));
+        rt.write(OtherIni, other.readAll());
+        Settings_ResetSaveFailures();
+        ModalBoxDriver boxes;
+        {
+            WritesFail noWrites;
+            QVERIFY(noWrites.active());
+            KorvaneStartup s;
+            s.ShowFirstWindow();
+            QVERIFY(s.loginDialog()->isVisible());
+            QTRY_COMPARE(boxes.count(), 1);
+            QCOMPARE(boxes.texts(),
+                     QStringList {"The settings could not be saved in " + rt.path("/APP/ConfigFile")
+                                  + ". Changes made now are lost when the program closes."});
+
+            QComboBox *language = s.loginDialog()->languageCombo();
+            QCOMPARE(language->count(), 2);
+            language->setCurrentIndex(1);
+            QCOMPARE(Key_LanguageIsEnglish, QStringLiteral("0"));
+            QCOMPARE(S_ConnectDisconnect[0], QStringLiteral("连接"));
+            language->setCurrentIndex(0);
+            QCOMPARE(S_ConnectDisconnect[0], QStringLiteral("Connect"));
+            QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 300));
+        } // the exit save fails too, without a box while the windows go
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(!rt.exists(ConfigIni));
+        Settings_ResetSaveFailures();
     }
 
     void otherWorkingDirectory_usesFilesBesideExecutable()

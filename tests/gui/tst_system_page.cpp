@@ -194,7 +194,11 @@ private slots:
         const QByteArray good = EdidSample(1);
         QTest::newRow("valid 256, one extension") << "file" << good << "";
         QTest::newRow("valid 128, no extension") << "file" << EdidSample(0).left(128) << "";
-        QTest::newRow("128 announcing one extension") << "file" << EdidSample(1).left(128) << "";
+        QTest::newRow("128 announcing one extension")
+            << "file" << EdidSample(1).left(128) << CheckFail;
+        QTest::newRow("200 announcing one extension")
+            << "file" << EdidSample(1).left(200) << CheckFail;
+        QTest::newRow("100 bytes, count 0") << "file" << EdidSample(0).left(100) << CheckFail;
         QTest::newRow("first byte 01, sums right") << "file" << [] {
             QByteArray b = EdidSample(0);
             b[0] = 1;
@@ -210,9 +214,15 @@ private slots:
         QTest::newRow("extension sum wrong, count 0")
             << "file" << EdidChanged(EdidSample(0), 200, 1) << "";
         QTest::newRow("extension sum wrong, count 2")
-            << "file" << EdidChanged(EdidSample(2), 200, 1) << "";
+            << "file" << EdidChanged(EdidSample(2), 200, 1) << CheckFail;
+        QTest::newRow("count 2, 384 bytes, every sum right") << "file" << [] {
+            QByteArray third(128, '\0');
+            third[0] = char(0x02);
+            third[127] = char(0xFE);
+            return EdidSample(2) + third;
+        }() << CheckFail;
         QTest::newRow("extension sum wrong, count 255")
-            << "file" << EdidChanged(EdidSample(255), 200, 1) << "";
+            << "file" << EdidChanged(EdidSample(255), 200, 1) << CheckFail;
         QTest::newRow("10 MB starting with an EDID")
             << "file" << good + QByteArray(10 * 1024 * 1024, char(0x77)) << "";
         QTest::newRow("no file chosen") << "none" << QByteArray() << FirstLoad;
@@ -280,6 +290,18 @@ private slots:
         ModalBoxDriver boxes;
         replies.line("EDID-USER OK");
         QCOMPARE(boxes.texts(), QStringList {"EDID Write Success."});
+        QCOMPARE(replies.messages(), QStringList());
+    }
+
+    void upload_refusalIsNoSuccess()
+    {
+        Ui_System page;
+        PageReplies replies(page);
+        ModalBoxDriver boxes;
+        replies.line("EDID-USER ERR");
+        QCOMPARE(boxes.count(), 0);
+        QCOMPARE(replies.messages(),
+                 QStringList {"Unable to communicate with device!Error Code:EDID-USER ERR"});
     }
 
     void network_write_valid()
@@ -425,27 +447,34 @@ private slots:
     }
 
     // A baud rate the panel does not offer, or network values the operator could not have
-    // typed, are dropped: no setting changes, no notice, no resync.
+    // typed, are dropped: no setting changes, no reconnect notice, no resync. After a network
+    // write the operator is told that the device's answer could not be read.
     void unusableLinkSettingsReply_changesNothing_data()
     {
         QTest::addColumn<QByteArray>("reply");
-        QTest::newRow("baud 1234") << QByteArray("BAUDRATE 1234");
-        QTest::newRow("baud 0") << QByteArray("BAUDRATE 0");
-        QTest::newRow("baud text") << QByteArray("BAUDRATE fast");
-        QTest::newRow("baud negative") << QByteArray("BAUDRATE -9600");
-        QTest::newRow("network, no value") << QByteArray("NETWORK-INFO");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        const QStringList unreadable {QStringLiteral(
+            "The device's answer to the network settings could not be read. Press Read to see "
+            "the settings the device now holds.")};
+        QTest::newRow("baud 1234") << QByteArray("BAUDRATE 1234") << none;
+        QTest::newRow("baud 0") << QByteArray("BAUDRATE 0") << none;
+        QTest::newRow("baud text") << QByteArray("BAUDRATE fast") << none;
+        QTest::newRow("baud negative") << QByteArray("BAUDRATE -9600") << none;
+        QTest::newRow("network, no value") << QByteArray("NETWORK-INFO") << unreadable;
         QTest::newRow("network, three fields")
-            << QByteArray("NETWORK-INFO 127.0.0.2 6001 255.0.0.0");
+            << QByteArray("NETWORK-INFO 127.0.0.2 6001 255.0.0.0") << unreadable;
         QTest::newRow("network, port 0")
-            << QByteArray("NETWORK-INFO 127.0.0.2 0 255.0.0.0 127.0.0.1");
+            << QByteArray("NETWORK-INFO 127.0.0.2 0 255.0.0.0 127.0.0.1") << unreadable;
         QTest::newRow("network, bad address")
-            << QByteArray("NETWORK-INFO 127.0.0.300 6001 255.0.0.0 127.0.0.1");
+            << QByteArray("NETWORK-INFO 127.0.0.300 6001 255.0.0.0 127.0.0.1") << unreadable;
         QTest::newRow("network, letters")
-            << QByteArray("NETWORK-INFO host 6001 255.0.0.0 127.0.0.1");
+            << QByteArray("NETWORK-INFO host 6001 255.0.0.0 127.0.0.1") << unreadable;
     }
     void unusableLinkSettingsReply_changesNothing()
     {
         QFETCH(QByteArray, reply);
+        QFETCH(QStringList, messages);
         Ui_System page;
         PageReplies replies(page);
         SP_BaudRate = QStringLiteral("19200");
@@ -455,6 +484,7 @@ private slots:
         QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
         replies.line(reply);
         QCOMPARE(boxes.count(), 0);
+        QCOMPARE(replies.messages(), messages);
         QCOMPARE(synced.count(), 0);
         QCOMPARE(SP_BaudRate, QStringLiteral("19200"));
         QCOMPARE((QStringList {SP_RemoteIp, SP_RemotePort, SP_RemoteSubmask, SP_RemoteGateway}),

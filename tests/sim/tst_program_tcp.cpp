@@ -283,6 +283,33 @@ private slots:
         QVERIFY(sim.logText().contains(" EV stopped"));
     }
 
+    // Stopping while a client is connected and another waits: the sockets' last signals must
+    // not reach the clients already torn down.
+    void stop_onTermWithClients_closesThemAndExitsCleanly()
+    {
+        SimDevice sim;
+        QTcpSocket client, waiting;
+        QVERIFY(startAndConnect(sim, client));
+        client.write("GET MODEL TYPE\r");
+        LineReader reader;
+        QCOMPARE(reader.readLine(client), QByteArray("MODEL TYPE Halden"));
+        QVERIFY(ConnectTo(waiting, sim.tcpPort()));
+        QVERIFY(sim.waitForEvent(QStringLiteral("waiting (1 in the queue)")));
+
+        sim.process().terminate();
+        QVERIFY(sim.process().waitForFinished(5000));
+        QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(sim.process().exitCode(), 0);
+        QVERIFY2(!sim.output().contains("ERROR"), sim.output().constData());
+        const QList<QByteArray> lines = sim.logText().trimmed().split('\n');
+        QVERIFY(lines.size() >= 2);
+        QVERIFY2(lines.last().endsWith(" EV stopped"), lines.last().constData());
+        QVERIFY2(lines.at(lines.size() - 2).contains(" closed: the simulator stops"),
+                 lines.at(lines.size() - 2).constData());
+        QVERIFY(client.waitForDisconnected(5000)
+                || client.state() == QAbstractSocket::UnconnectedState);
+    }
+
     void busyPort_failsWithAMessage()
     {
         QTcpServer taken;

@@ -4,14 +4,13 @@
 #include "app/config_values.h"
 #include "app/ini_file.h"
 #include "app/language_texts.h"
+#include "app/settings_save_report.h"
+#include "support/writes_fail.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 QByteArray readAll(const QString &path)
@@ -70,6 +69,7 @@ private slots:
     {
         restore(ConfigTable, builtInConfig);
         restore(LanguageTable, builtInTexts);
+        Settings_ResetSaveFailures();
         dir.reset(new QTemporaryDir);
         QVERIFY(dir->isValid());
         App_SetDirOverride(dir->path());
@@ -191,16 +191,11 @@ private slots:
         SP_Name = QStringLiteral("changed");
         S_Sync = QStringLiteral("changed");
 
-        // Make every write beyond a few bytes fail, as on a full disk. Works as root too.
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit tiny = saved;
-        tiny.rlim_cur = 16;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        Config_SaveAll();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            WritesFail fullDisk;
+            QVERIFY(fullDisk.active());
+            QVERIFY(!Config_SaveAll());
+        }
 
         QCOMPARE(readAll(configPath()), oldConfig);
         QCOMPARE(readAll(englishPath()), oldEnglish);
@@ -209,6 +204,50 @@ private slots:
 
         Config_SaveAll(); // and once the disk has room again the save goes through
         QVERIFY(readAll(configPath()).contains("SP_Name=changed\r\n"));
+    }
+
+    // A folder where nothing can be written: config.ini is never created, yet the texts
+    // follow the selector, and the operator hears once that nothing is saved.
+    void languageSwitch_unwritableFolder_switchesAndReportsOnce()
+    {
+        writeAll(englishPath(), languageFile("english:"));
+        writeAll(otherPath(), languageFile("other:"));
+        Settings_ResetSaveFailures();
+        QStringList reported;
+        Settings_SetSaveReporter([&reported](const QString &path) { reported << path; });
+        {
+            WritesFail noWrites;
+            QVERIFY(noWrites.active());
+            QVERIFY(!Config_LoadAtStartup());
+            QVERIFY(!QFile::exists(configPath()));
+            QCOMPARE(S_Sync, QStringLiteral("Sync"));
+
+            Language_Switch(ScomboBox_LanguageSelect[1]);
+            QCOMPARE(Key_LanguageIsEnglish, QStringLiteral("0"));
+            QCOMPARE(S_Sync, QStringLiteral("other:Sync"));
+            Language_Switch(ScomboBox_LanguageSelect[0]);
+            QCOMPARE(Key_LanguageIsEnglish, QStringLiteral("1"));
+            QCOMPARE(S_Sync, QStringLiteral("english:Sync"));
+            QVERIFY(!Config_SaveAll());
+        }
+        Settings_SetSaveReporter({});
+        QCOMPARE(reported, QStringList {configPath()});
+        QCOMPARE(Settings_SaveFailureCount(), 8); // two files at start, each switch, the save
+        QVERIFY(!QFile::exists(configPath()));
+        QVERIFY(readAll(englishPath()).contains("S_Sync=english:Sync\r\n"));
+
+        // A reporter installed later still hears of an unreported failure, once.
+        Settings_ResetSaveFailures();
+        {
+            WritesFail noWrites;
+            QVERIFY(!Config_SaveAll());
+        }
+        reported.clear();
+        Settings_SetSaveReporter([&reported](const QString &path) { reported << path; });
+        Settings_SetSaveReporter([&reported](const QString &path) { reported << path; });
+        Settings_SetSaveReporter({});
+        QCOMPARE(reported, QStringList {configPath()});
+        Settings_ResetSaveFailures();
     }
 
     void unreadableFolder_startsWithDefaults()

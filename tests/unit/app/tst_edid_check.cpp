@@ -12,8 +12,9 @@ namespace {
 EdidCheckResult check(const QByteArray &bytes)
 {
     quint8 buffer[EdidBufferSize] = {};
-    std::memcpy(buffer, bytes.constData(), size_t(qMin(bytes.size(), EdidBufferSize)));
-    return Edid_Check(buffer);
+    const int length = qMin(bytes.size(), EdidBufferSize);
+    std::memcpy(buffer, bytes.constData(), size_t(length));
+    return Edid_Check(buffer, length);
 }
 
 // An endless source: a reader that asked for "everything" would never return.
@@ -65,17 +66,30 @@ private slots:
             << EdidChanged(good, 200, 1) << int(EdidChecksumError);
         QTest::newRow("extension checksum byte wrong, count 1")
             << EdidChanged(good, 255, -1) << int(EdidChecksumError);
-        // The extension block is examined only for a count of exactly 1.
-        QByteArray count2 = EdidChanged(EdidSample(2), 200, 1);
-        QTest::newRow("extension sum wrong, count 2") << count2 << int(EdidAcceptable);
-        QTest::newRow("extension sum wrong, count 255")
-            << EdidChanged(EdidSample(255), 200, 1) << int(EdidAcceptable);
+        // More than one extension does not fit into the device's 256 bytes, whatever the sums.
+        QTest::newRow("count 2, sums right") << EdidSample(2) << int(EdidTooManyBlocks);
+        QTest::newRow("count 2, 384 bytes")
+            << EdidSample(2) + QByteArray(128, '\0') << int(EdidTooManyBlocks);
+        QTest::newRow("count 255") << EdidSample(255) << int(EdidTooManyBlocks);
+        QTest::newRow("count 2, extension sum wrong")
+            << EdidChanged(EdidSample(2), 200, 1) << int(EdidTooManyBlocks);
+        // With no extension announced, whatever follows the base block is not examined.
         QTest::newRow("extension sum wrong, count 0")
             << EdidChanged(EdidSample(0), 200, 1) << int(EdidAcceptable);
-        // Count 1 with the extension missing: zeros sum to 0 and pass.
-        QTest::newRow("128 bytes, count 1") << EdidSample(1).left(128) << int(EdidAcceptable);
+        // Every announced block must be in the file: zeros after it are not a block.
+        QTest::newRow("128 bytes, count 1") << EdidSample(1).left(128) << int(EdidIncomplete);
+        QTest::newRow("255 bytes, count 1") << EdidSample(1).left(255) << int(EdidIncomplete);
+        QTest::newRow("129 bytes, count 1") << EdidSample(1).left(129) << int(EdidIncomplete);
+        QTest::newRow("127 bytes, count 0") << EdidSample(0).left(127) << int(EdidIncomplete);
         QTest::newRow("1 byte") << QByteArray(1, '\0') << int(EdidNotAnEdid);
-        QTest::newRow("header only") << good.left(8) << int(EdidChecksumError);
+        QTest::newRow("header only") << good.left(8) << int(EdidIncomplete);
+        // A short file whose zero fill would complete the sums is still refused.
+        QByteArray zeroChecksum = EdidSample(0).left(128);
+        zeroChecksum[100] = char(quint8(zeroChecksum[100]) + quint8(zeroChecksum[127]));
+        zeroChecksum[127] = 0;
+        QTest::newRow("127 bytes, zero fill completes the sum")
+            << zeroChecksum.left(127) << int(EdidIncomplete);
+        QTest::newRow("same 128 bytes whole") << zeroChecksum << int(EdidAcceptable);
     }
     void rule()
     {
@@ -147,7 +161,7 @@ private slots:
         QCOMPARE(Edid_ReadFile(path, buffer), -1);
         for (quint8 b : buffer)
             QCOMPARE(int(b), 0);
-        QCOMPARE(int(Edid_Check(buffer)), int(EdidNotAnEdid));
+        QCOMPARE(int(Edid_Check(buffer, 0)), int(EdidNotAnEdid));
     }
 
     void read_endlessSource_stopsAt256()

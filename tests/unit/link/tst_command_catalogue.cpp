@@ -425,7 +425,7 @@ void TestCommandCatalogue::values_data()
     Row(
         "CmdSetEdidUser",
         [edid] { CmdSetEdidUser(reinterpret_cast<const quint8 *>(edid.constData())); },
-        edidWire + '\r', "EDID-USER OK");
+        edidWire + '\r', "EDID-USER");
     None("CmdSetEdidUser null", [] { CmdSetEdidUser(nullptr); });
 }
 

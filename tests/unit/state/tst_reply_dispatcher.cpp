@@ -3,6 +3,7 @@
 #include "support/recording_sinks.h"
 
 #include "app/language_texts.h"
+#include "state/link_settings.h"
 #include "state/reply_dispatcher.h"
 #include "support/protocol_keywords.h"
 
@@ -261,7 +262,20 @@ private slots:
         row("IN EDIDMODE unknown", Halden, Single, "IN EDIDMODE 8K\r", {Sync("EDID Select:")});
 
         row("EDID-USER", Halden, Single, "EDID-USER OK\r", {"systemUserEdidWritten()"});
-        row("EDID-USER bare", Halden, Single, "EDID-USER\r", {"systemUserEdidWritten()"});
+        row("EDID-USER OK, trailing space", Halden, Single, "EDID-USER OK \r",
+            {"systemUserEdidWritten()"});
+        row("EDID-USER ERR", Halden, Single, "EDID-USER ERR\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER ERR)"});
+        row("EDID-USER FAIL 3", None, Single, "EDID-USER FAIL 3\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER FAIL 3)"});
+        row("EDID-USER bare", Halden, Single, "EDID-USER\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER)"});
+        row("EDID-USER OK then more", Halden, Single, "EDID-USER OK 2\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER OK 2)"});
+        row("EDID-USER NOT OK", Halden, Single, "EDID-USER NOT OK\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER NOT OK)"});
+        row("EDID-USER lower case ok", Halden, Single, "EDID-USER ok\r",
+            {"showMessageBox(Unable to communicate with device!Error Code:EDID-USER ok)"});
 
         row("MAXMODE", Halden, Pbp, "MAXMODE 3\r",
             {"multiviewSetVariantCount(3)", "multiviewSetLayoutVariant(0)"}, "max=3");
@@ -326,9 +340,52 @@ private slots:
         SetUpDevice(model, layout);
         const auto expectedState = WithChanges(DeviceStateMap(), changes);
         RecordingSinks pages;
+        LinkSettingsQueryOnly = true; // the link settings were read, not written
         Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
         QCOMPARE(DeviceStateMap(), expectedState);
+    }
+
+    // After a write of the network settings the operator hears when the device's answer
+    // cannot be taken; after a read it is only logged, as every unusable reply.
+    void networkAnswer_afterWriteOrRead_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QStringList>("calls");
+        const QString box = QStringLiteral(
+            "showMessageBox(The device's answer to the network settings could not be read. "
+            "Press Read to see the settings the device now holds.)");
+        const QByteArray good = "NETWORK-INFO 10.0.0.2 2000 255.0.0.0 10.0.0.1\r";
+        const QString taken
+            = QStringLiteral("systemSetNetworkInfo(10.0.0.2,2000,255.0.0.0,10.0.0.1)");
+        QTest::newRow("usable, written")
+            << good << true << QStringList {taken, Sync("Network:"), SyncOver};
+        QTest::newRow("usable, read")
+            << good << false << QStringList {taken, Sync("Network:"), SyncOver};
+        const QByteArray unusable[] = {"NETWORK-INFO\r",
+                                       "NETWORK-INFO 10.0.0.2  255.0.0.0 10.0.0.1\r",
+                                       "NETWORK-INFO 10.0.0.2\x01 2000 255.0.0.0 10.0.0.1\r",
+                                       "NETWORK-INFO 10.0.0.2 0 255.0.0.0 10.0.0.1\r",
+                                       "NETWORK-INFO host 2000 255.0.0.0 10.0.0.1\r",
+                                       "NETWORK-INFO 10.0.0.256 2000 255.0.0.0 10.0.0.1\r"};
+        for (const QByteArray &line : unusable) {
+            QTest::addRow("written: %s", line.constData())
+                << line << true << QStringList {Sync("Network:"), SyncOver, box};
+            QTest::addRow("read: %s", line.constData())
+                << line << false << QStringList {Sync("Network:"), SyncOver};
+        }
+    }
+    void networkAnswer_afterWriteOrRead()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, written);
+        QFETCH(QStringList, calls);
+        SetUpDevice(Halden, Single);
+        RecordingSinks pages;
+        LinkSettingsQueryOnly = !written;
+        Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
+        QCOMPARE(pages.callTexts(), calls);
     }
 
     // The log line is built from the current language texts, not from fixed English.
