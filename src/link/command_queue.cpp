@@ -1,34 +1,34 @@
 #include "link/command_queue.h"
 
-#include <QMutex>
-
 #include <cstring>
+#include <mutex>
 #include <new>
 
-void Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
-                QMutex *lock, CommandQueue *queue)
+bool Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
+                std::mutex *lock, CommandQueue *queue, quint64 id)
 {
     if (lock == nullptr || queue == nullptr || bytes == nullptr || length <= 0)
-        return;
+        return false;
     auto *node = new (std::nothrow) CommandNode;
     if (node == nullptr)
-        return;
+        return false;
     node->data = new (std::nothrow) char[static_cast<size_t>(length)];
     if (node->data == nullptr) {
         delete node;
-        return;
+        return false;
     }
     std::memcpy(node->data, bytes, static_cast<size_t>(length));
     node->length = length;
+    node->id = id;
     if (attributes != nullptr)
         node->attributes = *attributes;
     else
         node->attributes.waitMs = waitValue;
 
-    QMutexLocker locker(lock);
+    std::lock_guard<std::mutex> locker(*lock);
     if (!queue->isPresent()) {
         delete node;
-        return;
+        return false;
     }
     CommandNode *tail = queue->sentinel->prev;
     node->prev = tail;
@@ -36,6 +36,7 @@ void Queue_Push(const char *bytes, int length, const CommandAttributes *attribut
     tail->next = node;
     queue->sentinel->prev = node;
     ++queue->count;
+    return true;
 }
 
 void Queue_PopFront(CommandQueue *queue)

@@ -3,7 +3,7 @@
 
 #include "link/command_attributes.h"
 
-class QMutex;
+#include <mutex>
 
 // One queued command or line. Owns a private copy of its bytes.
 struct CommandNode
@@ -12,6 +12,9 @@ struct CommandNode
     CommandNode *next = nullptr;
     char *data = nullptr; // null for the sentinel
     qint32 length = 0;
+    // Send side: the command's id (0: none). Receive side: the id of the command whose
+    // expected reply the line is (0: none).
+    quint64 id = 0;
     CommandAttributes attributes {};
 
     CommandNode() = default;
@@ -35,10 +38,10 @@ struct CommandQueue
 };
 
 // Appends a copy of the bytes. Without attributes the node gets an all-zero record whose waitMs
-// is waitValue (no reply awaited, no pause). Refused when the lock, the queue, the bytes or a
-// positive length is missing, and when the queue is absent. Takes the lock blocking.
-void Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
-                QMutex *lock, CommandQueue *queue);
+// is waitValue (no reply awaited, no pause). Refused (false) when the lock, the queue, the bytes
+// or a positive length is missing, and when the queue is absent. Takes the lock blocking.
+bool Queue_Push(const char *bytes, int length, const CommandAttributes *attributes, int waitValue,
+                std::mutex *lock, CommandQueue *queue, quint64 id = 0);
 
 // Removes and frees the front node, if any. The caller holds the queue's lock.
 void Queue_PopFront(CommandQueue *queue);

@@ -5,6 +5,7 @@
 #include <QIODevice>
 
 #include <algorithm>
+#include <limits>
 
 bool Reply_Matches(const CommandAttributes &current, const char *line, int length)
 {
@@ -19,6 +20,14 @@ bool Reply_Matches(const CommandAttributes &current, const char *line, int lengt
             return true;
     }
     return false;
+}
+
+int Link_WireTimeMs(qint64 bytes, qint32 baud)
+{
+    if (bytes <= 0 || baud <= 0)
+        return 0;
+    const qint64 ms = (bytes * 10 * 1000 + baud - 1) / baud;
+    return static_cast<int>(std::min<qint64>(ms, std::numeric_limits<int>::max()));
 }
 
 LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
@@ -37,6 +46,8 @@ LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
 void LinkChannel::attachDevice(QIODevice *device)
 {
     m_device = device;
+    connect(device, &QIODevice::bytesWritten, this, &LinkChannel::bytesHandedOver);
+    m_handOverPending = false;
     Queue_Reset(m_context);
     m_context.line.clear();
     m_matchTimer.stop();
@@ -44,6 +55,8 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_matchActive = false;
     m_waitActive = false;
     m_lastText.clear();
+    m_currentId = 0;
+    setReplyAwaited(false);
     m_connected = true;
 }
 
@@ -55,7 +68,14 @@ void LinkChannel::detach()
     m_waitTimer.stop();
     m_matchActive = false;
     m_waitActive = false;
+    m_handOverPending = false;
+    setReplyAwaited(false);
     Queue_Release(m_context);
+}
+
+void LinkChannel::setReplyAwaited(bool awaited)
+{
+    m_context.replyAwaited.store(awaited, std::memory_order_release);
 }
 
 bool LinkChannel::deferWhileSending(std::function<void()> action)
@@ -79,7 +99,7 @@ bool LinkChannel::hasCommandToSend()
 {
     if (!m_connected || m_matchActive || m_waitActive || m_sending)
         return false;
-    if (!m_context.sendLock.tryLock())
+    if (!m_context.sendLock.try_lock())
         return false;
     const bool queued = !m_context.sendQueue.isEmpty();
     m_context.sendLock.unlock();
@@ -88,7 +108,7 @@ bool LinkChannel::hasCommandToSend()
 
 void LinkChannel::sendStep()
 {
-    if (!m_connected || !m_context.sendLock.tryLock())
+    if (!m_connected || !m_context.sendLock.try_lock())
         return; // a busy lock: the next trigger retries
     if (m_context.sendQueue.isEmpty() || m_matchActive || m_waitActive) {
         m_context.sendLock.unlock();
@@ -104,16 +124,30 @@ void LinkChannel::sendStep()
 
     const CommandNode *node = m_context.sendQueue.front();
     m_context.current = node->attributes;
+    m_currentId = node->id;
     const CommandAttributes &current = m_context.current;
     if (m_device->isOpen())
         m_device->write(node->data, node->length); // a failed write shows as a time-out
+    m_sentClock.start();
+    const QByteArray sentBytes(node->data, node->length);
     const QString sentText = Bytes_ToLatin1Text(node->data, node->length);
     m_lastText = current.reportTimeout != 0 && current.expectReply != 0
         ? Bytes_ToLocalText(node->data, node->length)
         : QString();
     if (current.expectReply != 0) {
-        m_matchTimer.start(std::max(0, current.matchTimeoutMs));
+        const int connectionMs = m_replyTimeoutMs;
+        const int replyMs = connectionMs > 0 ? connectionMs : std::max(0, current.matchTimeoutMs);
+        m_replyWaitMs = replyMs + Link_WireTimeMs(node->length, m_wireBaud);
+        // Until the port reports the hand-over, the wait allows for everything still in its
+        // write buffer (earlier raw bytes included) to cross the wire first; should the report
+        // never come (a port gone dead), this is when the command times out.
+        const qint64 buffered = m_wireBaud > 0 && m_device->isOpen()
+            ? std::max<qint64>(m_device->bytesToWrite(), node->length)
+            : 0;
+        m_matchTimer.start(replyMs + Link_WireTimeMs(buffered, m_wireBaud));
+        m_handOverPending = m_wireBaud > 0;
         m_matchActive = true;
+        setReplyAwaited(true);
     } else {
         m_waitTimer.start(std::max(0, current.waitMs));
         m_waitActive = true;
@@ -122,8 +156,19 @@ void LinkChannel::sendStep()
     m_context.sendLock.unlock();
 
     // Emitted with the lock released, so a receiver that queues a command cannot deadlock.
+    emit sent(m_currentId, sentBytes);
     emit commandSent(sentText);
     runDeferred();
+}
+
+// The device took the command's bytes (and any before them) off its write buffer: the line
+// carries them now, and the reply wait starts over from here.
+void LinkChannel::bytesHandedOver()
+{
+    if (!m_handOverPending || !m_matchActive || m_device == nullptr || m_device->bytesToWrite() > 0)
+        return;
+    m_handOverPending = false;
+    m_matchTimer.start(m_replyWaitMs);
 }
 
 void LinkChannel::receive()
@@ -148,16 +193,24 @@ void LinkChannel::receive()
 
 bool LinkChannel::handleLine(const char *line, int length)
 {
+    // A line that contains what the last command awaits is that command's reply, also when it
+    // comes late (after the time-out): it carries the command's id.
+    const bool reply = Reply_Matches(m_context.current, line, length);
     m_context.recvLock.lock();
     const bool full = m_context.recvQueue.count >= RecvQueueLimit;
     m_context.recvLock.unlock();
     if (!full)
-        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue);
+        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue,
+                   reply ? m_currentId : 0);
 
-    if (Reply_Matches(m_context.current, line, length) && m_matchActive) {
+    if (reply && m_matchActive) {
         m_matchActive = false;
+        m_handOverPending = false;
         m_matchTimer.stop();
         m_context.current.expectReply = 0; // later lines are no longer compared
+        setReplyAwaited(false);
+        emit matched(m_currentId, QByteArray(line, length), m_sentClock.nsecsElapsed() / 1000);
+        emit settled(m_currentId);
         // Sends the next command (with its pause) before this line is announced.
         emit trySend();
         if (!m_connected)
@@ -174,10 +227,14 @@ void LinkChannel::matchTimeout()
         return;
     if (m_matchActive) {
         m_matchActive = false;
+        m_handOverPending = false;
         m_matchTimer.stop();
+        setReplyAwaited(false);
         // expectReply stays set: a late reply is still recognised but triggers nothing.
+        emit timedOut(m_currentId);
         if (!m_lastText.isEmpty())
             emit replyTimedOut(m_lastText);
+        emit settled(m_currentId);
     }
     emit trySend();
 }
@@ -189,6 +246,7 @@ void LinkChannel::waitTimeout()
     if (m_waitActive) {
         m_waitActive = false;
         m_waitTimer.stop();
+        emit settled(m_currentId);
     }
     emit trySend();
 }

@@ -5,10 +5,14 @@
 
 #include "link/link_context.h"
 
+#include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
+#include <algorithm>
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -19,6 +23,10 @@ constexpr int RecvQueueLimit = 4096; // lines held for the GUI; a flood beyond i
 
 // Whether a received line is the reply that current awaits.
 bool Reply_Matches(const CommandAttributes &current, const char *line, int length);
+
+// How long `bytes` take on a serial line at `baud` (10 bits per byte: start, 8 data, stop),
+// in whole milliseconds rounded up; 0 without a rate.
+int Link_WireTimeMs(qint64 bytes, qint32 baud);
 
 class LinkChannel : public QObject
 {
@@ -59,6 +67,18 @@ public:
 
     bool isConnected() const { return m_connected; }
 
+    // The connection's reply time-out, for every command that awaits a reply; 0 (the start
+    // value) leaves each command its own matchTimeoutMs. Any thread: the opener sets it before
+    // asking for the connect.
+    void setReplyTimeoutMs(int ms) { m_replyTimeoutMs = std::max(0, ms); }
+    // The line's rate in bits per second (serial); 0 (the start value) for a link whose bytes
+    // take no noticeable time on the wire (TCP). With a rate, the reply wait starts once the
+    // command has been handed to the line, plus the time its bytes take on the wire at that
+    // rate, so every command gets its full wait after it reached the device.
+    void setWireBaud(qint32 baud) { m_wireBaud = std::max(0, baud); }
+    // The service's device reported an error (the library's code); passed on as deviceError.
+    void noteDeviceError(int code) { emit deviceError(code); }
+
     // Inside the send step's pause the send lock is held and the command is about to be
     // written: a connect or disconnect that arrives then is run right after the write.
     // Returns true when the action was deferred.
@@ -87,10 +107,23 @@ signals:
     void commandSent(const QString &text);
     void replyTimedOut(const QString &cmd);
 
+    // Per command id, for a wire log and the link's status (all emitted in the service's
+    // thread): every command written; the line that ended the wait for a command's reply,
+    // with the time from the write; a command whose reply did not come in time (whether or not
+    // it reports its time-out); the end of a command's turn (reply, time-out or pause over),
+    // emitted before the next command may go.
+    void sent(quint64 id, const QByteArray &bytes);
+    void matched(quint64 id, const QByteArray &line, qint64 roundTripUs);
+    void timedOut(quint64 id);
+    void settled(quint64 id);
+    void deviceError(int code);
+
 private:
     void attachDevice(QIODevice *device);
     bool handleLine(const char *line, int length);
     void runDeferred();
+    void setReplyAwaited(bool awaited);
+    void bytesHandedOver();
 
     LinkContext &m_context;
     QIODevice *m_device = nullptr; // owned by the service
@@ -102,6 +135,12 @@ private:
     bool m_sending = false;
     bool m_receiving = false;
     QString m_lastText; // sent text kept for the time-out report
+    quint64 m_currentId = 0; // id of the command sent last
+    std::atomic<int> m_replyTimeoutMs {0};
+    qint32 m_wireBaud = 0;
+    int m_replyWaitMs = 0; // the wait the command on the wire gets once handed over
+    bool m_handOverPending = false; // its bytes are still in the device's write buffer
+    QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };
 

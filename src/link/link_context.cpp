@@ -19,7 +19,7 @@ void SetQueues(LinkContext &context, bool present)
 {
     for (auto [lock, queue] : {std::pair {&context.sendLock, &context.sendQueue},
                                std::pair {&context.recvLock, &context.recvQueue}}) {
-        QMutexLocker locker(lock);
+        std::lock_guard<std::mutex> locker(*lock);
         if (present)
             Queue_Create(queue);
         else
@@ -27,6 +27,7 @@ void SetQueues(LinkContext &context, bool present)
     }
     context.current = CommandAttributes {};
     context.line.clear();
+    context.replyAwaited = false;
 }
 
 } // namespace
@@ -57,17 +58,36 @@ LinkContext *Link_ActiveContext()
     return nullptr;
 }
 
-void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
+quint64 Link_NextCommandId()
+{
+    static std::atomic<quint64> last {0};
+    return ++last;
+}
+
+quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
 {
     if (length < 0 || length > CommandMaxLength || (text == nullptr && length > 0))
-        return;
+        return 0;
     LinkContext *context = Link_ActiveContext();
     if (context == nullptr)
-        return;
+        return 0;
     // Built on the stack: the node's own copy is the only allocation on the way to the wire.
     char wire[CommandMaxLength + 1];
     if (length > 0)
         std::memcpy(wire, text, static_cast<size_t>(length));
     wire[length] = '\r';
-    Queue_Push(wire, length + 1, &attributes, 0, &context->sendLock, &context->sendQueue);
+    const quint64 id = Link_NextCommandId();
+    return Queue_Push(wire, length + 1, &attributes, 0, &context->sendLock, &context->sendQueue, id)
+        ? id
+        : 0;
+}
+
+quint64 Cmd_EnqueueRaw(const char *bytes, int length)
+{
+    LinkContext *context = Link_ActiveContext();
+    if (context == nullptr)
+        return 0;
+    const quint64 id = Link_NextCommandId();
+    return Queue_Push(bytes, length, nullptr, 0, &context->sendLock, &context->sendQueue, id) ? id
+                                                                                              : 0;
 }

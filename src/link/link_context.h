@@ -5,17 +5,23 @@
 #include "link/command_queue.h"
 #include "link/line_framer.h"
 
-#include <QMutex>
+#include <atomic>
+#include <mutex>
 
 struct LinkContext
 {
-    QMutex sendLock; // producers lock blocking; the sender tries with zero wait
+    // Plain standard mutexes: the thread checker follows them (Qt's own mutex is invisible to
+    // it in an uninstrumented Qt).
+    std::mutex sendLock; // producers lock blocking; the sender tries with zero wait
     CommandQueue sendQueue; // commands waiting to be sent
-    QMutex recvLock; // the service locks blocking; the GUI's drain tries with zero wait
+    std::mutex recvLock; // the service locks blocking; the GUI's drain tries with zero wait
     CommandQueue recvQueue; // complete received lines, CR included, oldest first
     CommandAttributes current {}; // attributes of the command sent last (service thread)
     LineFramer line; // the line being received (service thread)
-    bool ready = false; // both queues exist
+    std::atomic<bool> ready {false}; // both queues exist (any thread may ask)
+    // The link waits for the reply to its last command right now. Written by the service's
+    // thread only; any thread may read it (status, tests) without racing that thread.
+    std::atomic<bool> replyAwaited {false};
 
     LinkContext() = default;
     ~LinkContext();
@@ -42,6 +48,14 @@ extern qint32 LinkMode;
 // The context of the link LinkMode names, or nullptr when no link is active.
 LinkContext *Link_ActiveContext();
 
-// Queues text + CR with the attributes on the active link's send queue (GUI thread). A text
-// longer than CommandMaxLength, an inactive LinkMode or a released context queue nothing.
-void Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);
+// A fresh command id: unique for the life of the process, never 0. Any thread.
+quint64 Link_NextCommandId();
+
+// Queues text + CR with the attributes on the active link's send queue (GUI thread) and returns
+// the command's id. A text longer than CommandMaxLength, an inactive LinkMode or a released
+// context queue nothing and return 0.
+quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);
+
+// Queues the bytes as they are (no CR added, no reply awaited, no pause) on the active link's
+// send queue and returns their id; 0 when nothing was queued. The debug terminal's raw sends.
+quint64 Cmd_EnqueueRaw(const char *bytes, int length);

@@ -6,9 +6,19 @@
 
 #include <QThread>
 
+#include <atomic>
+#include <map>
 #include <memory>
 
 namespace {
+
+// Threads watched by Link_WatchThread, and how often each has finished. Never destroyed: the
+// exit guard below may still stop threads while other statics go.
+std::map<const QThread *, std::shared_ptr<std::atomic<quint64>>> &WatchedThreads()
+{
+    static auto *threads = new std::map<const QThread *, std::shared_ptr<std::atomic<quint64>>>;
+    return *threads;
+}
 
 struct LinkRuntime
 {
@@ -31,6 +41,7 @@ void Place(std::unique_ptr<Service> &service, std::unique_ptr<QThread> &thread, 
     service->moveToThread(thread.get());
     QObject::connect(thread.get(), &QThread::finished, service.get(), disconnectSlot,
                      Qt::DirectConnection);
+    Link_WatchThread(thread.get());
 }
 
 LinkRuntime *Runtime()
@@ -52,8 +63,7 @@ void Stop(std::unique_ptr<Service> &service, std::unique_ptr<QThread> &thread)
 {
     if (!thread)
         return;
-    thread->quit();
-    if (!thread->wait(LinkThreadStopMs)) {
+    if (!Link_StopThread(thread.get())) {
         qWarning("link: thread %s did not stop; leaving it", qPrintable(thread->objectName()));
         (void)service.release();
         (void)thread.release();
@@ -95,21 +105,26 @@ QThread *Link_TcpThread()
     return r ? r->tcpThread.get() : nullptr;
 }
 
-void Link_ClearReplyAwaited(int linkMode)
+bool Link_StopThread(QThread *thread)
 {
-    QObject *service = nullptr;
-    LinkContext *context = nullptr;
-    if (linkMode == LinkModeTcp) {
-        service = Link_TcpService();
-        context = &TcpLinkContext;
-    } else if (linkMode == LinkModeSerial) {
-        service = Link_SerialService();
-        context = &SerialLinkContext;
-    }
-    if (service == nullptr)
-        return;
-    QMetaObject::invokeMethod(
-        service, [context] { context->current.expectReply = 0; }, Qt::QueuedConnection);
+    if (thread == nullptr)
+        return true;
+    thread->quit();
+    const bool stopped = thread->wait(LinkStopWaitMs);
+    const auto watched = WatchedThreads().find(thread);
+    if (stopped && watched != WatchedThreads().end())
+        (void)watched->second->load(std::memory_order_acquire);
+    return stopped;
+}
+
+void Link_WatchThread(QThread *thread)
+{
+    auto runs = std::make_shared<std::atomic<quint64>>(0);
+    WatchedThreads()[thread] = runs;
+    QObject::connect(
+        thread, &QThread::finished, thread,
+        [runs] { runs->fetch_add(1, std::memory_order_release); }, Qt::DirectConnection);
+    QObject::connect(thread, &QObject::destroyed, [thread] { WatchedThreads().erase(thread); });
 }
 
 void Link_Shutdown()

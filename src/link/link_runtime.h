@@ -19,14 +19,22 @@ QThread *Link_SerialThread();
 ServiceTcpClient *Link_TcpService();
 QThread *Link_TcpThread();
 
-// Clears the awaited-reply flag of the link's last command (1 serial, 2 TCP, else nothing) so
-// that later lines are no longer compared with it. The flag belongs to the service's thread, so
-// the write is queued into that thread instead of racing it from the caller's.
-void Link_ClearReplyAwaited(int linkMode);
+// Longest wait for a worker thread to finish, when its link closes and at shutdown. The
+// longest blocking call inside a worker is a TCP reconnect's wait (1 s), after which the send
+// pause (50 ms) ends at once since quit() also ends its nested loop: 2 s always covers a
+// healthy worker, and bounds how long the window can freeze for one that is stuck.
+constexpr unsigned long LinkStopWaitMs = 2000;
 
-// Longest wait for one worker thread to finish at shutdown. A thread may be inside a blocking
-// reconnect (up to 1 s) when asked to quit.
-constexpr unsigned long LinkThreadStopMs = 5000;
+// quit() and a wait of at most LinkStopWaitMs (never terminate()). True when the thread is not
+// running afterwards; a null thread counts as stopped.
+bool Link_StopThread(QThread *thread);
+
+// wait() orders everything a thread did before it returns, but inside Qt's library, where a
+// thread checker cannot see it. For a watched thread, the last act of every run (after the
+// finished() handlers connected before this call, such as its service's disconnect) releases
+// a flag that Link_StopThread acquires, which orders the same accesses in plain C++ terms.
+// Call before the thread first starts, from the thread that will stop it.
+void Link_WatchThread(QThread *thread);
 
 // Stops both threads with quit() and a bounded wait (never terminate()), then destroys the
 // services and the threads. A thread that does not stop in time is left alone and its objects

@@ -48,15 +48,16 @@ bool Request_SystemReadAll()
     return false;
 }
 
+// Remembered as reads: their answers never count as the answer to a write.
 void Request_NetworkQuery()
 {
-    LinkSettingsQueryOnly = true;
+    LinkSettings_Requested(LinkSettingsItem::Network, false);
     CmdGetNetworkInfo();
 }
 
 void Request_BaudRateQuery()
 {
-    LinkSettingsQueryOnly = true;
+    LinkSettings_Requested(LinkSettingsItem::BaudRate, false);
     CmdGetBaudrate();
 }
 

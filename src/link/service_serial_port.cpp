@@ -56,8 +56,11 @@ void ServiceSerialPort::SLT_WaitTimer_Timeout()
 
 void ServiceSerialPort::SLT_SerialPortError(QSerialPort::SerialPortError error)
 {
-    // Recorded only: a broken port shows as replies that time out.
+    // Recorded, and told to the link's owner; the link itself goes on (a broken port shows as
+    // replies that time out). The library also reports "no error" when the port opens.
     m_lastError = static_cast<int>(error);
+    if (error != QSerialPort::NoError)
+        m_channel.noteDeviceError(m_lastError);
 }
 
 void ServiceSerialPort::SLT_SyncConnect_SerialPort(
@@ -95,6 +98,8 @@ void ServiceSerialPort::applySettings(const QString &baudRate, const QString &da
     const qint32 baud = baudRate.toInt(&ok, 10);
     if (ok)
         m_port->setBaudRate(baud, QSerialPort::AllDirections);
+    // The rate the port actually runs at (a refused one leaves the previous rate).
+    m_channel.setWireBaud(m_port->baudRate());
     QSerialPort::DataBits bits;
     if (ToSetting(dataBits, {5, 6, 7, 8}, &bits))
         m_port->setDataBits(bits);

@@ -38,8 +38,9 @@ void ServiceTcpClient::SLT_WaitTimer_Timeout()
 
 void ServiceTcpClient::SLT_SocketError(QAbstractSocket::SocketError error)
 {
-    // Forces a reconnect before the next command.
+    // Forces a reconnect before the next command; told to the link's owner.
     m_lastError = static_cast<int>(error);
+    m_channel.noteDeviceError(m_lastError);
 }
 
 void ServiceTcpClient::SLT_SyncConnect_TcpClient(const QString &LocalIp, const QString &RemoteIp,

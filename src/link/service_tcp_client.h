@@ -25,6 +25,8 @@ public:
     // For tests and diagnostics; touch only from the service's thread.
     const LinkChannel &channel() const { return m_channel; }
     int lastError() const { return m_lastError; }
+    // The connection's reply time-out (0: each command's own). Any thread.
+    void setReplyTimeoutMs(int ms) { m_channel.setReplyTimeoutMs(ms); }
 
 signals:
     void SGL_TryCheckSend();

@@ -187,6 +187,8 @@ void Reply_UserEdid(const ReplyContext &c)
 // cannot blank or corrupt the stored link.
 void Reply_NetworkInfo(const ReplyContext &c)
 {
+    // Whatever the line holds, it is the answer to the oldest outstanding request.
+    LinkSettingsQueryOnly = !LinkSettings_AnswerIsWrite(LinkSettingsItem::Network);
     std::string_view fields[4];
     bool storable = true;
     for (int i = 0; i < 4; ++i) {
@@ -207,6 +209,7 @@ void Reply_NetworkInfo(const ReplyContext &c)
 
 void Reply_BaudRate(const ReplyContext &c)
 {
+    LinkSettingsQueryOnly = !LinkSettings_AnswerIsWrite(LinkSettingsItem::BaudRate);
     c.sinks.system.systemSetBaudRate(Reply_ToInt32(Reply_Field(c.value, 1).text()));
     Reply_SyncMessage(c.sinks.status, Slabel_Baudrate);
     Reply_SyncOver(c.sinks.status);

@@ -168,12 +168,10 @@ void Ui_Debug::SLT_SEND_DATA()
     const DebugWire wire = Debug_WireBytes(PendingInput());
     if (wire.bytes.isEmpty())
         return;
-    LinkContext *context = Link_ActiveContext();
-    if (context == nullptr)
-        return; // no link: the input stays pending
-    // Raw bytes, no attributes: no CR is added and no reply is awaited.
-    Queue_Push(wire.bytes.constData(), wire.bytes.size(), nullptr, 0, &context->sendLock,
-               &context->sendQueue);
+    // Raw bytes, no attributes: no CR is added and no reply is awaited. Without a link the
+    // input stays pending.
+    if (Cmd_EnqueueRaw(wire.bytes.constData(), wire.bytes.size()) == 0)
+        return;
     commitInput(wire.consumed);
     emit SGL_UpdateEmit();
 }

@@ -56,7 +56,7 @@ Ui_Main::Ui_Main(QWidget *parent)
                     SLT_ReloadUILanguage(m_languageSelector->itemText(index));
             });
     wirePages();
-    wireLinkServices();
+    wireLink();
 }
 
 Ui_Main::~Ui_Main()

@@ -1,11 +1,12 @@
 // The main window: the tabs of the pages, the language selector, and the hub between the pages
-// and the two link services. Every page's "commands queued" signal reaches the services
-// through it; every received line, sent command and reply time-out comes back through it, and
-// received lines are handed to the reply dispatcher: the device values go to the pages' own
-// sinks through replyValues() (where more listeners may join), the verbs to replyVerbs().
+// and the link controller. Every page's "commands queued" signal reaches the link through it;
+// every received line and sent command comes back through it, received lines are handed to
+// the reply dispatcher: the device values go to the pages' own sinks through replyValues()
+// (where more listeners may join), the verbs to replyVerbs(); the controller's messages are
+// shown at its position.
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages and every connection) and ui_main_link.cpp (receive drain, time-outs,
+// (the pages, the link controller and every connection) and ui_main_link.cpp (received lines,
 // link-settings sync).
 #pragma once
 
@@ -18,7 +19,7 @@
 
 #include <functional>
 
-class LineDrain;
+class LinkController;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -74,6 +75,7 @@ public:
     Ui_Output *outputPage() const { return m_outputPage; }
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
+    LinkController *linkController() const { return m_linkController; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -91,12 +93,10 @@ signals:
 
 public slots:
     void SLT_GetFocus_tabBar(int index);
-    void SLT_WaitReplyTimeoutMessage(QString cmd);
     void SLT_SyncSerialPortNetworkInfo();
     void SLT_SyncInputSourceName();
     void SLT_SETUP_UI_MAIN();
     void SLT_ReloadUILanguage(QString LanguageText);
-    void SLT_UnifyUpdateRecv();
     void SLT_UnifyUpdateSend(QString text);
 
 protected:
@@ -108,9 +108,7 @@ private:
     void placeLanguageSelector();
     void createPages();
     void wirePages();
-    void wireLinkServices();
-    // SGL_UnifyUpdateEmit() reaching the services' send slots.
-    void triggerLinkSend();
+    void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
@@ -127,7 +125,7 @@ private:
     Ui_Output *m_outputPage = nullptr;
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
-    LineDrain *m_lineDrain = nullptr; // the active link's received lines, in bounded turns
+    LinkController *m_linkController = nullptr; // opens, closes and watches the link
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };

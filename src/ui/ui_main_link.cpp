@@ -1,24 +1,14 @@
-// Main window: what comes back from the active link (received lines, sent commands, reply
-// time-outs) and the reconnect after the device's link settings changed.
+// Main window: what comes back from the link (received lines, sent commands) and the
+// reconnect after the device's link settings changed.
 #include "ui/ui_main.h"
 
-#include "app/language_texts.h"
-#include "link/link_context.h"
-#include "link/link_runtime.h"
 #include "state/link_settings.h"
 #include "state/reply_dispatcher.h"
-#include "ui/line_drain.h"
-#include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
 #include <QByteArray>
-
-void Ui_Main::SLT_UnifyUpdateRecv()
-{
-    m_lineDrain->drain();
-}
 
 void Ui_Main::handleReceivedLine(const QByteArray &line)
 {
@@ -30,23 +20,6 @@ void Ui_Main::handleReceivedLine(const QByteArray &line)
 void Ui_Main::SLT_UnifyUpdateSend(QString text)
 {
     emit SGL_DEBUG_SHOW_SendText(text);
-}
-
-void Ui_Main::SLT_WaitReplyTimeoutMessage(QString cmd)
-{
-    // A report that was still on its way when the link closed concerns no open link.
-    if (LinkMode == LinkModeNone)
-        return;
-    Link_ClearReplyAwaited(LinkMode);
-    if (cmd.contains(QLatin1String("GET MODEL TYPE"))) {
-        m_connectionPage->ShowIdentifyResult(false);
-        m_connectionPage->PressActiveConnectButton();
-        MessageBox_InfoSerial(SMSG_ReadDeviceFail + cmd, this);
-        return;
-    }
-    if (cmd.contains(QLatin1String("NETWORK-INFO")) || cmd.contains(QLatin1String("BAUDRATE")))
-        LinkSettingsQueryOnly = false;
-    MessageBox_InfoSerial(SMSG_CommunicationFail + cmd, this);
 }
 
 // After the system page wrote the device's network or baud settings the link's parameters

@@ -1,13 +1,12 @@
-// Main window: the pages it owns and every connection between them, the debug terminal and
-// the two link services.
+// Main window: the pages it owns, the link controller, and every connection between them and
+// the debug terminal.
 #include "ui/ui_main.h"
 
 #include "app/config_values.h"
 #include "app/language_texts.h"
-#include "link/link_runtime.h"
-#include "link/service_serial_port.h"
-#include "link/service_tcp_client.h"
-#include "ui/line_drain.h"
+#include "link/link_controller.h"
+#include "link/service_link_backend.h"
+#include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_multiview.h"
@@ -17,13 +16,13 @@
 
 #include <QKeySequence>
 #include <QShortcut>
-#include <QThread>
 
 // Pages in tab order: the connection page, then each flagged page, then the debug terminal
 // (a window of its own, not a tab).
 void Ui_Main::createPages()
 {
-    m_connectionPage = new Ui_Uart_Network;
+    m_linkController = new LinkController(std::make_unique<ServiceLinkBackend>(), this);
+    m_connectionPage = new Ui_Uart_Network(m_linkController);
     AddLinkedPage(
         m_connectionPage, &Ui_Uart_Network_AppName, nullptr,
         [page = m_connectionPage](bool refill, bool second) { page->Retranslate(refill, second); });
@@ -53,8 +52,8 @@ void Ui_Main::createPages()
     m_replyValues.addListener(m_multiviewPage);
     m_replyValues.addListener(m_audioPage);
     m_replyValues.addListener(m_systemPage);
-    m_replyVerbs.setPages(
-        {m_connectionPage, m_outputPage, m_multiviewPage, m_audioPage, m_systemPage, this});
+    m_replyVerbs.setPages({m_connectionPage, m_outputPage, m_multiviewPage, m_audioPage,
+                           m_systemPage, this, m_linkController});
 }
 
 void Ui_Main::wirePages()
@@ -79,42 +78,14 @@ void Ui_Main::wirePages()
     connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
 }
 
-void Ui_Main::wireLinkServices()
+// The controller owns the link; the window feeds it the pages' send requests and shows what
+// comes back. Messages from the link wait for one another instead of nesting.
+void Ui_Main::wireLink()
 {
-    m_lineDrain = new LineDrain([this](const QByteArray &line) { handleReceivedLine(line); }, this);
-    connect(this, &Ui_Main::SGL_UnifyUpdateEmit, this, &Ui_Main::triggerLinkSend);
-    if (ServiceTcpClient *tcp = Link_TcpService()) {
-        connect(tcp, &ServiceTcpClient::SGL_UpdateRecvData_TcpClient, this,
-                &Ui_Main::SLT_UnifyUpdateRecv);
-        connect(tcp, &ServiceTcpClient::SGL_UpdateSendData_TcpClient, this,
-                &Ui_Main::SLT_UnifyUpdateSend);
-        connect(tcp, &ServiceTcpClient::SGL_WaitReplyTimeout_TcpClient, this,
-                &Ui_Main::SLT_WaitReplyTimeoutMessage);
-    }
-    if (ServiceSerialPort *serial = Link_SerialService()) {
-        connect(serial, &ServiceSerialPort::SGL_UpdateRecvData_SerialPort, this,
-                &Ui_Main::SLT_UnifyUpdateRecv);
-        connect(serial, &ServiceSerialPort::SGL_UpdateSendData_SerialPort, this,
-                &Ui_Main::SLT_UnifyUpdateSend);
-        connect(serial, &ServiceSerialPort::SGL_WaitReplyTimeout_SerialPort, this,
-                &Ui_Main::SLT_WaitReplyTimeoutMessage);
-    }
-}
-
-// Both services get the trigger and only the connected one acts. A service whose thread is
-// not running cannot be connected, and a call queued to it would wait in its thread's event
-// queue until the thread next starts: one such call per command would pile up for as long
-// as the other link is in use. So the call goes only to services whose thread runs.
-void Ui_Main::triggerLinkSend()
-{
-    ServiceTcpClient *tcp = Link_TcpService();
-    QThread *tcpThread = Link_TcpThread();
-    if (tcp && tcpThread && tcpThread->isRunning())
-        QMetaObject::invokeMethod(tcp, &ServiceTcpClient::SLT_RealSendData_TcpClient,
-                                  Qt::QueuedConnection);
-    ServiceSerialPort *serial = Link_SerialService();
-    QThread *serialThread = Link_SerialThread();
-    if (serial && serialThread && serialThread->isRunning())
-        QMetaObject::invokeMethod(serial, &ServiceSerialPort::SLT_RealSendData_SerialPort,
-                                  Qt::QueuedConnection);
+    connect(this, &Ui_Main::SGL_UnifyUpdateEmit, m_linkController, &LinkController::requestSend);
+    connect(m_linkController, &LinkController::lineReceived, this,
+            [this](const QByteArray &line, quint64) { handleReceivedLine(line); });
+    connect(m_linkController, &LinkController::sentText, this, &Ui_Main::SLT_UnifyUpdateSend);
+    connect(m_linkController, &LinkController::operatorMessage, this,
+            [this](const QString &text) { MessageBox_InfoSerial(text, this); });
 }

@@ -1,5 +1,6 @@
 #include "ui/ui_reply_verbs.h"
 
+#include "link/link_controller.h"
 #include "ui/message_box.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_multiview.h"
@@ -16,9 +17,13 @@ void Call(Page *page, Verb verb)
 }
 } // namespace
 
+// The controller decides what the verdict means for the link; the connection page shows the
+// mark as the controller's state changes.
 void UiReplyVerbs::connectionShowIdentifyResult(bool ok)
 {
-    if (m_pages.connection)
+    if (m_pages.link)
+        m_pages.link->reportIdentification(ok);
+    else if (m_pages.connection)
         m_pages.connection->ShowIdentifyResult(ok);
 }
 

@@ -1,10 +1,12 @@
-// The reply dispatcher's verbs carried out on the window's pages: the identification mark and
-// closing the link on the connection page, the message box at the main window, and each device
-// page's model rebuild and read-all. A page that is not there (in a test) is skipped.
+// The reply dispatcher's verbs carried out on the window's pages: the identification verdict
+// (to the link controller, whose state the connection page shows) and closing the link on the
+// connection page, the message box at the main window, and each device page's model rebuild
+// and read-all. A page that is not there (in a test) is skipped.
 #pragma once
 
 #include "state/reply_sinks.h"
 
+class LinkController;
 class QWidget;
 class Ui_Audio;
 class Ui_Multiview;
@@ -20,6 +22,7 @@ struct UiReplyPages
     Ui_Audio *audio = nullptr;
     Ui_System *system = nullptr;
     QWidget *messageParent = nullptr; // the message box is placed at this window
+    LinkController *link = nullptr; // without one, the connection page shows the verdict itself
 };
 
 class UiReplyVerbs : public ReplyVerbs

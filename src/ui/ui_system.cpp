@@ -336,7 +336,7 @@ void Ui_System::SLT_Network_Write()
         MessageBox_Info(SMSG_Network_Param_Fail, this);
         return;
     }
-    LinkSettingsQueryOnly = false;
+    LinkSettings_Requested(LinkSettingsItem::Network, true);
     CmdSetNetworkInfo(ip, port, mask, gateway);
     emit SGL_UpdateEmit();
 }
@@ -349,7 +349,7 @@ void Ui_System::SLT_Network_Read()
 
 void Ui_System::SLT_RS232_Write()
 {
-    LinkSettingsQueryOnly = false;
+    LinkSettings_Requested(LinkSettingsItem::BaudRate, true);
     CmdSetBaudrate(m_baudCombo->currentText().toInt());
     emit SGL_UpdateEmit();
 }

@@ -79,8 +79,9 @@ void fillList(QComboBox *combo, const QStringList &items, int index, bool enable
 }
 } // namespace
 
-Ui_Uart_Network::Ui_Uart_Network(QWidget *parent)
+Ui_Uart_Network::Ui_Uart_Network(LinkController *controller, QWidget *parent)
     : QSplitter(Qt::Vertical, parent)
+    , m_controller(controller)
     , m_portSource(&Ports_Present)
     , m_addressSource(&LocalIp_Present)
 {
@@ -94,7 +95,7 @@ Ui_Uart_Network::Ui_Uart_Network(QWidget *parent)
             &Ui_Uart_Network::SLT_comboBox_GetVaildSerialPort);
     connect(m_localIpBox, &MyComboBox::SGL_Auto_UpdateComboBox, this,
             &Ui_Uart_Network::SLT_comboBox_GetVaildLocalIp);
-    wireServices();
+    connect(m_controller, &LinkController::stateChanged, this, &Ui_Uart_Network::showLinkState);
     Retranslate(true, false);
 }
 
@@ -239,8 +240,6 @@ void Ui_Uart_Network::Retranslate(bool refill, bool second)
         m_localPortEdit->hide();
         m_uartButton->setText(S_ConnectDisconnect[0]);
         m_networkButton->setText(S_ConnectDisconnect[0]);
-        m_uartOpen = false;
-        m_networkOpen = false;
         ShowIdentifyResult(false);
     } else {
         m_portBox->clear();
@@ -324,11 +323,6 @@ void Ui_Uart_Network::SLT_comboBox_GetVaildLocalIp()
     const QList<LocalAddressEntry> entries
         = m_addressSource ? m_addressSource() : QList<LocalAddressEntry>();
     m_localIpBox->addItems(LocalIp_Items(entries, deviceIp, deviceMask));
-}
-
-bool &Ui_Uart_Network::linkOpen(const QPushButton *button)
-{
-    return button == m_uartButton ? m_uartOpen : m_networkOpen;
 }
 
 void Ui_Uart_Network::setParametersEnabled(bool enabled)

@@ -1,11 +1,12 @@
 // The connection page: RS-232 or TCP parameters, the two connect buttons, and the status log
-// that the reply dispatcher writes its synchronisation lines into. It starts and stops the
-// link services' worker threads and sets LinkMode; the services themselves are reached only
-// through queued signals.
+// that the reply dispatcher writes its synchronisation lines into. A view over the link
+// controller: its buttons ask the controller to open or close a link, and its button texts,
+// enabled states and identification mark follow the controller's state.
 #pragma once
 
+#include "link/link_choices.h"
+#include "link/link_controller.h"
 #include "state/reply_sinks.h"
-#include "ui/link_choices.h"
 #include "ui/my_combo_box.h"
 
 #include <QSplitter>
@@ -19,11 +20,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QThread;
-
-// Longest wait for a worker thread when a link closes. A thread inside a blocking reconnect
-// (up to 1 s) or the send pause still finishes well within it.
-constexpr unsigned long LinkStopWaitMs = 2000;
 
 // Most lines the status log keeps; older ones drop off the top.
 constexpr int StatusLogMaxLines = 400;
@@ -33,8 +29,7 @@ class Ui_Uart_Network : public QSplitter, public StatusLogSink
     Q_OBJECT
 
 public:
-    explicit Ui_Uart_Network(QWidget *parent = nullptr);
-    ~Ui_Uart_Network() override;
+    explicit Ui_Uart_Network(LinkController *controller, QWidget *parent = nullptr);
 
     // StatusLogSink: appends one line to the status log.
     void connectionAppendStatus(const QString &text) override;
@@ -83,9 +78,6 @@ public slots:
     void SLT_pushButton_NetworkConnect_clicked();
     void SLT_comboBox_GetVaildSerialPort();
     void SLT_comboBox_GetVaildLocalIp();
-    void SLT_ConnectStatus_SerialPort(bool status, int ErrorCode);
-    void SLT_ConnectStatus_TcpClient(bool status, int ErrorCode);
-    void SLT_ReConnectStatus_TcpClient(bool ok);
     void SLT_ClearStatus();
 
 private:
@@ -94,7 +86,6 @@ private:
     QWidget *buildNetworkGroup();
     QWidget *buildLocalGroup();
     QWidget *buildStatusGroup();
-    void wireServices();
     void applyLabels();
     void fillFixedLists();
     void applyStoredParameters();
@@ -102,18 +93,14 @@ private:
     // The operator's parameter widgets of both links (the fixed serial values and the
     // protocol stay disabled whatever the link does).
     void setParametersEnabled(bool enabled);
-    // The common disconnect branch: stop the thread, no link, buttons back.
-    void closeLink(QThread *thread, QPushButton *own, QPushButton *other);
-    // Runs the checks and starts the TCP link; false (with the message shown) when it cannot.
-    bool openNetworkLink();
-    // The failure branch of a connect status report.
-    void connectFailed(QPushButton *own, QPushButton *other, const QString &message);
-    // Whether the button's link is open. Kept beside the button's text so that a language
-    // file giving both button texts the same words cannot lock a link open.
-    bool &linkOpen(const QPushButton *button);
+    // Runs the checks and asks for the TCP link (the message is shown when it cannot).
+    void openNetworkLink();
+    // Buttons, parameter widgets and the identification mark for the controller's state.
+    // Whether a link is open is the controller's to say, never the button's text, so that a
+    // language file giving both button texts the same words cannot lock a link open.
+    void showLinkState(LinkController::State state);
 
-    bool m_uartOpen = false;
-    bool m_networkOpen = false;
+    LinkController *m_controller;
     std::function<QList<SerialPortEntry>()> m_portSource;
     std::function<QList<LocalAddressEntry>()> m_addressSource;
 

@@ -72,7 +72,7 @@ QList<Sent> TakeSent()
     LinkContext *context = Link_ActiveContext();
     if (!context)
         return sent;
-    QMutexLocker lock(&context->sendLock);
+    std::lock_guard<std::mutex> lock(context->sendLock);
     while (const CommandNode *node = context->sendQueue.front()) {
         Sent s;
         s.line = QByteArray(node->data, node->length);
@@ -148,6 +148,7 @@ private slots:
     {
         DeviceState::ResetForTesting();
         LinkSettingsQueryOnly = false;
+        LinkSettings_Forget();
     }
     void cleanup() { QueuedCommands_Stop(); }
 

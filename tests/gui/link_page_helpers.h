@@ -22,6 +22,7 @@ inline void ResetLinkState()
 {
     LinkMode = LinkModeNone;
     LinkSettingsQueryOnly = false;
+    LinkSettings_Forget();
     DeviceState::ResetForTesting();
 }
 

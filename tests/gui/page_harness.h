@@ -104,6 +104,7 @@ public:
     {
         DeviceState::ResetForTesting();
         LinkSettingsQueryOnly = false;
+        LinkSettings_Forget();
         EdidFileDialogPath = QStringLiteral(".");
         QueuedCommands_Start(mode);
     }

@@ -18,7 +18,7 @@ QList<QByteArray> queued(LinkContext &context, bool *plain = nullptr)
 {
     QList<QByteArray> out;
     bool allPlain = true;
-    QMutexLocker locker(&context.sendLock);
+    std::lock_guard<std::mutex> locker(context.sendLock);
     for (CommandNode *node = context.sendQueue.sentinel->next; node != context.sendQueue.sentinel;
          node = node->next) {
         out << QByteArray(node->data, node->length);
@@ -32,7 +32,7 @@ QList<QByteArray> queued(LinkContext &context, bool *plain = nullptr)
 
 void clearQueue(LinkContext &context)
 {
-    QMutexLocker locker(&context.sendLock);
+    std::lock_guard<std::mutex> locker(context.sendLock);
     while (!context.sendQueue.isEmpty())
         Queue_PopFront(&context.sendQueue);
 }

@@ -5,13 +5,13 @@
 
 #include "app/config_values.h"
 #include "link/command_catalogue.h"
+#include "link/line_drain.h"
 #include "link/service_tcp_client.h"
 #include "state/vocabulary.h"
 #include "support/edid_files.h"
 #include "support/modal_box_driver.h"
 #include "support/recording_sinks.h"
 #include "support/test_runtime.h"
-#include "ui/line_drain.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_output.h"
@@ -85,7 +85,7 @@ private slots:
     {
         ResetLinkState();
         Queue_Reset(TcpLinkContext);
-        QMutexLocker locker(&TcpLinkContext.recvLock);
+        std::lock_guard<std::mutex> locker(TcpLinkContext.recvLock);
         while (!TcpLinkContext.recvQueue.isEmpty())
             Queue_PopFront(&TcpLinkContext.recvQueue);
     }
@@ -214,41 +214,46 @@ private slots:
     void timeout_data()
     {
         QTest::addColumn<QString>("cmd");
-        QTest::addColumn<bool>("queryOnlyBefore");
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("linkClosed");
-        QTest::addColumn<bool>("queryOnlyAfter");
-        QTest::newRow("model query") << "GET MODEL TYPE\r" << true
-                                     << SMSG_ReadDeviceFail + "GET MODEL TYPE\r" << true << true;
+        // A network read and a baud-rate write were outstanding: which are left afterwards.
+        QTest::addColumn<int>("networkLeft");
+        QTest::addColumn<int>("baudLeft");
+        QTest::newRow("model query")
+            << "GET MODEL TYPE\r"
+            << "Failed to identify device!Error Code:GET MODEL TYPE\r" << true << 0 << 0;
         QTest::newRow("other command")
-            << "GET OUT HDCP\r" << true << SMSG_CommunicationFail + "GET OUT HDCP\r" << false
-            << true;
+            << "GET OUT HDCP\r"
+            << "Unable to communicate with device!Error Code:GET OUT HDCP\r" << false << 1 << 1;
         QTest::newRow("network info")
-            << "GET NETWORK-INFO\r" << true << SMSG_CommunicationFail + "GET NETWORK-INFO\r"
-            << false << false;
+            << "GET NETWORK-INFO\r"
+            << "Unable to communicate with device!Error Code:GET NETWORK-INFO\r" << false << 0 << 1;
         QTest::newRow("baud rate write")
-            << "SET BAUDRATE 115200\r" << true << SMSG_CommunicationFail + "SET BAUDRATE 115200\r"
-            << false << false;
+            << "SET BAUDRATE 115200\r"
+            << "Unable to communicate with device!Error Code:SET BAUDRATE 115200\r" << false << 1
+            << 0;
     }
     void timeout()
     {
         QFETCH(QString, cmd);
-        QFETCH(bool, queryOnlyBefore);
         QFETCH(QString, message);
         QFETCH(bool, linkClosed);
-        QFETCH(bool, queryOnlyAfter);
+        QFETCH(int, networkLeft);
+        QFETCH(int, baudLeft);
         IdentifiedLink link;
         QVERIFY(link.open("Halden"));
         Ui_Main &w = *link.window;
         ModalBoxDriver &boxes = link.boxes;
-        LinkSettingsQueryOnly = queryOnlyBefore;
+        LinkSettings_Requested(LinkSettingsItem::Network, false);
+        LinkSettings_Requested(LinkSettingsItem::BaudRate, true);
 
         emit Link_TcpService()->SGL_WaitReplyTimeout_TcpClient(cmd);
         QTRY_COMPARE(boxes.count(), 1);
         QCOMPARE(boxes.texts(), QStringList {message});
         QCOMPARE(boxes.seen().at(0).pos, w.pos());
         QCOMPARE(LinkMode == LinkModeNone, linkClosed);
-        QCOMPARE(LinkSettingsQueryOnly, queryOnlyAfter);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::Network), networkLeft);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::BaudRate), baudLeft);
         if (linkClosed) {
             QVERIFY(ThreadStopped(Link_TcpThread()));
             QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[0]);
@@ -346,8 +351,54 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, 5000);
         QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET RESO-USER\r"});
         QCOMPARE(LinkMode, LinkModeTcp);
-        QTRY_COMPARE(TcpLinkContext.current.expectReply, quint8(0));
+        QTRY_VERIFY(!TcpLinkContext.replyAwaited);
         QCOMPARE(link.peer.lines.mid(before), QList<QByteArray> {"GET RESO-USER\r"});
+    }
+
+    // The window is stalled across a command's time-out and the next command's write 50 ms
+    // later, so it handles the time-out report with the next command already on the wire. The
+    // report concerns only the command that timed out: the next command's reply is recognised,
+    // no failure is reported for it, and the queue moves on at once.
+    void timeout_handledAfterAStall_nextCommandKeepsItsReply()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Corvo", "GET RESO-USER\r"));
+        Ui_Main &w = *link.window;
+        ModalBoxDriver &boxes = link.boxes;
+        TcpPeer &peer = link.peer;
+        const auto answer = peer.responder;
+        peer.responder = [answer](const QByteArray &line) {
+            return line == "GET OUT HDCP\r" ? QByteArray() : answer(line);
+        };
+        qint64 hdcpAnsweredNs = 0;
+        connect(&peer, &LinePeer::lineArrived, this, [&](const QByteArray &line) {
+            if (line == "GET RESO-USER\r") { // the window stalls from 850 to 1150 ms
+                QTimer::singleShot(850, Qt::PreciseTimer, this, [] {
+                    QElapsedTimer stall;
+                    stall.start();
+                    while (stall.elapsed() < 300) { }
+                });
+            } else if (line == "GET OUT HDCP\r") { // answered just after the stall
+                QTimer::singleShot(150, Qt::PreciseTimer, this, [&] {
+                    peer.write("OUT HDCP FORCE-1.4\r");
+                    hdcpAnsweredNs = PeerClockNs();
+                });
+            }
+        });
+        const int before = peer.lines.size();
+        CmdGetResoUser(); // never answered
+        CmdGetOutHdcp();
+        CmdGetOutVka();
+        emit w.connectionPage()->SGL_UpdateEmit();
+        QTRY_COMPARE_WITH_TIMEOUT(peer.lines.size(), before + 3, 5000);
+        QCOMPARE(peer.lines.mid(before),
+                 QList<QByteArray>({"GET RESO-USER\r", "GET OUT HDCP\r", "GET OUT VKA\r"}));
+        QVERIFY(hdcpAnsweredNs > 0);
+        const qint64 movedOnMs = (peer.lineTimesNs.at(before + 2) - hdcpAnsweredNs) / 1000000;
+        QVERIFY2(movedOnMs < 600, qPrintable(QString::number(movedOnMs)));
+        QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 1200));
+        QCOMPARE(boxes.texts(), QStringList {SMSG_CommunicationFail + "GET RESO-USER\r"});
+        QCOMPARE(LinkMode, LinkModeTcp);
     }
 
     void timeout_reportForAClosedLink_ignored()
@@ -402,6 +453,70 @@ private slots:
         QCOMPARE(w.connectionPage()->networkButton()->text(),
                  S_ConnectDisconnect[queryOnly ? 1 : 0]);
         QCOMPARE(boxes.count(), 0);
+    }
+
+    // Only the device's answer to a write of its link settings means it now listens with other
+    // settings: a read, however many are outstanding and whichever settings they ask for, or
+    // an answer that comes after its request timed out, leaves the link open and says nothing.
+    void linkSettingsReplies_onlyTheAnswerToAWriteCloses_data()
+    {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("lateAnswer"); // the first request's answer comes after its time-out
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("network read twice")
+            << QStringList {"NetworkRead", "NetworkRead"} << false << QStringList {} << false;
+        QTest::newRow("network read, then RS-232 read")
+            << QStringList {"NetworkRead", "RS232Read"} << false << QStringList {} << false;
+        QTest::newRow("network read answered after its time-out")
+            << QStringList {"NetworkRead"} << true
+            << QStringList {"Unable to communicate with device!Error Code:GET NETWORK-INFO\r"}
+            << false;
+        QTest::newRow("network read, then network write")
+            << QStringList {"NetworkRead", "NetworkWrite"} << false
+            << QStringList {"1-Sync Config Info....\r\n2-Please ReConnect App!"} << true;
+    }
+    void linkSettingsReplies_onlyTheAnswerToAWriteCloses()
+    {
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, lateAnswer);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, closed);
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        Ui_Main &w = *link.window;
+        TcpPeer &peer = link.peer;
+        const QByteArray network = "NETWORK-INFO 127.0.0.1 " + QByteArray::number(peer.port())
+            + " 255.0.0.0 127.0.0.1\r";
+        int answered = 0;
+        peer.responder = [&](const QByteArray &line) -> QByteArray {
+            if (lateAnswer && answered++ == 0)
+                return QByteArray(); // answered once the request timed out
+            if (line.contains("NETWORK-INFO"))
+                return network;
+            return line.contains("BAUDRATE") ? QByteArray("BAUDRATE 9600\r") : QByteArray();
+        };
+        const QStringList values {"127.0.0.1", QString::number(peer.port()), "255.0.0.0",
+                                  "127.0.0.1"};
+        for (int i = 0; i < 4; ++i)
+            w.systemPage()->networkEdit(i)->setText(values.at(i));
+        const int before = peer.lines.size();
+        const auto answersHandled = [&w] {
+            return w.connectionPage()->statusLog()->toPlainText().count("->Sync Over!<-");
+        };
+        const int handledBefore = answersHandled();
+        for (const QString &button : qAsConst(buttons))
+            w.systemPage()->findChild<QPushButton *>("System-" + button)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(peer.lines.size(), before + buttons.size(), 5000);
+        if (lateAnswer) {
+            QTRY_COMPARE_WITH_TIMEOUT(link.boxes.count(), 1, 5000);
+            peer.write(network);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(answersHandled(), handledBefore + buttons.size(), 5000);
+        QVERIFY(!QTest::qWaitFor([&] { return link.boxes.count() > messages.size(); }, 300));
+        QCOMPARE(link.boxes.texts(), messages);
+        QCOMPARE(LinkMode, closed ? LinkModeNone : LinkModeTcp);
+        QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[closed ? 0 : 1]);
     }
 
     // Another listener (a status bar, a profile recorder) hears every value the pages hear, in

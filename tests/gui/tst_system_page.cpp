@@ -307,7 +307,6 @@ private slots:
     void network_write_valid()
     {
         Ui_System page;
-        LinkSettingsQueryOnly = true;
         const QStringList values {"127.0.0.1", "080", "255.0.0.0", "127.0.0.254"};
         for (int i = 0; i < 4; ++i)
             page.networkEdit(i)->setText(values.at(i));
@@ -316,7 +315,8 @@ private slots:
         QCOMPARE(QueuedCommands_Take(),
                  Lines {"SET NETWORK-INFO 127.0.0.1 080 255.0.0.0 127.0.0.254\r"});
         QCOMPARE(emitted.count(), 1);
-        QVERIFY(!LinkSettingsQueryOnly);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::Network), 1);
+        QVERIFY(LinkSettings_AnswerIsWrite(LinkSettingsItem::Network));
     }
 
     void network_write_refused_data()
@@ -344,7 +344,6 @@ private slots:
     {
         QFETCH(QStringList, values);
         Ui_System page;
-        LinkSettingsQueryOnly = true;
         for (int i = 0; i < 4; ++i)
             page.networkEdit(i)->setText(values.at(i));
         ModalBoxDriver boxes;
@@ -353,7 +352,7 @@ private slots:
         QCOMPARE(boxes.texts(), QStringList {SMSG_Network_Param_Fail});
         QCOMPARE(QueuedCommands_Take(), Lines {});
         QCOMPARE(emitted.count(), 0);
-        QVERIFY(LinkSettingsQueryOnly);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::Network), 0);
     }
 
     void settings_readAndWrite_data()
@@ -374,12 +373,14 @@ private slots:
         QFETCH(bool, queryOnly);
         Ui_System page;
         page.baudCombo()->setCurrentIndex(2);
-        LinkSettingsQueryOnly = !queryOnly;
         QSignalSpy emitted(&page, &Ui_System::SGL_UpdateEmit);
         page.findChild<QPushButton *>(button)->click();
         QCOMPARE(QueuedCommands_Take(), lines);
         QCOMPARE(emitted.count(), 1);
-        QCOMPARE(LinkSettingsQueryOnly, queryOnly);
+        const LinkSettingsItem item = lines.at(0).contains("NETWORK") ? LinkSettingsItem::Network
+                                                                      : LinkSettingsItem::BaudRate;
+        QCOMPARE(LinkSettings_Outstanding(item), 1);
+        QCOMPARE(LinkSettings_AnswerIsWrite(item), !queryOnly);
     }
 
     void readAll_perLink_data()
@@ -403,7 +404,10 @@ private slots:
         page.PressReadAll();
         QCOMPARE(QueuedCommands_Take(), lines);
         QCOMPARE(emitted.count(), emits);
-        QVERIFY(LinkSettingsQueryOnly);
+        const LinkSettingsItem item
+            = mode == LinkModeTcp ? LinkSettingsItem::Network : LinkSettingsItem::BaudRate;
+        QCOMPARE(LinkSettings_Outstanding(item), 1);
+        QVERIFY(!LinkSettings_AnswerIsWrite(item));
     }
 
     void reconnectNotice_afterWriteNotAfterRead_data()
@@ -479,7 +483,9 @@ private slots:
         PageReplies replies(page);
         SP_BaudRate = QStringLiteral("19200");
         const QStringList before {SP_RemoteIp, SP_RemotePort, SP_RemoteSubmask, SP_RemoteGateway};
-        LinkSettingsQueryOnly = false;
+        // The answers come to writes.
+        LinkSettings_Requested(LinkSettingsItem::Network, true);
+        LinkSettings_Requested(LinkSettingsItem::BaudRate, true);
         ModalBoxDriver boxes;
         QSignalSpy synced(&page, &Ui_System::SGL_SyncSerialPortNetworkInfo);
         replies.line(reply);

@@ -105,6 +105,14 @@ void PtyPeer::flushOutput()
         m_writeNotifier->setEnabled(!m_output.isEmpty());
 }
 
+void PtyPeer::setReading(bool reading)
+{
+    if (m_notifier)
+        m_notifier->setEnabled(reading);
+    if (reading)
+        readMaster();
+}
+
 void PtyPeer::closeMaster()
 {
     delete m_notifier;

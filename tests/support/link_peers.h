@@ -51,6 +51,8 @@ public:
     int slaveFd() const { return m_slave; }
     bool write(const QByteArray &bytes) override;
     void closeMaster(); // the far end goes away
+    // A device that stops taking bytes: what the panel writes piles up in the line.
+    void setReading(bool reading);
 
 private:
     void readMaster();

@@ -7,7 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QMutexLocker>
+#include <mutex>
 
 // Wire lines as tests write them, CR included: {"GET OUT HDCP\r"}.
 using Lines = QList<QByteArray>;
@@ -30,7 +30,7 @@ inline Lines QueuedCommands_Peek()
 {
     Lines lines;
     LinkContext &context = QueuedCommands_Context(LinkMode);
-    QMutexLocker lock(&context.sendLock);
+    std::lock_guard<std::mutex> lock(context.sendLock);
     if (!context.sendQueue.isPresent())
         return lines;
     const CommandQueue &queue = context.sendQueue;
@@ -44,7 +44,7 @@ inline QList<QByteArray> QueuedCommands_Take()
 {
     QList<QByteArray> lines;
     LinkContext &context = QueuedCommands_Context(LinkMode);
-    QMutexLocker lock(&context.sendLock);
+    std::lock_guard<std::mutex> lock(context.sendLock);
     while (const CommandNode *node = context.sendQueue.front()) {
         lines << QByteArray(node->data, node->length);
         Queue_PopFront(&context.sendQueue);
@@ -58,17 +58,17 @@ inline bool ActiveLinkIdle()
 {
     LinkContext *context = Link_ActiveContext();
     // A busy lock means the link is sending or receiving right now.
-    if (!context || !context->sendLock.tryLock())
+    if (!context || !context->sendLock.try_lock())
         return false;
     bool idle = context->sendQueue.isEmpty();
     context->sendLock.unlock();
-    if (!idle || !context->recvLock.tryLock())
+    if (!idle || !context->recvLock.try_lock())
         return false;
     idle = context->recvQueue.isEmpty();
     context->recvLock.unlock();
-    // expectReply belongs to the service thread; it clears only after the matching line was
-    // queued for the window, so a stale read merely costs one more poll.
-    return idle && context->current.expectReply == 0;
+    // The service clears it only after the matching line was queued for the window, so a stale
+    // read merely costs one more poll.
+    return idle && !context->replyAwaited;
 }
 
 inline void QueuedCommands_Stop()

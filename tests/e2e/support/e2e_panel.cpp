@@ -21,6 +21,7 @@ void resetLinkState()
 {
     LinkMode = LinkModeNone;
     LinkSettingsQueryOnly = false;
+    LinkSettings_Forget();
     DeviceState::ResetForTesting();
 }
 } // namespace

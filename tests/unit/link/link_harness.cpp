@@ -1,5 +1,6 @@
 #include "link_harness.h"
 
+#include "link/link_runtime.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 
@@ -20,6 +21,11 @@ Service *Wire(LinkHarness *h, QThread *thread, void (Service::*sent)(const QStri
     QObject::connect(service, timedOut, h, &LinkHarness::timedOut);
     QObject::connect(service, status, h, &LinkHarness::connectStatus);
     QObject::connect(thread, &QThread::finished, service, disconnectSlot, Qt::DirectConnection);
+    const LinkChannel *channel = &service->channel();
+    QObject::connect(channel, &LinkChannel::sent, h, &LinkHarness::sentId);
+    QObject::connect(channel, &LinkChannel::matched, h, &LinkHarness::matchedId);
+    QObject::connect(channel, &LinkChannel::timedOut, h, &LinkHarness::timedOutId);
+    QObject::connect(channel, &LinkChannel::settled, h, &LinkHarness::settledId);
     return service;
 }
 
@@ -49,6 +55,7 @@ LinkHarness::LinkHarness(Kind kind, bool workerThread)
     }
     if (m_worker) {
         m_service->moveToThread(&m_thread);
+        Link_WatchThread(&m_thread);
         m_thread.start();
     }
 }
@@ -56,8 +63,7 @@ LinkHarness::LinkHarness(Kind kind, bool workerThread)
 LinkHarness::~LinkHarness()
 {
     if (m_worker) {
-        m_thread.quit(); // finished() closes the link inside the worker
-        m_thread.wait(5000);
+        Link_StopThread(&m_thread); // finished() closes the link inside the worker
     } else {
         disconnectLink();
     }
@@ -120,7 +126,7 @@ void LinkHarness::requestConnect(Qt::ConnectionType type)
 {
     if (m_kind == Serial) {
         QMetaObject::invokeMethod(m_service, "SLT_SyncConnect_SerialPort", type,
-                                  Q_ARG(QString, m_pty->slavePath()), Q_ARG(QString, "115200"),
+                                  Q_ARG(QString, m_pty->slavePath()), Q_ARG(QString, m_baud),
                                   Q_ARG(QString, "8"), Q_ARG(QString, "0"), Q_ARG(QString, "1"),
                                   Q_ARG(QString, "0"));
     } else {
@@ -147,19 +153,30 @@ void LinkHarness::trigger()
            Qt::QueuedConnection);
 }
 
-void LinkHarness::pushCommand(const QByteArray &text, const CommandAttributes &attributes)
+quint64 LinkHarness::pushCommand(const QByteArray &text, const CommandAttributes &attributes)
 {
     LinkContext &ctx = context();
-    Queue_Push(text.constData(), text.size(), &attributes, 0, &ctx.sendLock, &ctx.sendQueue);
+    const quint64 id = Link_NextCommandId();
+    Queue_Push(text.constData(), text.size(), &attributes, 0, &ctx.sendLock, &ctx.sendQueue, id);
+    return id;
 }
 
 QList<QByteArray> LinkHarness::drainReceived()
 {
     QList<QByteArray> lines;
+    const QList<QPair<QByteArray, quint64>> taken = drainReceivedWithIds();
+    for (const auto &line : taken)
+        lines.append(line.first);
+    return lines;
+}
+
+QList<QPair<QByteArray, quint64>> LinkHarness::drainReceivedWithIds()
+{
+    QList<QPair<QByteArray, quint64>> lines;
     LinkContext &ctx = context();
-    QMutexLocker locker(&ctx.recvLock);
+    std::lock_guard<std::mutex> locker(ctx.recvLock);
     while (const CommandNode *node = ctx.recvQueue.front()) {
-        lines.append(QByteArray(node->data, node->length));
+        lines.append({QByteArray(node->data, node->length), node->id});
         Queue_PopFront(&ctx.recvQueue);
     }
     return lines;
@@ -192,4 +209,19 @@ EventLog::EventLog(LinkHarness &harness)
     connect(&harness, &LinkHarness::received, this, [this] { events << QStringLiteral("recv"); });
     connect(&harness, &LinkHarness::timedOut, this,
             [this](const QString &t) { events << "timeout:" + t; });
+}
+
+IdLog::IdLog(LinkHarness &harness)
+{
+    connect(&harness, &LinkHarness::sentId, this, [this](quint64 id, const QByteArray &bytes) {
+        events << QStringLiteral("sent:%1:").arg(id) + QString::fromLatin1(bytes);
+    });
+    connect(&harness, &LinkHarness::matchedId, this,
+            [this](quint64 id, const QByteArray &line, qint64) {
+                events << QStringLiteral("matched:%1:").arg(id) + QString::fromLatin1(line);
+            });
+    connect(&harness, &LinkHarness::timedOutId, this,
+            [this](quint64 id) { events << QStringLiteral("timedOut:%1").arg(id); });
+    connect(&harness, &LinkHarness::settledId, this,
+            [this](quint64 id) { events << QStringLiteral("settled:%1").arg(id); });
 }

@@ -116,7 +116,7 @@ void Check()
     QFETCH(int, pace);
     call();
     LinkContext &c = SerialLinkContext;
-    QMutexLocker locker(&c.sendLock);
+    std::lock_guard<std::mutex> locker(c.sendLock);
     if (pace == Nothing) {
         QCOMPARE(c.sendQueue.count, 0);
         return;
@@ -184,7 +184,7 @@ private slots:
         QFETCH(bool, queued);
         const QString text(each, QLatin1Char('9'));
         CmdSetNetworkInfo(text, text, text, text);
-        QMutexLocker locker(&SerialLinkContext.sendLock);
+        std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
         QCOMPARE(SerialLinkContext.sendQueue.count, queued ? 1 : 0);
         if (queued)
             QCOMPARE(SerialLinkContext.sendQueue.front()->length, 1025);
@@ -196,7 +196,7 @@ private slots:
         Queue_Reset(TcpLinkContext);
         CmdGetModelType();
         QCOMPARE(SerialLinkContext.sendQueue.count, 0);
-        QMutexLocker locker(&TcpLinkContext.sendLock);
+        std::lock_guard<std::mutex> locker(TcpLinkContext.sendLock);
         QCOMPARE(TcpLinkContext.sendQueue.count, 1);
         Queue_PopFront(&TcpLinkContext.sendQueue);
     }

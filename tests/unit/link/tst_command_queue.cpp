@@ -13,7 +13,7 @@ namespace {
 QList<QByteArray> Contents(LinkContext &context)
 {
     QList<QByteArray> items;
-    QMutexLocker locker(&context.sendLock);
+    std::lock_guard<std::mutex> locker(context.sendLock);
     if (!context.sendQueue.isPresent())
         return items;
     for (CommandNode *n = context.sendQueue.sentinel->next; n != context.sendQueue.sentinel;
@@ -105,7 +105,7 @@ private slots:
     {
         const CommandAttributes a = Sample();
         Cmd_Enqueue("X", 1, a);
-        QMutexLocker locker(&SerialLinkContext.sendLock);
+        std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
         const CommandNode *node = SerialLinkContext.sendQueue.front();
         QVERIFY(node);
         QCOMPARE(std::memcmp(&node->attributes, &a, sizeof a), 0);
@@ -143,7 +143,7 @@ private slots:
         Queue_Push("RAW", 3, nullptr, 42, &c.sendLock, &c.sendQueue);
         CommandAttributes expected {};
         expected.waitMs = 42;
-        QMutexLocker locker(&c.sendLock);
+        std::lock_guard<std::mutex> locker(c.sendLock);
         const CommandNode *node = c.sendQueue.front();
         QCOMPARE(node->attributes.expectReply, quint8(0));
         QCOMPARE(node->attributes.waitMs, 42);
@@ -170,7 +170,7 @@ private slots:
         }
         QCOMPARE(c.sendQueue.count, 100);
         QList<QByteArray> popped;
-        QMutexLocker locker(&c.sendLock);
+        std::lock_guard<std::mutex> locker(c.sendLock);
         while (const CommandNode *n = c.sendQueue.front()) {
             popped.append(QByteArray(n->data, n->length));
             Queue_PopFront(&c.sendQueue);
@@ -224,7 +224,7 @@ private slots:
         QScopedPointer<QThread> consumer(QThread::create([&] {
             for (;;) {
                 const bool finished = done.load();
-                if (c.sendLock.tryLock()) {
+                if (c.sendLock.try_lock()) {
                     while (const CommandNode *n = c.sendQueue.front()) {
                         consumed.append(QByteArray(n->data, n->length));
                         Queue_PopFront(&c.sendQueue);

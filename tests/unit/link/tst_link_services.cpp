@@ -99,6 +99,177 @@ private slots:
         QCOMPARE(log.events, QStringList({"send:FIRST\r", "send:SECOND\r", "timeout:SECOND\r"}));
     }
 
+    // Every command's turn is reported by its id, whether it awaits a reply, reports its
+    // time-out or is raw bytes; the reply line carries the id it answers.
+    void ids_sentMatchedTimedOutSettledInOrder_data() { addKinds(true); }
+    void ids_sentMatchedTimedOutSettledInOrder()
+    {
+        QFETCH(bool, worker);
+        Harness h = open(worker);
+        QVERIFY(h);
+        h->peer().responder = [](const QByteArray &line) {
+            return line == "GET A\r" ? QByteArray("A 1\r") : QByteArray();
+        };
+        IdLog log(*h);
+        const quint64 a = h->pushCommand("GET A\r", LinkHarness::awaiting("A", 1000, true));
+        const quint64 b = h->pushCommand("GET B\r", LinkHarness::awaiting("B", 150, false));
+        const quint64 raw = h->pushCommand("RAW\r\n", CommandAttributes {});
+        QVERIFY(a > 0 && b == a + 1 && raw == b + 1);
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 8, 5000);
+        const QString A = QString::number(a), B = QString::number(b), R = QString::number(raw);
+        QCOMPARE(log.events,
+                 QStringList({"sent:" + A + ":GET A\r", "matched:" + A + ":A 1\r", "settled:" + A,
+                              "sent:" + B + ":GET B\r", "timedOut:" + B, "settled:" + B,
+                              "sent:" + R + ":RAW\r\n", "settled:" + R}));
+        QCOMPARE(h->drainReceivedWithIds(), (QList<QPair<QByteArray, quint64>> {{"A 1\r", a}}));
+        QVERIFY(!h->context().replyAwaited);
+    }
+
+    // After a time-out the late reply is still the timed-out command's (it carries its id, and
+    // ends nothing); once a reply has matched, a repeat of it answers nothing.
+    void ids_lateReplyCarriesTheTimedOutCommandsId_data() { addKinds(false); }
+    void ids_lateReplyCarriesTheTimedOutCommandsId()
+    {
+        Harness h = open(false);
+        QVERIFY(h);
+        IdLog log(*h);
+        const quint64 a = h->pushCommand("GET A\r", LinkHarness::awaiting("A", 100, true));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 3, 3000);
+        QVERIFY(!h->context().replyAwaited);
+        h->peer().write("A late\r");
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, 1, 3000);
+        const quint64 b = h->pushCommand("GET B\r", LinkHarness::awaiting("B", 1000, true));
+        h->peer().responder = [](const QByteArray &) { return QByteArray("B 1\rB 2\r"); };
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, 3, 3000);
+        QCOMPARE(h->drainReceivedWithIds(),
+                 (QList<QPair<QByteArray, quint64>> {{"A late\r", a}, {"B 1\r", b}, {"B 2\r", 0}}));
+        QCOMPARE(log.events.filter("matched").size(), 1);
+        QCOMPARE(log.events.filter("timedOut"), QStringList {"timedOut:" + QString::number(a)});
+    }
+
+    // Raw bytes from the debug terminal get ids like the catalogue's commands.
+    void ids_rawAndCataloguedCommandsNumberedInQueueOrder()
+    {
+        LinkMode = LinkModeTcp;
+        Queue_Reset(TcpLinkContext);
+        const quint64 first = Cmd_Enqueue("GET MODEL TYPE", 14, CommandAttributes {});
+        const quint64 raw = Cmd_EnqueueRaw("X\r\n", 3);
+        QVERIFY(first > 0);
+        QCOMPARE(raw, first + 1);
+        QCOMPARE(Cmd_EnqueueRaw("", 0), quint64(0));
+        {
+            std::lock_guard<std::mutex> locker(TcpLinkContext.sendLock);
+            QCOMPARE(TcpLinkContext.sendQueue.front()->id, first);
+            QCOMPARE(TcpLinkContext.sendQueue.front()->next->id, raw);
+        }
+        LinkMode = LinkModeNone;
+        QCOMPARE(Cmd_EnqueueRaw("X", 1), quint64(0));
+        QCOMPARE(Cmd_Enqueue("GET MODEL TYPE", 14, CommandAttributes {}), quint64(0));
+        Queue_Release(TcpLinkContext);
+        Queue_Reset(TcpLinkContext);
+    }
+
+    void wireTime_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<qint32>("baud");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("EDID upload at 9600") << qint64(782) << 9600 << 815;
+        QTest::newRow("one byte at 9600") << qint64(1) << 9600 << 2;
+        QTest::newRow("longest command at 115200") << qint64(1025) << 115200 << 89;
+        QTest::newRow("exact: 96 bytes at 9600") << qint64(96) << 9600 << 100;
+        QTest::newRow("no rate (TCP)") << qint64(782) << 0 << 0;
+        QTest::newRow("nothing to send") << qint64(0) << 9600 << 0;
+        QTest::newRow("nonsense length") << qint64(-5) << 9600 << 0;
+        QTest::newRow("one byte at 1 baud") << qint64(1) << 1 << 10000;
+        QTest::newRow("beyond an int") << (qint64(1) << 40) << 1 << 2147483647;
+    }
+    void wireTime()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(qint32, baud);
+        QFETCH(int, ms);
+        QCOMPARE(Link_WireTimeMs(bytes, baud), ms);
+    }
+
+    // A long command on a slow serial line: the device has the whole reply wait after the
+    // command's last byte reached it. The peer answers once the bytes would have crossed the
+    // wire plus 400 ms; at 2400 baud that is within the wait, at 115200 (where the wire time is
+    // small) and over TCP (no wire time) the same answer is late.
+    void replyWait_startsWhenTheLineHasLeftTheWire_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("baud");
+        QTest::addColumn<int>("answerAfterMs");
+        QTest::addColumn<bool>("matched");
+        // 301 bytes: 1255 ms at 2400 baud, 27 ms at 115200.
+        QTest::newRow("serial 2400") << int(LinkHarness::Serial) << "2400" << 1255 + 400 << true;
+        QTest::newRow("serial 115200")
+            << int(LinkHarness::Serial) << "115200" << 27 + 1400 << false;
+        QTest::newRow("tcp") << int(LinkHarness::Tcp) << "" << 1400 << false;
+    }
+    void replyWait_startsWhenTheLineHasLeftTheWire()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, baud);
+        QFETCH(int, answerAfterMs);
+        QFETCH(bool, matched);
+        LinkHarness h(static_cast<LinkHarness::Kind>(kind), false);
+        h.setBaudRate(baud);
+        QVERIFY(h.peerReady() && h.connectLink());
+        connect(&h.peer(), &LinePeer::lineArrived, this, [&h, answerAfterMs](const QByteArray &) {
+            QTimer::singleShot(answerAfterMs, Qt::PreciseTimer, &h.peer(),
+                               [&h] { h.peer().write("EDID-USER OK\r"); });
+        });
+        QSignalSpy matches(&h, &LinkHarness::matchedId);
+        QSignalSpy timeouts(&h, &LinkHarness::timedOutId);
+        const QByteArray line = "SET EDID-USER " + QByteArray(286, 'A') + '\r';
+        QCOMPARE(line.size(), 301);
+        h.pushCommand(line, LinkHarness::awaiting("EDID-USER OK", 1000, true));
+        h.trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(matches.size() + timeouts.size(), 1, 5000);
+        QCOMPARE(matches.size(), matched ? 1 : 0);
+    }
+
+    // The device takes no bytes for 1.5 s, so the command sits in the port's write buffer
+    // behind a long raw send: its reply wait begins only once the port has handed it over.
+    // The device's prompt answer then counts; without an answer the command times out one
+    // full wait after the hand-over (not after its write, nor after the time the whole buffer
+    // would need on the wire).
+    void replyWait_startsWhenThePortHandedTheCommandOver_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("answered once read") << true;
+        QTest::newRow("never answered") << false;
+    }
+    void replyWait_startsWhenThePortHandedTheCommandOver()
+    {
+        QFETCH(bool, answered);
+        LinkHarness h(LinkHarness::Serial, false);
+        QVERIFY(h.peerReady() && h.connectLink());
+        h.pty()->setReading(false);
+        if (answered)
+            h.peer().responder = [](const QByteArray &) { return "MODEL TYPE Halden\r"; };
+        QSignalSpy sent(&h, &LinkHarness::sentId);
+        QSignalSpy matches(&h, &LinkHarness::matchedId);
+        QSignalSpy timeouts(&h, &LinkHarness::timedOutId);
+        h.pushCommand(QByteArray(256 * 1024, 'x'), LinkHarness::pausing(0)); // fills the line
+        h.pushCommand("GET MODEL TYPE\r", LinkHarness::awaiting("MODEL TYPE", 1000, true));
+        h.trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(sent.size(), 2, 3000);
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(1500, h.pty(), [&h] { h.pty()->setReading(true); });
+        QTRY_COMPARE_WITH_TIMEOUT(matches.size() + timeouts.size(), 1, 8000);
+        QCOMPARE(matches.size(), answered ? 1 : 0);
+        if (!answered) // 1.5 s stalled, then the 1 s wait (and the 1 ms the command needs)
+            QVERIFY2(clock.elapsed() >= 2300 && clock.elapsed() < 6000,
+                     qPrintable(QString::number(clock.elapsed())));
+    }
+
     void lateReply_afterTimeout_announcedButTriggersNothing_data() { addKinds(false); }
     void lateReply_afterTimeout_announcedButTriggersNothing()
     {
@@ -176,7 +347,7 @@ private slots:
         CmdGetOutItc(); // refused while released
         QVERIFY(h->connectLink());
         {
-            QMutexLocker locker(&h->context().sendLock);
+            std::lock_guard<std::mutex> locker(h->context().sendLock);
             QVERIFY(h->context().sendQueue.isEmpty());
         }
         h->trigger();
@@ -215,7 +386,7 @@ private slots:
         QVERIFY(!timedOut.wait(1300));
         QCOMPARE(sent.size(), 1);
         QVERIFY(h->peer().lines.size() <= 1);
-        QMutexLocker locker(&h->context().sendLock);
+        std::lock_guard<std::mutex> locker(h->context().sendLock);
         QVERIFY(h->context().ready);
         QVERIFY(h->context().sendQueue.isEmpty());
     }
@@ -238,7 +409,7 @@ private slots:
         QMetaObject::invokeMethod(h.service(), "SLT_WaitTimer_Timeout");
         QCoreApplication::processEvents();
         QCOMPARE(sent.size() + received.size() + reconnect.size(), 0);
-        QMutexLocker locker(&h.context().sendLock);
+        std::lock_guard<std::mutex> locker(h.context().sendLock);
         QCOMPARE(h.context().sendQueue.count, 1);
     }
 

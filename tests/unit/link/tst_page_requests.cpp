@@ -26,6 +26,7 @@ private slots:
     {
         DeviceState::ResetForTesting();
         LinkSettingsQueryOnly = false;
+        LinkSettings_Forget();
         QueuedCommands_Start(LinkModeTcp);
     }
     void cleanup() { QueuedCommands_Stop(); }
@@ -102,23 +103,28 @@ private slots:
         QueuedCommands_Start(link);
         QCOMPARE(Request_SystemReadAll(), settingsQueried);
         QCOMPARE(QueuedCommands_Take(), lines);
-        QVERIFY(LinkSettingsQueryOnly);
+        const LinkSettingsItem item
+            = link == LinkModeTcp ? LinkSettingsItem::Network : LinkSettingsItem::BaudRate;
+        QCOMPARE(LinkSettings_Outstanding(item), settingsQueried ? 1 : 0);
+        QVERIFY(!LinkSettings_AnswerIsWrite(item)); // a read
     }
 
     void systemReadAll_noLink_queuesNothingAndAsksNoSettings()
     {
         QueuedCommands_Stop();
         QVERIFY(!Request_SystemReadAll());
-        QVERIFY(!LinkSettingsQueryOnly);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::Network), 0);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::BaudRate), 0);
     }
 
-    void linkSettingsQueries_markAQuery()
+    void linkSettingsQueries_rememberedAsReads()
     {
         Request_NetworkQuery();
-        QVERIFY(LinkSettingsQueryOnly);
-        LinkSettingsQueryOnly = false;
         Request_BaudRateQuery();
-        QVERIFY(LinkSettingsQueryOnly);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::Network), 1);
+        QCOMPARE(LinkSettings_Outstanding(LinkSettingsItem::BaudRate), 1);
+        QVERIFY(!LinkSettings_AnswerIsWrite(LinkSettingsItem::Network));
+        QVERIFY(!LinkSettings_AnswerIsWrite(LinkSettingsItem::BaudRate));
         QCOMPARE(QueuedCommands_Take(), (Lines {"GET NETWORK-INFO\r", "GET BAUDRATE\r"}));
     }
 

@@ -340,7 +340,7 @@ private slots:
         SetUpDevice(model, layout);
         const auto expectedState = WithChanges(DeviceStateMap(), changes);
         RecordingSinks pages;
-        LinkSettingsQueryOnly = true; // the link settings were read, not written
+        LinkSettings_Forget(); // nothing outstanding: an answer counts as a read
         Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
         QCOMPARE(DeviceStateMap(), expectedState);
@@ -383,7 +383,8 @@ private slots:
         QFETCH(QStringList, calls);
         SetUpDevice(Halden, Single);
         RecordingSinks pages;
-        LinkSettingsQueryOnly = !written;
+        LinkSettings_Forget();
+        LinkSettings_Requested(LinkSettingsItem::Network, written);
         Reply_Dispatch(QString::fromLatin1(line), pages.sinks());
         QCOMPARE(pages.callTexts(), calls);
     }

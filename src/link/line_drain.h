@@ -28,7 +28,8 @@ public:
     static constexpr int TurnBudgetMs = 8; // handling time per turn of the event loop
     static constexpr int BusyRetryMs = 1; // next try after the lock was busy
 
-    using Handler = std::function<void(const QByteArray &line)>;
+    // One line, and the id of the command it is the reply to (0: none).
+    using Handler = std::function<void(const QByteArray &line, quint64 id)>;
 
     explicit LineDrain(Handler handler, QObject *parent = nullptr);
 
@@ -37,13 +38,18 @@ public:
 
 private:
     enum class Outcome { Done, Busy, OutOfTime };
+    struct Line
+    {
+        QByteArray bytes;
+        quint64 id = 0;
+    };
 
     Outcome handleLines(const QElapsedTimer &clock);
     void scheduleTurn();
     void scheduleRetry();
 
     Handler m_handler;
-    QVector<QByteArray> m_taken; // copied out of the queue, not yet handled
+    QVector<Line> m_taken; // copied out of the queue, not yet handled
     int m_next = 0;
     qint32 m_takenMode = 0; // the link the taken lines came from
     qint64 m_usedNs = 0; // handling time spent in this turn

@@ -1,6 +1,6 @@
 // The rules behind the connection page's choices: which ports and PC addresses are offered,
 // what a typed port name becomes, and the serial library's values for the fixed lists.
-#include "ui/link_choices.h"
+#include "link/link_choices.h"
 
 #include <QtTest>
 
@@ -195,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLinkChoices)
+QTEST_GUILESS_MAIN(TestLinkChoices)
 #include "tst_link_choices.moc"

@@ -1,4 +1,4 @@
-#include "ui/link_choices.h"
+#include "link/link_choices.h"
 
 #include "app/net_subnet.h"
 

@@ -1,4 +1,4 @@
-#include "ui/line_drain.h"
+#include "link/line_drain.h"
 
 #include "link/link_context.h"
 
@@ -7,13 +7,14 @@
 
 namespace {
 // Copies up to `most` lines off the front of the queue; false when the lock is busy.
-bool takeLines(LinkContext &context, int most, QVector<QByteArray> &lines)
+template <class Line>
+bool takeLines(LinkContext &context, int most, QVector<Line> &lines)
 {
-    if (!context.recvLock.tryLock())
+    if (!context.recvLock.try_lock())
         return false;
     while (lines.size() < most && !context.recvQueue.isEmpty()) {
         const CommandNode *node = context.recvQueue.front();
-        lines.append(QByteArray(node->data, qMax(0, node->length)));
+        lines.append({QByteArray(node->data, qMax(0, node->length)), node->id});
         Queue_PopFront(&context.recvQueue);
     }
     context.recvLock.unlock();
@@ -73,7 +74,8 @@ LineDrain::Outcome LineDrain::handleLines(const QElapsedTimer &clock)
                 m_next = m_taken.size();
                 break;
             }
-            m_handler(m_taken.at(m_next++));
+            const Line line = m_taken.at(m_next++); // a copy: the handler may run a nested loop
+            m_handler(line.bytes, line.id);
             if (m_usedNs + clock.nsecsElapsed() >= TurnBudgetNs)
                 return m_next < m_taken.size() ? Outcome::OutOfTime : Outcome::Done;
         }

@@ -1,0 +1,387 @@
+// The link controller's rules with a fake backend in place of the services: which state each
+// report leads to, what the operator is told, what is asked of the services, and the facts and
+// per-command events it publishes. No thread, no device: reports are played by calling the
+// controller as the backend would.
+#include "link/command_catalogue.h"
+#include "link/link_controller.h"
+#include "link/link_runtime.h"
+#include "link/service_link_backend.h"
+#include "link_peers.h"
+#include "state/device_state.h"
+#include "support/queued_commands.h"
+
+#include <QMetaEnum>
+#include <QtTest>
+
+namespace {
+
+class FakeBackend : public LinkBackend
+{
+public:
+    QStringList calls;
+    void attach(LinkController &) override { calls << QStringLiteral("attach"); }
+    void open(const LinkTarget &target) override { calls << "open " + target.describe(); }
+    void close(LinkKind kind) override
+    {
+        calls << (kind == LinkKind::Serial ? "close serial" : "close tcp");
+        Queue_Release(QueuedCommands_Context(static_cast<qint32>(kind))); // as the service does
+    }
+    void trigger() override { calls << QStringLiteral("trigger"); }
+};
+
+QString stateName(LinkController::State state)
+{
+    return QString::fromLatin1(
+        QMetaEnum::fromType<LinkController::State>().valueToKey(static_cast<int>(state)));
+}
+
+LinkTarget targetOf(LinkKind kind)
+{
+    return kind == LinkKind::Serial
+        ? LinkTarget::serial("/dev/ttyUSB0", "115200", "8", "0", "1", "0")
+        : LinkTarget::tcp("127.0.0.1", "192.168.0.247", "2000");
+}
+
+// A controller over a fake backend, driven by named events.
+struct Driven
+{
+    FakeBackend *backend = new FakeBackend;
+    LinkController controller {std::unique_ptr<LinkBackend>(backend)};
+    LinkKind kind;
+    QStringList messages;
+    QList<QByteArray> wire; // what the "service" took off the send queue
+
+    explicit Driven(LinkKind k)
+        : kind(k)
+    {
+        QObject::connect(&controller, &LinkController::operatorMessage,
+                         [this](const QString &text) { messages << text; });
+        backend->calls.clear();
+    }
+
+    LinkKind other() const { return kind == LinkKind::Serial ? LinkKind::Tcp : LinkKind::Serial; }
+
+    void play(const QString &event)
+    {
+        LinkController &c = controller;
+        if (event == "open") {
+            c.open(targetOf(kind));
+        } else if (event == "ok") { // the service opened the device and reset its queues
+            Queue_Reset(QueuedCommands_Context(static_cast<qint32>(kind)));
+            c.reportConnectResult(kind, true, 0);
+        } else if (event == "fail") {
+            c.reportConnectResult(kind, false, kind == LinkKind::Serial ? 3 : 5);
+        } else if (event == "take") { // the service wrote everything queued
+            wire << QueuedCommands_Take();
+        } else if (event == "identified") {
+            DeviceState::modelIdentified = true;
+            DeviceState::modelIndex = 2;
+            c.reportIdentification(true);
+        } else if (event == "identified+readAll") { // as the dispatcher and the pages do
+            DeviceState::modelIdentified = true;
+            DeviceState::modelIndex = 2;
+            c.reportIdentification(true);
+            CmdGetOutHdcp();
+            c.requestSend();
+        } else if (event == "wrongModel") {
+            DeviceState::modelIdentified = true;
+            c.reportIdentification(false);
+        } else if (event == "modelTimeout") {
+            c.reportReplyTimeout(kind, "GET MODEL TYPE\r");
+        } else if (event == "commandTimeout") {
+            c.reportReplyTimeout(kind, "GET OUT HDCP\r");
+        } else if (event == "reconnectFailed") {
+            c.reportReconnectFailed(kind);
+        } else if (event == "portError") {
+            c.reportDeviceError(kind, 9); // the port went away (resource error)
+        } else if (event == "queue") {
+            CmdGetOutVka();
+            c.requestSend();
+        } else if (event == "sent") {
+            c.reportSent(kind, 77, "GET OUT VKA\r");
+        } else if (event == "settled") {
+            c.reportSettled(kind, 77);
+        } else if (event == "close") {
+            c.close();
+        } else if (event == "openAgain") {
+            QVERIFY(!c.open(targetOf(other())));
+        } else if (event == "otherOk") {
+            c.reportConnectResult(other(), true, 0);
+        } else if (event == "otherTimeout") {
+            c.reportReplyTimeout(other(), "GET MODEL TYPE\r");
+        } else if (event == "otherReconnectFailed") {
+            c.reportReconnectFailed(other());
+        } else {
+            QFAIL(qPrintable("unknown event " + event));
+        }
+        QCoreApplication::processEvents(); // what the controller deferred to the next turn
+    }
+};
+
+} // namespace
+
+class TestLinkController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QueuedCommands_Stop();
+        DeviceState::ResetForTesting();
+    }
+    void cleanup() { QueuedCommands_Stop(); }
+
+    void events_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("states"); // after each event
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("calls");
+        const int serial = int(LinkKind::Serial);
+        const int tcp = int(LinkKind::Tcp);
+        const QString openSerial = "open ttyUSB0 @ 115200";
+        const QString openTcp = "open 192.168.0.247:2000";
+
+        QTest::newRow("serial: connect, identify, read-all, ready")
+            << serial
+            << QStringList {"open", "ok", "take", "identified+readAll", "take", "sent", "settled"}
+            << QStringList {"Connecting",    "Identifying",   "Identifying", "Synchronising",
+                            "Synchronising", "Synchronising", "Ready"}
+            << QStringList {} << QStringList {openSerial, "trigger", "trigger"};
+        QTest::newRow("tcp: identified with nothing to read is ready at once")
+            << tcp << QStringList {"open", "ok", "take", "identified"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready"} << QStringList {}
+            << QStringList {openTcp, "trigger"};
+        QTest::newRow("serial connect fails: code 3")
+            << serial << QStringList {"open", "fail"} << QStringList {"Connecting", "Disconnected"}
+            << QStringList {"Serial Port Connect Failed!Error Code:3"}
+            << QStringList {openSerial, "close serial"};
+        QTest::newRow("tcp connect fails: code 5")
+            << tcp << QStringList {"open", "fail"} << QStringList {"Connecting", "Disconnected"}
+            << QStringList {"please check your local ip config information!Error Code:5"}
+            << QStringList {openTcp, "close tcp"};
+        QTest::newRow("wrong model closes (the dispatcher tells the operator)")
+            << serial << QStringList {"open", "ok", "take", "wrongModel"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Disconnected"}
+            << QStringList {} << QStringList {openSerial, "trigger", "close serial"};
+        QTest::newRow("model query times out: closed, operator told")
+            << tcp << QStringList {"open", "ok", "take", "modelTimeout"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Disconnected"}
+            << QStringList {"Failed to identify device!Error Code:GET MODEL TYPE\r"}
+            << QStringList {openTcp, "trigger", "close tcp"};
+        QTest::newRow("another command times out: told, link stays")
+            << serial << QStringList {"open", "ok", "take", "identified", "commandTimeout"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready", "Ready"}
+            << QStringList {"Unable to communicate with device!Error Code:GET OUT HDCP\r"}
+            << QStringList {openSerial, "trigger"};
+        QTest::newRow("tcp link lost (reconnect failed): closed once, told once")
+            << tcp << QStringList {"open",           "ok", "take", "identified", "reconnectFailed",
+                                   "reconnectFailed"}
+            << QStringList {"Connecting", "Identifying",  "Identifying",
+                            "Ready",      "Disconnected", "Disconnected"}
+            << QStringList {"Network connect error,please reconnect network!!!"}
+            << QStringList {openTcp, "trigger", "close tcp"};
+        QTest::newRow("serial port error is recorded, the link goes on")
+            << serial << QStringList {"open", "ok", "take", "identified", "portError"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready", "Ready"}
+            << QStringList {} << QStringList {openSerial, "trigger"};
+        QTest::newRow("operator disconnects while connecting")
+            << tcp << QStringList {"open", "close"} << QStringList {"Connecting", "Disconnected"}
+            << QStringList {} << QStringList {openTcp, "close tcp"};
+        QTest::newRow("late reports after close change nothing")
+            << tcp << QStringList {"open",   "ok",           "close",          "ok",
+                                   "fail",   "modelTimeout", "commandTimeout", "reconnectFailed",
+                                   "settled"}
+            << QStringList {"Connecting",   "Identifying",  "Disconnected",
+                            "Disconnected", "Disconnected", "Disconnected",
+                            "Disconnected", "Disconnected", "Disconnected"}
+            << QStringList {} << QStringList {openTcp, "trigger", "close tcp"};
+        QTest::newRow("reports of the other link change nothing")
+            << serial
+            << QStringList {"open", "otherOk", "otherTimeout", "otherReconnectFailed", "openAgain"}
+            << QStringList {"Connecting", "Connecting", "Connecting", "Connecting", "Connecting"}
+            << QStringList {} << QStringList {openSerial};
+        QTest::newRow("busy while a command is queued or on the wire")
+            << tcp
+            << QStringList {"open", "ok", "take", "identified", "queue", "take", "sent", "settled"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready",
+                            "Busy",       "Busy",        "Busy",        "Ready"}
+            << QStringList {} << QStringList {openTcp, "trigger", "trigger"};
+    }
+    void events()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, states);
+        QFETCH(QStringList, messages);
+        QFETCH(QStringList, calls);
+        Driven d(static_cast<LinkKind>(kind));
+        QStringList seen;
+        for (const QString &event : qAsConst(events)) {
+            d.play(event);
+            seen << stateName(d.controller.state());
+        }
+        QCOMPARE(seen, states);
+        QCOMPARE(d.messages, messages);
+        QCOMPARE(d.backend->calls, calls);
+        const bool open = d.controller.isOpen();
+        QCOMPARE(LinkMode, open ? kind : int(LinkModeNone));
+        if (!open)
+            QVERIFY(!DeviceState::modelIdentified); // the next link identifies afresh
+        if (events.contains("take"))
+            QCOMPARE(d.wire.value(0), QByteArray("GET MODEL TYPE\r"));
+    }
+
+    // Every state change is announced once, in order.
+    void stateChanged_announcesEachChangeOnce()
+    {
+        Driven d(LinkKind::Tcp);
+        QStringList announced;
+        connect(&d.controller, &LinkController::stateChanged,
+                [&](LinkController::State s) { announced << stateName(s); });
+        for (const char *event : {"open", "ok", "take", "identified", "queue", "queue", "close"})
+            d.play(QString::fromLatin1(event));
+        QCOMPARE(announced,
+                 QStringList({"Connecting", "Identifying", "Synchronising", "Ready", "Busy",
+                              "Disconnected"}));
+    }
+
+    void facts_targetModelQueueRoundTrip_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("serial") << int(LinkKind::Serial) << "ttyUSB0 @ 115200";
+        QTest::newRow("tcp") << int(LinkKind::Tcp) << "192.168.0.247:2000";
+    }
+    void facts_targetModelQueueRoundTrip()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, target);
+        Driven d(static_cast<LinkKind>(kind));
+        LinkController &c = d.controller;
+        QCOMPARE(c.targetText(), QString());
+        QCOMPARE(c.identifiedModel(), -1);
+        d.play("open");
+        QCOMPARE(c.targetText(), target);
+        QCOMPARE(c.kind(), static_cast<LinkKind>(kind));
+        d.play("ok");
+        QCOMPARE(c.identifiedModel(), -1);
+        d.play("take");
+        d.play("identified");
+        QCOMPARE(c.identifiedModel(), 2);
+        QSignalSpy facts(&c, &LinkController::factsChanged);
+        d.play("queue");
+        d.play("queue");
+        QCOMPARE(c.commandsWaiting(), 2);
+        QCOMPARE(c.lastRoundTripUs(), qint64(-1));
+        const QDateTime before = QDateTime::currentDateTime();
+        c.reportMatched(static_cast<LinkKind>(kind), 5, "OUT VKA BLUESCREEN\r", 41000);
+        QCOMPARE(c.lastRoundTripUs(), qint64(41000));
+        QVERIFY(c.lastRoundTripAt() >= before);
+        d.play("portError");
+        QCOMPARE(c.deviceErrorCount(), 1);
+        QCOMPARE(c.lastDeviceError(), 9);
+        QVERIFY(facts.size() >= 3);
+        d.play("close");
+        QCOMPARE(c.targetText(), QString());
+        QCOMPARE(c.kind(), LinkKind::None);
+        QCOMPARE(c.identifiedModel(), -1);
+        QCOMPARE(c.commandsWaiting(), 0);
+    }
+
+    // The controller republishes the link's per-command events in its own thread, and hands
+    // every received line over with the id of the command it answers, in arrival order.
+    void events_republishedWithIds()
+    {
+        Driven d(LinkKind::Tcp);
+        LinkController &c = d.controller;
+        QStringList seen;
+        connect(&c, &LinkController::commandSent, [&](quint64 id, const QByteArray &bytes) {
+            seen << QStringLiteral("sent %1 ").arg(id) + QString::fromLatin1(bytes);
+        });
+        connect(&c, &LinkController::commandMatched, [&](quint64 id, const QByteArray &line) {
+            seen << QStringLiteral("matched %1 ").arg(id) + QString::fromLatin1(line);
+        });
+        connect(&c, &LinkController::commandTimedOut,
+                [&](quint64 id) { seen << QStringLiteral("timedOut %1").arg(id); });
+        connect(&c, &LinkController::lineReceived, [&](const QByteArray &line, quint64 id) {
+            seen << QStringLiteral("line %1 ").arg(id) + QString::fromLatin1(line);
+        });
+        d.play("open");
+        d.play("ok");
+        c.reportSent(LinkKind::Tcp, 10, "GET MODEL TYPE\r");
+        c.reportMatched(LinkKind::Tcp, 10, "MODEL TYPE Marlet\r", 1000);
+        c.reportSent(LinkKind::Tcp, 11, "GET OUT HDCP\r");
+        c.reportTimedOut(LinkKind::Tcp, 11);
+        c.reportSent(LinkKind::Serial, 12, "GET OUT VKA\r"); // not the open link: dropped
+        for (auto [line, id] : {std::pair<QByteArray, quint64> {"MODEL TYPE Marlet\r", 10},
+                                {"NOISE\r", 0},
+                                {"OUT HDCP late\r", 11}})
+            Queue_Push(line.constData(), line.size(), nullptr, 0, &TcpLinkContext.recvLock,
+                       &TcpLinkContext.recvQueue, id);
+        c.reportLinesAvailable(LinkKind::Tcp);
+        QCOMPARE(
+            seen,
+            QStringList({"sent 10 GET MODEL TYPE\r", "matched 10 MODEL TYPE Marlet\r",
+                         "sent 11 GET OUT HDCP\r", "timedOut 11", "line 10 MODEL TYPE Marlet\r",
+                         "line 0 NOISE\r", "line 11 OUT HDCP late\r"}));
+    }
+
+    // Over the real services and worker threads, with no widget and no window: what a
+    // command-line program gets. The device identifies itself; whoever reads the lines (here
+    // the test) gives the verdict.
+    void services_openIdentifyReadyClose_withoutWidgets()
+    {
+        TcpPeer peer;
+        QVERIFY(peer.listen());
+        peer.responder = [](const QByteArray &line) {
+            return line == "GET MODEL TYPE\r" ? QByteArray("MODEL TYPE Tessin\r") : QByteArray();
+        };
+        LinkController c(std::make_unique<ServiceLinkBackend>());
+        QStringList states;
+        connect(&c, &LinkController::stateChanged,
+                [&](LinkController::State s) { states << stateName(s); });
+        QList<quint64> sentIds;
+        connect(&c, &LinkController::commandSent,
+                [&](quint64 id, const QByteArray &) { sentIds << id; });
+        QList<quint64> lineIds;
+        connect(&c, &LinkController::lineReceived, [&](const QByteArray &line, quint64 id) {
+            lineIds << id;
+            if (line.startsWith("MODEL TYPE")) {
+                DeviceState::modelIndex = 3;
+                c.reportIdentification(true);
+            }
+        });
+        QVERIFY(c.open(LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(peer.port()))));
+        QTRY_COMPARE_WITH_TIMEOUT(c.state(), LinkController::State::Ready, 5000);
+        QCOMPARE(states, QStringList({"Connecting", "Identifying", "Synchronising", "Ready"}));
+        QCOMPARE(peer.lines, QList<QByteArray> {"GET MODEL TYPE\r"});
+        QCOMPARE(sentIds.size(), 1);
+        QCOMPARE(lineIds, sentIds); // the reply carries the query's id
+        QCOMPARE(c.identifiedModel(), 3);
+        QVERIFY(c.lastRoundTripUs() >= 0);
+        QVERIFY(Link_TcpThread()->isRunning());
+        c.close();
+        QVERIFY(!Link_TcpThread()->isRunning());
+        QCOMPARE(LinkMode, int(LinkModeNone));
+        QTRY_COMPARE_WITH_TIMEOUT(peer.connectionCount(), 1, 1000);
+    }
+
+    void services_refusedConnect_toldWithCode5()
+    {
+        LinkController c(std::make_unique<ServiceLinkBackend>());
+        QSignalSpy messages(&c, &LinkController::operatorMessage);
+        QVERIFY(c.open(
+            LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(UnusedLoopbackPort()))));
+        QVERIFY(messages.wait(5000));
+        QCOMPARE(messages.at(0).at(0).toString(),
+                 QStringLiteral("please check your local ip config information!Error Code:5"));
+        QCOMPARE(c.state(), LinkController::State::Disconnected);
+        QVERIFY(!Link_TcpThread()->isRunning());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLinkController)
+#include "tst_link_controller.moc"
