@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QTextStream>
 
-
 class HeadlessLink;
 class LinkController;
 

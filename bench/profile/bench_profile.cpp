@@ -64,6 +64,7 @@ struct Measure
     double roundTripMs = 0;
     double wallMs = 0;
     int holds = 0;
+    int phase[3] = {0, 0, 0}; // commands while reading, setting, reading back
     bool ok = false;
 
     double idealMs() const { return commands * SendPauseMs + roundTripMs + holds * 10000.0; }
@@ -78,7 +79,19 @@ public:
         , m_engine(host.link(), host.values())
     {
         QObject::connect(&host.link(), &LinkController::commandSent, &m_engine,
-                         [this](quint64, const QByteArray &) { ++m_m.commands; });
+                         [this](quint64, const QByteArray &) {
+                             ++m_m.commands;
+                             ++m_m.phase[m_phase];
+                         });
+        QObject::connect(&m_engine, &ProfileEngine::progress, &m_engine,
+                         [this](int, int, const QString &stage) {
+                             if (stage == QLatin1String("reading"))
+                                 m_phase = 0;
+                             else if (stage == QLatin1String("reading back"))
+                                 m_phase = 2;
+                             else if (!stage.isEmpty())
+                                 m_phase = 1;
+                         });
         QObject::connect(&host.link(), &LinkController::commandMatched, &m_engine,
                          [this](quint64, const QByteArray &) {
                              m_m.roundTripMs += m_host.link().lastRoundTripUs() / 1000.0;
@@ -109,6 +122,7 @@ public:
     Measure time(const std::function<void(ProfileEngine &)> &job, EngineReport *report)
     {
         m_m = Measure();
+        m_phase = 0;
         QEventLoop loop;
         QObject::connect(&m_engine, &ProfileEngine::finished, &loop,
                          [&](const EngineReport &r) {
@@ -128,6 +142,7 @@ private:
     HeadlessLink &m_host;
     ProfileEngine m_engine;
     Measure m_m;
+    int m_phase = 0;
 };
 
 void Print(const char *what, const char *model, const Measure &m)
@@ -189,8 +204,8 @@ int main(int argc, char *argv[])
                 restore.holds = report.plan.holdCount();
                 restore.ok = restore.ok && report.verification.differences.isEmpty();
                 Print("restore", name.constData(), restore);
-                std::printf("%-8s         restore: %d read + %d set + read-back commands\n",
-                            name.constData(), 0, report.plan.commandCount());
+                std::printf("%-8s         restore = %d read + %d set + %d read back\n",
+                            name.constData(), restore.phase[0], restore.phase[1], restore.phase[2]);
                 pass = pass && restore.ok && restore.ratio() <= Limit;
                 worst = qMax(worst, restore.ratio());
                 host.link().close();

@@ -35,6 +35,11 @@ void HeadlessLink::connectionShowIdentifyResult(bool ok)
     m_link->reportIdentification(ok);
 }
 
+void HeadlessLink::setFollowUps(bool on)
+{
+    m_pages->setEnabled(on);
+}
+
 void HeadlessLink::connectionPressActiveConnectButton()
 {
     m_link->close();

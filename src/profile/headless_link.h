@@ -29,6 +29,10 @@ public:
     // not know, 1 identified.
     int verdict() const { return m_verdict; }
 
+    // Whether a reported value makes the page-less pages ask the follow-up queries (on by
+    // default; off while raw lines are sent, whose answers are shown as they come).
+    void setFollowUps(bool on);
+
 private:
     void connectionShowIdentifyResult(bool ok) override;
     void connectionPressActiveConnectButton() override;

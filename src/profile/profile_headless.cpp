@@ -4,7 +4,7 @@
 
 void HeadlessPages::outputSetResolution(int index)
 {
-    if (Request_AfterOutputResolution(index))
+    if (m_enabled && Request_AfterOutputResolution(index))
         m_queued();
 }
 
@@ -12,6 +12,10 @@ void HeadlessPages::outputSetResolution(int index)
 // (with its picture) for the free rectangle when the layout has one.
 void HeadlessPages::multiviewSetLayout(quint32 mode, bool readSync)
 {
+    if (!m_enabled) {
+        Request_AfterLayout(mode, false); // the state the builders read stays right
+        return;
+    }
     Request_AfterLayout(mode, readSync);
     Request_UserRectangle();
     m_queued();
@@ -19,6 +23,6 @@ void HeadlessPages::multiviewSetLayout(quint32 mode, bool readSync)
 
 void HeadlessPages::userRectangle()
 {
-    if (Request_UserRectangle() != UserRectangleKind::Hidden)
+    if (m_enabled && Request_UserRectangle() != UserRectangleKind::Hidden)
         m_queued();
 }

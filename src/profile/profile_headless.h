@@ -35,8 +35,13 @@ public:
     void multiviewSetPipSize(int) override { userRectangle(); }
     void multiviewSetAspect(int) override { userRectangle(); }
 
+    // Off: values are only taken, nothing is asked (a raw line whose answers are shown as
+    // they come).
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+
 private:
     void userRectangle();
 
     std::function<void()> m_queued;
+    bool m_enabled = true;
 };

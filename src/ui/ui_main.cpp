@@ -8,6 +8,7 @@
 #include "link/link_context.h"
 #include "ui/frame_geometry.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_profiles.h"
 #include "ui/ui_uart_network.h"
 
 #include <QCloseEvent>
@@ -62,6 +63,9 @@ Ui_Main::Ui_Main(QWidget *parent)
 Ui_Main::~Ui_Main()
 {
     Config_SaveOnExit();
+    // The profiles dialog listens to the reply values: it goes before them.
+    delete m_profiles;
+    m_profiles = nullptr;
     m_replyValues.clear();
     m_replyVerbs.setPages({});
     // Pages go in the order they were added (connection page first), before the frame.
@@ -159,6 +163,7 @@ void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
         if (entry.flag && *entry.flag == QLatin1String("1") && entry.retranslate)
             entry.retranslate(false, true);
     }
+    refreshProfilesTexts();
 }
 
 void Ui_Main::closeEvent(QCloseEvent *event)

@@ -26,6 +26,7 @@ class Ui_Audio;
 class Ui_Debug;
 class Ui_Multiview;
 class Ui_Output;
+class Ui_Profiles;
 class Ui_System;
 class Ui_Uart_Network;
 
@@ -99,6 +100,11 @@ public slots:
     void SLT_ReloadUILanguage(QString LanguageText);
     void SLT_UnifyUpdateSend(QString text);
 
+    // The profiles dialog (export, apply, compare), created on first use; nullptr before.
+    Ui_Profiles *profilesDialog() const { return m_profiles; }
+    // Opens it (System page's button, Ctrl+P) once a device is identified.
+    void OpenProfiles();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -111,6 +117,7 @@ private:
     void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
+    void refreshProfilesTexts();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
     void handleReceivedLine(const QByteArray &line);
 
@@ -126,6 +133,7 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
+    Ui_Profiles *m_profiles = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };

@@ -76,6 +76,11 @@ void Ui_Main::wirePages()
     auto *debugKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
     debugKey->setContext(Qt::WindowShortcut);
     connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
+
+    connect(m_systemPage, &Ui_System::SGL_OpenProfiles, this, &Ui_Main::OpenProfiles);
+    auto *profilesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    profilesKey->setContext(Qt::WindowShortcut);
+    connect(profilesKey, &QShortcut::activated, this, &Ui_Main::OpenProfiles);
 }
 
 // The controller owns the link; the window feeds it the pages' send requests and shows what

@@ -21,8 +21,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const ProfileSections DeviceSections = AllProfileSections
-    & ~Profile_SectionBit(ProfileSection::Names);
+const ProfileSections DeviceSections
+    = AllProfileSections & ~Profile_SectionBit(ProfileSection::Names);
 
 QString T(const ExtraText &text)
 {
@@ -77,7 +77,7 @@ void Ui_Profiles::build()
 
     m_sectionsLabel = new QLabel(m_content);
     layout->addWidget(m_sectionsLabel);
-    auto *sections = new QHBoxLayout;
+    QHBoxLayout *sectionRows[2] = {new QHBoxLayout, new QHBoxLayout};
     for (int s = 0; s < ProfileSectionCount; ++s) {
         const auto section = static_cast<ProfileSection>(s);
         auto *box = new QCheckBox(m_content);
@@ -89,21 +89,31 @@ void Ui_Profiles::build()
                 showPreview();
         });
         m_sections.insert(section, box);
-        sections->addWidget(box);
+        // Output, multiview, audio, EDID on the first row; the two with long captions below.
+        sectionRows[s / 4]->addWidget(box);
     }
-    sections->addStretch(1);
-    layout->addLayout(sections);
+    for (QHBoxLayout *row : sectionRows) {
+        row->addStretch(1);
+        layout->addLayout(row);
+    }
 
     m_table = new QTreeWidget(m_content);
     m_table->setColumnCount(4);
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
     m_table->header()->setStretchLastSection(true);
+    for (int column = 0; column < 3; ++column)
+        m_table->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     layout->addWidget(m_table, 1);
 
     m_progress = new QProgressBar(m_content);
     m_progress->setRange(0, 1);
     m_progress->setValue(0);
+    // Shown while a job runs and after an apply; its place stays so nothing jumps.
+    QSizePolicy keepPlace = m_progress->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_progress->setSizePolicy(keepPlace);
+    m_progress->hide();
     layout->addWidget(m_progress);
     m_status = new QLabel(m_content);
     m_status->setWordWrap(true);
@@ -182,12 +192,9 @@ void Ui_Profiles::setBusy(bool busy)
         b->setEnabled(!busy);
     for (QCheckBox *box : qAsConst(m_sections))
         box->setEnabled(!busy);
-    if (busy) {
+    m_progress->setVisible(busy);
+    if (busy)
         m_progress->setRange(0, 0); // until the number of commands is known
-    } else {
-        m_progress->setRange(0, 1);
-        m_progress->setValue(1);
-    }
 }
 
 void Ui_Profiles::ExportTo(const QString &path)
@@ -265,8 +272,7 @@ void Ui_Profiles::onProgress(int done, int total, const QString &stage)
     m_progress->setValue(qMin(done, total));
     if (!stage.isEmpty() && stage != QLatin1String("reading")
         && stage != QLatin1String("reading back"))
-        m_status->setText(
-            T(ProfileText::Sending).arg(qMin(done + 1, total)).arg(total).arg(stage));
+        m_status->setText(T(ProfileText::Sending).arg(qMin(done + 1, total)).arg(total).arg(stage));
 }
 
 void Ui_Profiles::onFinished(const EngineReport &report)
@@ -333,8 +339,8 @@ void Ui_Profiles::exportDone(const EngineReport &report)
         return;
     }
     if (!report.timedOut.isEmpty()) {
-        m_status->setText(T(ProfileText::WriteFailed)
-                              .arg(T(ProfileText::NoAnswer).arg(report.timedOut.first())));
+        m_status->setText(
+            T(ProfileText::WriteFailed).arg(T(ProfileText::NoAnswer).arg(report.timedOut.first())));
         return;
     }
     Profile p = report.profile;
@@ -360,9 +366,8 @@ void Ui_Profiles::showPreview()
     m_table->clear();
     const ApplyPlan plan = Profile_PlanApply(m_wanted, m_current, m_current.model, options());
     const QString notRead = T(ProfileText::NotRead);
-    auto deviceValue = [&](SettingId id) {
-        return m_current.has(id) ? m_current.value(id) : notRead;
-    };
+    auto deviceValue
+        = [&](SettingId id) { return m_current.has(id) ? m_current.value(id) : notRead; };
     for (const QVector<PlanStage> *list : {&plan.stages, &plan.linkStages}) {
         for (const PlanStage &stage : *list) {
             for (const PlanCall &call : stage.calls) {
@@ -387,9 +392,9 @@ void Ui_Profiles::showPreview()
     for (const PlanSkip &s : plan.skipped)
         addRow(Setting_Key(s.id), deviceValue(s.id), m_wanted.value(s.id),
                T(ProfileText::Skipped).arg(s.reason), true);
-    QString text = plan.isEmpty() ? T(ProfileText::NothingToChange)
-                                  : T(ProfileText::Preview).arg(plan.commandCount()
-                                                                + plan.names.size());
+    QString text = plan.isEmpty()
+        ? T(ProfileText::NothingToChange)
+        : T(ProfileText::Preview).arg(plan.commandCount() + plan.names.size());
     if (m_wanted.model != m_current.model)
         text = T(ProfileText::OtherModel)
                    .arg(Profile_ModelName(m_wanted.model), Profile_ModelName(m_current.model))
@@ -439,6 +444,9 @@ void Ui_Profiles::applyDone(const EngineReport &report)
         addRow(Setting_Key(s.id), report.before.value(s.id), m_wanted.value(s.id),
                T(ProfileText::Skipped).arg(s.reason), true);
     if (!report.ok()) {
+        m_progress->setRange(0, qMax(1, report.plan.commandCount()));
+        m_progress->setValue(report.commandsSent);
+        m_progress->show();
         m_status->setText(T(ProfileText::Stopped)
                               .arg(report.commandsSent)
                               .arg(report.plan.commandCount())
@@ -450,11 +458,13 @@ void Ui_Profiles::applyDone(const EngineReport &report)
     for (const ProfileDifference &d : report.verification.differences)
         addRow(Setting_Key(d.id), d.hasActual ? d.actual : T(ProfileText::NotRead), d.wanted,
                T(ProfileText::StillDifferent));
-    m_progress->setRange(0, 1);
-    m_progress->setValue(1);
-    m_status->setText(report.verification.differences.isEmpty()
-                          ? T(ProfileText::Verified)
-                          : T(ProfileText::StillDiffers).arg(report.verification.differences.size()));
+    m_progress->setRange(0, qMax(1, report.commandsSent));
+    m_progress->setValue(m_progress->maximum());
+    m_progress->show();
+    m_status->setText(
+        report.verification.differences.isEmpty()
+            ? T(ProfileText::Verified)
+            : T(ProfileText::StillDiffers).arg(report.verification.differences.size()));
     m_wanted = Profile();
 }
 

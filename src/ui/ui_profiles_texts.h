@@ -23,15 +23,17 @@ inline constexpr ExtraText ColumnDevice {"Device", "设备"};
 inline constexpr ExtraText ColumnProfile {"Profile", "配置文件"};
 inline constexpr ExtraText ColumnNote {"Note", "备注"};
 inline constexpr ExtraText FileFilter {"Korvane profile (*.json)", "Korvane 配置文件 (*.json)"};
-inline constexpr ExtraText NoDevice {"Connect and identify a device first.", "请先连接并识别设备。"};
+inline constexpr ExtraText NoDevice {"Connect and identify a device first.",
+                                     "请先连接并识别设备。"};
 inline constexpr ExtraText Reading {"Reading the device…", "正在读取设备…"};
 inline constexpr ExtraText Saved {"Saved %1 settings to %2.", "已将 %1 项设置保存到 %2。"};
 inline constexpr ExtraText WriteFailed {"The profile was not saved: %1", "配置文件未保存：%1"};
 inline constexpr ExtraText Unusable {"This file cannot be used as a profile:",
                                      "此文件不能用作配置文件："};
-inline constexpr ExtraText OtherModel {"The profile is for a %1, the device is a %2: what the device "
-                                       "lacks is skipped.",
-                                       "配置文件属于 %1，设备是 %2：设备没有的设置将被跳过。"};
+inline constexpr ExtraText OtherModel {
+    "The profile is for a %1, the device is a %2: what the device "
+    "lacks is skipped.",
+    "配置文件属于 %1，设备是 %2：设备没有的设置将被跳过。"};
 inline constexpr ExtraText Preview {"%1 change(s) to send. Choose the parts, then apply.",
                                     "将发送 %1 项更改。请选择要应用的部分，然后应用。"};
 inline constexpr ExtraText NothingToChange {"The device already matches the chosen parts.",
@@ -49,7 +51,7 @@ inline constexpr ExtraText Cancelled {"Cancelled.", "已取消。"};
 inline constexpr ExtraText Same {"No differences.", "没有差异。"};
 inline constexpr ExtraText Differences {"%1 difference(s).", "%1 处差异。"};
 inline constexpr ExtraText Skipped {"skipped: %1", "已跳过：%1"};
-inline constexpr ExtraText NotRead {"(not read)", "（未读取）"};
+inline constexpr ExtraText NotRead {"—", "—"}; // the device reported no value
 inline constexpr ExtraText SentNote {"sent", "已发送"};
 inline constexpr ExtraText StillDifferent {"still different", "仍然不同"};
 inline constexpr ExtraText CutsLink {"sent last; reconnect afterwards", "最后发送；之后请重新连接"};

@@ -12,6 +12,7 @@
 #include "ui/message_box.h"
 #include "ui/my_ui_layout.h"
 #include "ui/page_widgets.h"
+#include "ui/ui_profiles_texts.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -30,6 +31,7 @@ const QSize EdidAreaSize(860, 124);
 const QSize CommunicationAreaSize(742, 154);
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
+constexpr int ProfilesWidth = 120;
 constexpr int LabelWidth = 124;
 constexpr int FieldX = 140;
 constexpr int ComboWidth = 150;
@@ -60,6 +62,8 @@ void Ui_System::build()
     const int y = m_communicationArea->geometry().bottom() + 1 + ReadAllGap;
     m_readAllButton = Page_Place(Page_Button(this, QStringLiteral("System-ReadAll")), Margin, y,
                                  ReadAllWidth, RowHeight);
+    m_profilesButton = Page_Place(Page_Button(this, QStringLiteral("System-Profiles")),
+                                  Margin + ReadAllWidth + AreaGap, y, ProfilesWidth, RowHeight);
 }
 
 void Ui_System::buildEdidArea()
@@ -145,6 +149,7 @@ void Ui_System::connectControls()
     connect(m_rs232WriteButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Write);
     connect(m_rs232ReadButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Read);
     connect(m_readAllButton, &QPushButton::clicked, this, &Ui_System::SLT_ReadInfo_ALL);
+    connect(m_profilesButton, &QPushButton::clicked, this, &Ui_System::SGL_OpenProfiles);
 }
 
 void Ui_System::RefreshTexts(bool first, bool readAll)
@@ -178,6 +183,7 @@ void Ui_System::RefreshTexts(bool first, bool readAll)
     m_networkReadButton->setText(S_ReadWrite[0]);
     m_networkWriteButton->setText(S_ReadWrite[1]);
     m_readAllButton->setText(S_ReadWrite[0]);
+    m_profilesButton->setText(Extra_Text(ProfileText::Open));
 
     const int baud = BaudRateList.indexOf(SP_BaudRate);
     if (baud >= 0)
