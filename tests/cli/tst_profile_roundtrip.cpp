@@ -80,6 +80,16 @@ QList<Change> Changes()
     };
 }
 
+// The first line that starts with prefix, or -1 (QStringList::indexOf takes whole-line matches).
+int IndexStarting(const QStringList &lines, const char *prefix)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).startsWith(QLatin1String(prefix)))
+            return i;
+    }
+    return -1;
+}
+
 bool WriteFile(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -123,7 +133,8 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
         Profile p;
         QVector<ProfileProblem> problems;
-        QVERIFY2(Profile_ReadFile(backup, &p, &problems), qPrintable(Profile_ProblemsText(problems)));
+        QVERIFY2(Profile_ReadFile(backup, &p, &problems),
+                 qPrintable(Profile_ProblemsText(problems)));
         for (const QString &pair : change.expect) {
             const SettingId id = *Setting_FromKey(pair.section('=', 0, 0));
             QCOMPARE(p.value(id), pair.section('=', 1));
@@ -141,16 +152,28 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
         QCOMPARE(r.out, QString());
 
-        // The output resolution went last, after everything else.
-        const QStringList wire = fresh.received();
-        const QStringList sets = wire.filter(QRegularExpression("^SET "));
-        const int resolution = sets.indexOf(QRegularExpression("^SET OUT RESOLUTION "));
+        // Over TCP the network settings go last (they cut the link), the output resolution
+        // just before them, and a layout before its options and sources.
+        const QStringList sets = fresh.received().filter(QRegularExpression("^SET "));
+        // A Corvo and a Brimo have no network port.
+        const bool network
+            = QByteArray(change.model) != "Corvo" && QByteArray(change.model) != "Brimo";
+        if (network)
+            QCOMPARE(sets.last(),
+                     QStringLiteral("SET NETWORK-INFO 127.0.0.1 %1 255.255.255.0 127.0.0.1")
+                         .arg(changed.tcpPort()));
+        QCOMPARE(sets.filter(QRegularExpression("^SET (NETWORK-INFO|BAUDRATE) ")).size(),
+                 network ? 1 : 0);
+        const int resolution = IndexStarting(sets, "SET OUT RESOLUTION ");
+        QCOMPARE(resolution >= 0, !change.raw.isEmpty());
         if (resolution >= 0)
-            QCOMPARE(resolution, sets.size() - 1);
-        // A layout goes before its options and sources.
-        const int layout = sets.indexOf(QRegularExpression("^SET MULTIVIEW "));
-        for (const QString &option : sets.filter(QRegularExpression(
-                 "^SET (PBP|3xWIN|4xWIN|PIP|WINDOW|AUTO SWITCH|PBP-PRESENTER)")))
+            QCOMPARE(resolution, sets.size() - (network ? 2 : 1));
+        const int layout = IndexStarting(sets, "SET MULTIVIEW ");
+        QCOMPARE(layout >= 0, !QByteArray(change.profile).contains("\"layout\": \"SINGLE\""));
+        const QStringList options = sets.filter(
+            QRegularExpression("^SET (PBP|3xWIN|4xWIN|PIP|WINDOW|AUTO SWITCH|PBP-PRESENTER)"));
+        QVERIFY(!options.isEmpty());
+        for (const QString &option : options)
             QVERIFY2(sets.indexOf(option) > layout, qPrintable(sets.join('|')));
     }
 
@@ -173,11 +196,13 @@ private slots:
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
         for (const char *skipped :
              {"korvane-cli: skipped output.4k-auto: a Corvo has no 4K AUTO\n",
-              "korvane-cli: skipped window.1.source: \"HDMI7\" is not a valid source of window 1 on "
+              "korvane-cli: skipped window.1.source: \"HDMI7\" is not a valid source of window 1 "
+              "on "
               "a Corvo (one of HDMI1, HDMI2, HDMI3, HDMI4)\n",
               "korvane-cli: skipped window.2.source: \"DP\" is not a valid source of window 2 on a "
               "Corvo (one of HDMI1, HDMI2, HDMI3, HDMI4)\n",
-              "korvane-cli: skipped audio.source: \"LR3\" is not a valid audio source on a Corvo (one "
+              "korvane-cli: skipped audio.source: \"LR3\" is not a valid audio source on a Corvo "
+              "(one "
               "of WIN1, HDMI1, HDMI2, HDMI3, HDMI4)\n",
               "korvane-cli: skipped audio.main: a Corvo has no main audio on/off\n",
               "korvane-cli: skipped mic.1.switch: a Corvo has no microphone 1 on/off\n",
