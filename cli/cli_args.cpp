@@ -46,14 +46,14 @@ const ReadOnlyName ReadOnlyKeys[] = {
 };
 
 // Options that take a value, and whether each belongs to a subcommand (nullptr: global).
-struct OptionSpec
+struct OptionRule
 {
     const char *name;
     bool takesValue;
     const char *subcommand;
 };
 
-const OptionSpec Options[] = {
+const OptionRule Options[] = {
     {"--tcp", true, nullptr},
     {"--local-ip", true, nullptr},
     {"--serial", true, nullptr},
@@ -71,9 +71,9 @@ const OptionSpec Options[] = {
     {"--model", true, "keys"},
 };
 
-const OptionSpec *FindOption(const QString &name)
+const OptionRule *FindOption(const QString &name)
 {
-    for (const OptionSpec &o : Options) {
+    for (const OptionRule &o : Options) {
         if (name == QLatin1String(o.name))
             return &o;
     }
@@ -417,23 +417,23 @@ bool Cli_Parse(const QStringList &arguments, CliRequest *request, QString *error
             value = arg.mid(eq + 1);
             inlineValue = true;
         }
-        const OptionSpec *spec = FindOption(name);
-        if (!spec) {
+        const OptionRule *rule = FindOption(name);
+        if (!rule) {
             *error = QStringLiteral("unknown option %1").arg(name.left(32));
             return false;
         }
-        if (usedOptions.contains(QLatin1String(spec->name))) {
+        if (usedOptions.contains(QLatin1String(rule->name))) {
             *error = QStringLiteral("%1 is given twice").arg(name);
             return false;
         }
-        usedOptions.append(QLatin1String(spec->name));
-        if (spec->takesValue && !inlineValue) {
+        usedOptions.append(QLatin1String(rule->name));
+        if (rule->takesValue && !inlineValue) {
             if (i + 1 >= arguments.size()) {
                 *error = QStringLiteral("%1 needs a value").arg(name);
                 return false;
             }
             value = arguments.at(++i);
-        } else if (!spec->takesValue && inlineValue) {
+        } else if (!rule->takesValue && inlineValue) {
             *error = QStringLiteral("%1 takes no value").arg(name);
             return false;
         }
@@ -466,9 +466,9 @@ bool Cli_Parse(const QStringList &arguments, CliRequest *request, QString *error
 
     const QString subcommand = positional.first();
     for (const QString &used : usedOptions) {
-        const OptionSpec *spec = FindOption(used);
-        if (spec->subcommand
-            && !QString::fromLatin1(spec->subcommand)
+        const OptionRule *rule = FindOption(used);
+        if (rule->subcommand
+            && !QString::fromLatin1(rule->subcommand)
                     .split(QLatin1Char('|'))
                     .contains(subcommand)) {
             *error = QStringLiteral("%1 does not apply to %2").arg(used, subcommand);

@@ -9,7 +9,7 @@
 
 namespace {
 
-struct Spec
+struct SettingRule
 {
     const char *key; // with '#' where the one-based number of a window, mic, input or scene goes
     ProfileSection section;
@@ -18,7 +18,7 @@ struct Spec
     const char *label;
 };
 
-Spec SpecOf(SettingId id)
+SettingRule RuleOf(SettingId id)
 {
     using K = SettingKind;
     using S = ProfileSection;
@@ -336,7 +336,7 @@ std::optional<ProfileSection> Profile_SectionFromName(const QString &name)
 
 QString Setting_Key(SettingId id)
 {
-    return WithNumber(SpecOf(id).key, id);
+    return WithNumber(RuleOf(id).key, id);
 }
 
 std::optional<SettingId> Setting_FromKey(const QString &key)
@@ -352,22 +352,22 @@ std::optional<SettingId> Setting_FromKey(const QString &key)
 
 ProfileSection Setting_Section(SettingId id)
 {
-    return SpecOf(id).section;
+    return RuleOf(id).section;
 }
 
 SettingKind Setting_Kind(SettingId id)
 {
-    return SpecOf(id).kind;
+    return RuleOf(id).kind;
 }
 
 int Setting_NumberCount(SettingId id)
 {
-    return SpecOf(id).numbers;
+    return RuleOf(id).numbers;
 }
 
 QString Setting_Label(SettingId id)
 {
-    return WithNumber(SpecOf(id).label, id);
+    return WithNumber(RuleOf(id).label, id);
 }
 
 bool Setting_Available(SettingId id, int model)
