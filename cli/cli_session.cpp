@@ -90,6 +90,14 @@ void CliSession::start()
             return;
         }
     }
+    // Likewise a backup that could not be saved is found out before the device is read.
+    QString error;
+    if (m_request.command == CliCommand::Backup && m_request.file != QLatin1String("-")
+        && !Profile_CheckWritable(m_request.file, &error)) {
+        m_err << "korvane-cli: " << error << Qt::endl;
+        end(CliExitFile);
+        return;
+    }
     LinkTarget target;
     const CliLink &l = m_request.link;
     if (l.serial) {

@@ -37,3 +37,6 @@ QByteArray Profile_ToJson(const Profile &profile);
 // False with a reason in plain words when the file could not be written; an existing file is
 // then left as it was.
 bool Profile_WriteFile(const QString &path, const Profile &profile, QString *error);
+// Whether Profile_WriteFile could save there now (the folder exists and takes a new file, the
+// path is no folder); false with the same reason it would give. Leaves nothing behind.
+bool Profile_CheckWritable(const QString &path, QString *error);

@@ -2,6 +2,7 @@
 #include "profile/profile_file.h"
 #include "profile/profile_json.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <vector>
@@ -116,5 +117,21 @@ bool Profile_WriteFile(const QString &path, const Profile &profile, QString *err
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
         return false;
     }
+    return true;
+}
+
+bool Profile_CheckWritable(const QString &path, QString *error)
+{
+    if (QFileInfo(path).isDir()) {
+        *error = QStringLiteral("cannot write %1: it is a folder").arg(path);
+        return false;
+    }
+    // The same save file the write uses: its temporary file is created and removed again.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    file.cancelWriting();
     return true;
 }

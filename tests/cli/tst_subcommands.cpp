@@ -4,15 +4,17 @@
 #include "profile/profile_file.h"
 #include "support/sim_device.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTcpServer>
 #include <QtTest>
 
 namespace {
-const QStringList StatusReads = {"GET OUT RESOLUTION", "GET OUT HDCP",    "GET OUT VKA",
-                                 "GET OUT ITC",        "GET OUT 4K-AUTO", "GET MULTIVIEW-SYNC",
-                                 "GET AUDIO SOURCE",   "GET AUDIO VOL",   "GET AUDIO-MUTE",
-                                 "GET IN EDIDMODE",    "GET NETWORK-INFO", "GET BAUDRATE"};
+const QStringList StatusReads
+    = {"GET OUT RESOLUTION", "GET OUT HDCP",       "GET OUT VKA",      "GET OUT ITC",
+       "GET OUT 4K-AUTO",    "GET MULTIVIEW-SYNC", "GET AUDIO SOURCE", "GET AUDIO VOL",
+       "GET AUDIO-MUTE",     "GET IN EDIDMODE",    "GET NETWORK-INFO", "GET BAUDRATE"};
 } // namespace
 
 class TestCliSubcommands : public QObject
@@ -61,8 +63,8 @@ private slots:
         QTest::newRow("keys") << QStringList {"keys", "--model", "Corvo"} << 0
                               << "model                       (read only)";
         QTest::newRow("no subcommand") << QStringList {} << 2 << "";
-        QTest::newRow("unknown key") << QStringList {"--tcp", "127.0.0.1", "get", "audio.bass"} << 2
-                                     << "";
+        QTest::newRow("unknown key")
+            << QStringList {"--tcp", "127.0.0.1", "get", "audio.bass"} << 2 << "";
         QTest::newRow("out of every range")
             << QStringList {"--tcp", "127.0.0.1", "set", "audio.volume", "101"} << 2 << "";
         QTest::newRow("name, no device") << QStringList {"get", "input.3.name"} << 0 << "IN-3";
@@ -83,10 +85,12 @@ private slots:
     {
         const CliResult r = device({"identify"});
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
-        QCOMPARE(r.out, QString("model: Halden\nversion.main: V2.14\nversion.sub: V1.07\n"
-                                "version.expand: V1.03\n"));
-        QCOMPARE(receivedSinceMark(), QStringList({"GET MODEL TYPE", "GET VERSION",
-                                                   "GET SUB-VERSION", "GET EXPAND-VERSION"}));
+        QCOMPARE(r.out,
+                 QString("model: Halden\nversion.main: V2.14\nversion.sub: V1.07\n"
+                         "version.expand: V1.03\n"));
+        QCOMPARE(receivedSinceMark(),
+                 QStringList(
+                     {"GET MODEL TYPE", "GET VERSION", "GET SUB-VERSION", "GET EXPAND-VERSION"}));
     }
 
     void status()
@@ -129,7 +133,8 @@ private slots:
                                  << QStringList {"GET MODEL TYPE", "GET VERSION", "GET SUB-VERSION",
                                                  "GET EXPAND-VERSION"};
         QTest::newRow("option of another layout")
-            << "multiview.aspect" << 2 << "" << QStringList {"GET MODEL TYPE", "GET MULTIVIEW-SYNC"};
+            << "multiview.aspect" << 2 << ""
+            << QStringList {"GET MODEL TYPE", "GET MULTIVIEW-SYNC"};
         QTest::newRow("not on this model") << "mic.1.volume" << 2 << ""
                                            << QStringList {"GET MODEL TYPE", "GET AUDIO SOURCE",
                                                            "GET AUDIO VOL", "GET AUDIO-MUTE"};
@@ -258,7 +263,8 @@ private slots:
         const CliResult r = device({"set", "network.port", "5000"});
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
         const QStringList wire = receivedSinceMark();
-        QCOMPARE(wire.mid(0, 3), QStringList({"GET MODEL TYPE", "GET NETWORK-INFO", "GET BAUDRATE"}));
+        QCOMPARE(wire.mid(0, 3),
+                 QStringList({"GET MODEL TYPE", "GET NETWORK-INFO", "GET BAUDRATE"}));
         QCOMPARE(wire.size(), 4);
         QVERIFY2(wire.at(3).startsWith("SET NETWORK-INFO 127.0.0.1 5000 "), qPrintable(wire.at(3)));
         QVERIFY(r.err.contains("reconnect with the new settings"));
@@ -301,16 +307,18 @@ private slots:
         QTest::addColumn<int>("reads"); // lines received, identification included
         QTest::newRow("volume over the Tessin's 50")
             << true << QStringList {"set", "audio.volume", "60"}
-            << "korvane-cli: audio.volume: 60 is outside 0..50 on a Tessin\n" << 1;
+            << "korvane-cli: audio.volume: 60 is outside 0..50 on a Tessin\n"
+            << 1;
         QTest::newRow("HDMI7 on a Halden")
             << false << QStringList {"set", "window.1.source", "HDMI7"}
             << "korvane-cli: window.1.source: \"HDMI7\" is not a valid source of window 1 on a "
                "Halden (one of HDMI1, HDMI2, HDMI3, HDMI4, USB-C)\n"
             << 1;
-        QTest::newRow("microphone on a Halden") << false << QStringList {"set", "mic.1.switch", "ON"}
-                                                << "korvane-cli: mic.1.switch: a Halden has no "
-                                                   "microphone 1 on/off\n"
-                                                << 1;
+        QTest::newRow("microphone on a Halden")
+            << false << QStringList {"set", "mic.1.switch", "ON"}
+            << "korvane-cli: mic.1.switch: a Halden has no "
+               "microphone 1 on/off\n"
+            << 1;
         QTest::newRow("aspect in SINGLE")
             << false << QStringList {"set", "multiview.aspect", "FULL"}
             << "korvane-cli: multiview.aspect FULL: does not belong to the SINGLE layout (the "
@@ -352,8 +360,9 @@ private slots:
         // The device refuses a scene never saved (it answers with an error word).
         r = device({"scene", "load", "9"});
         QVERIFY2(r.code == 5, qPrintable(r.describe()));
-        QCOMPARE(r.err, QString("korvane-cli: the device refused SET LOAD SCENE 9: it answered "
-                                "\"ERR 05\"\n"));
+        QCOMPARE(r.err,
+                 QString("korvane-cli: the device refused SET LOAD SCENE 9: it answered "
+                         "\"ERR 05\"\n"));
     }
 
     void backupDiffRestore()
@@ -396,17 +405,45 @@ private slots:
                  qPrintable(r.describe()));
     }
 
+    // A backup that could not be saved is refused before the device is read.
+    void backupCannotBeSaved_data()
+    {
+        QTest::addColumn<QString>("file"); // under the runner's folder
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing folder") << "no-such-folder/hall.json"
+                                        << "hall.json: No such file or directory\n";
+        QTest::newRow("a folder") << "APP"
+                                  << "APP: it is a folder\n";
+    }
+    void backupCannotBeSaved()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, error);
+        QDir(m_cli.dir()).mkpath("APP");
+        const QString path = m_cli.path(file);
+        const CliResult r = device({"backup", path});
+        QVERIFY2(r.code == 7, qPrintable(r.describe()));
+        QVERIFY2(r.err.startsWith("korvane-cli: cannot write " + m_cli.dir() + "/"),
+                 qPrintable(r.err));
+        QVERIFY2(r.err.endsWith(error), qPrintable(r.err));
+        QCOMPARE(receivedSinceMark(), QStringList());
+        QVERIFY(!QFileInfo::exists(m_cli.path("no-such-folder")));
+    }
+
     void badProfilesTouchNoDevice_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
         QTest::newRow("empty") << QByteArray() << "line 1: the file is empty";
-        QTest::newRow("not json") << QByteArray("volume=3\n") << "line 1: expected a value, found \"v\"";
-        QTest::newRow("truncated") << QByteArray("{\"format\": \"korvane-profile\",\n\"version\": 1,")
-                                   << "line 2: the file ends too early (it is cut off)";
+        QTest::newRow("not json") << QByteArray("volume=3\n")
+                                  << "line 1: expected a value, found \"v\"";
+        QTest::newRow("truncated")
+            << QByteArray("{\"format\": \"korvane-profile\",\n\"version\": 1,")
+            << "line 2: the file ends too early (it is cut off)";
         QTest::newRow("value outside the list")
-            << QByteArray("{\"format\": \"korvane-profile\", \"version\": 1, \"model\": \"Halden\",\n"
-                          "\"audio\": {\"volume\": 101}}")
+            << QByteArray(
+                   "{\"format\": \"korvane-profile\", \"version\": 1, \"model\": \"Halden\",\n"
+                   "\"audio\": {\"volume\": 101}}")
             << "line 2: audio.volume: 101 is outside 0..100 on a Halden";
     }
     void badProfilesTouchNoDevice()
@@ -448,8 +485,9 @@ private slots:
         for (const char *command : {"restore", "diff"}) {
             r = device({command, file});
             QVERIFY2(r.code == 6, qPrintable(r.describe()));
-            QCOMPARE(r.err, QString("korvane-cli: the profile is for a Tessin, the device is a "
-                                    "Halden (--any-model applies what fits)\n"));
+            QCOMPARE(r.err,
+                     QString("korvane-cli: the profile is for a Tessin, the device is a "
+                             "Halden (--any-model applies what fits)\n"));
             QCOMPARE(receivedSinceMark(), QStringList {"GET MODEL TYPE"});
         }
     }
@@ -473,7 +511,8 @@ private slots:
         QVERIFY(probe.listen(QHostAddress(QHostAddress::LocalHost), 0));
         const quint16 port = probe.serverPort();
         probe.close(); // nothing listens there now
-        const CliResult r = m_cli.run({"--tcp", QStringLiteral("127.0.0.1:%1").arg(port), "identify"});
+        const CliResult r
+            = m_cli.run({"--tcp", QStringLiteral("127.0.0.1:%1").arg(port), "identify"});
         QVERIFY2(r.code == 3, qPrintable(r.describe()));
         QCOMPARE(r.err, QStringLiteral("korvane-cli: cannot connect to 127.0.0.1:%1\n").arg(port));
     }
@@ -495,7 +534,8 @@ private slots:
         }
         const CliResult r = m_cli.run({"--serial", port, "identify"});
         QVERIFY2(r.code == 3, qPrintable(r.describe()));
-        QCOMPARE(r.err, QStringLiteral("korvane-cli: cannot connect to the serial port %1\n").arg(port));
+        QCOMPARE(r.err,
+                 QStringLiteral("korvane-cli: cannot connect to the serial port %1\n").arg(port));
     }
 
     void silentDevice()
@@ -519,7 +559,8 @@ private slots:
     void overSerial()
     {
         SimDevice serial;
-        QVERIFY2(serial.start({"--no-tcp", "--pty", "--model", "Brimo"}), qPrintable(serial.error()));
+        QVERIFY2(serial.start({"--no-tcp", "--pty", "--model", "Brimo"}),
+                 qPrintable(serial.error()));
         CliResult r = m_cli.run({"--serial", serial.ptyPath(), "identify"});
         QVERIFY2(r.code == 0, qPrintable(r.describe()));
         QCOMPARE(r.out, QString("model: Brimo\nversion.main: V1.40\nversion.sub: V1.02\n"));
