@@ -1,6 +1,7 @@
 #include "profile/profile_engine.h"
 
 #include "link/command_catalogue.h"
+#include "link/link_context.h"
 #include "link/link_controller.h"
 #include "link/page_requests.h"
 #include "profile/profile_names.h"
@@ -18,8 +19,7 @@ class ProfileEngine::Listener final : public OutputSink,
 public:
     explicit Listener(ProfileRecorder &r)
         : m_r(r)
-    {
-    }
+    { }
 
     void outputSetResolution(int i) override { m_r.outputResolution(i); }
     void outputSet4kAuto(int i) override { m_r.output4kAuto(i); }
@@ -108,7 +108,8 @@ bool ProfileEngine::begin()
 void ProfileEngine::addReadSteps(ProfileSections sections)
 {
     const auto model = static_cast<quint8>(m_report.model);
-    m_steps.append({QStringLiteral("reading"), StepKind::Read, [sections, model] {
+    m_steps.append({QStringLiteral("reading"), StepKind::Read,
+                    [sections, model] {
                         if (sections & Profile_SectionBit(ProfileSection::Output))
                             Request_OutputReadAll();
                         if (sections & Profile_SectionBit(ProfileSection::Multiview))
@@ -194,8 +195,17 @@ void ProfileEngine::planAndSend(const Profile &wanted, const PlanOptions &option
 
 void ProfileEngine::addStage(const PlanStage &stage, StepKind kind)
 {
+    if (kind == StepKind::Send) {
+        // One setting a step: a cancel or a command without an answer stops the apply after
+        // the command on the wire, not after the rest of its stage.
+        for (const PlanCall &call : stage.calls)
+            m_steps.append({stage.name, kind, [call] { call.run(); }, nullptr});
+        return;
+    }
+    // The settings that cut the link go together: the last of them closes it on purpose.
     const QVector<PlanCall> calls = stage.calls;
-    m_steps.append({stage.name, kind, [calls] {
+    m_steps.append({stage.name, kind,
+                    [calls] {
                         for (const PlanCall &call : calls)
                             call.run();
                     },
@@ -265,7 +275,12 @@ void ProfileEngine::nextStep()
     if (step.kind == StepKind::Send || step.kind == StepKind::LinkCut)
         m_report.stage = step.name;
     emit progress(m_report.commandsSent, m_planned, step.name);
+    // The ids the step's own commands get lie between these two; follow-up queries the
+    // replies bring are numbered later and are not counted as planned commands.
+    m_ownFirst = Link_NextCommandId();
+    m_stepCounted = false;
     step.queue();
+    m_ownEnd = Link_NextCommandId();
     m_link.requestSend();
     checkStep();
 }
@@ -326,7 +341,10 @@ void ProfileEngine::onSent(quint64 id, const QByteArray &bytes)
     if (m_sentBytes.size() < 4096)
         m_sentBytes.insert(id, bytes);
     const StepKind kind = m_steps.at(m_stepIndex).kind;
-    if (kind == StepKind::Send || kind == StepKind::LinkCut) {
+    const bool own = id > m_ownFirst && id < m_ownEnd;
+    // A send step is one planned setting; the link-cutting step holds one command a setting.
+    if (own && ((kind == StepKind::Send && !m_stepCounted) || kind == StepKind::LinkCut)) {
+        m_stepCounted = true;
         ++m_report.commandsSent;
         emit progress(m_report.commandsSent, m_planned, m_steps.at(m_stepIndex).name);
     }

@@ -7,11 +7,11 @@
 // reply has been dispatched (follow-up queries included) before the next step is queued, so
 // builders that look at the device state see the replies of the step before.
 //
-// Applying reads the device first, plans the safe order (profile_plan.h), sends stage by
-// stage, reads everything back and compares; network settings and the baud rate, when asked
-// for, go last, after the read-back, because they cut the link. A command that gets no reply,
-// a port or socket error or a closed link stops an apply where it is: the report says how far
-// it got. GUI thread only.
+// Applying reads the device first, plans the safe order (profile_plan.h), sends the stages in
+// turn, one setting a step, reads everything back and compares; network settings and the baud rate,
+// when asked for, go last, after the read-back, because they cut the link. A command that gets no
+// reply, a port or socket error or a closed link stops an apply where it is: the report says how
+// far it got. GUI thread only.
 #pragma once
 
 #include "profile/profile.h"
@@ -47,7 +47,7 @@ struct EngineReport
     QStringList timedOut; // commands (their text) that got no reply
     QStringList strayLines; // lines that answered no command, e.g. an error word
     ApplyPlan plan; // apply
-    int commandsSent = 0; // apply and calls: planned commands written
+    int commandsSent = 0; // apply and calls: planned commands written (not follow-up queries)
     QString stage; // where an apply stopped, or the last stage
     bool verified = false; // apply: the read-back was made
     ProfileComparison verification; // apply: wanted against the read-back
@@ -77,7 +77,8 @@ public:
     void applyCalls(const QVector<PlanCall> &calls, ProfileSections readBack);
     // Queues whatever queue() queues as one step and waits for it (scenes, raw lines).
     void run(const QString &what, std::function<void()> queue);
-    // Stops at the next step; what is queued already still goes out.
+    // Stops once the step under way is through: while applying, the setting on the wire (and
+    // its follow-up queries); nothing after it is sent.
     void cancel() { m_cancel = true; }
 
 signals:
@@ -131,5 +132,8 @@ private:
     QSet<quint64> m_matched; // of those, answered
     QSet<quint64> m_dispatched; // answers handed to the dispatcher
     bool m_stepTimedOut = false;
+    quint64 m_ownFirst = 0; // the step's own commands have ids between these two
+    quint64 m_ownEnd = 0;
+    bool m_stepCounted = false;
     QHash<quint64, QByteArray> m_sentBytes;
 };

@@ -1,6 +1,7 @@
 // The profiles dialog in the panel against the simulator: export the device's settings, apply
-// a profile after a preview of every change (parts can be left out), compare, cancel, refuse a
-// damaged file, and show what another model's profile leaves out.
+// a profile after a preview of every change (parts can be left out), compare, cancel (before
+// anything is sent and half way), refuse a damaged file, and show what another model's profile
+// leaves out.
 #include "e2e/support/e2e_panel.h"
 #include "support/sim_device.h"
 
@@ -174,6 +175,42 @@ private slots:
         QCOMPARE(dialog->statusLabel()->text(),
                  QString("Stopped after 0 of 7 commands (Cancelled.)."));
         QCOMPARE(sim.received().filter(QRegularExpression("^SET ")), QStringList());
+        QCOMPARE(S_InputSource_Name[0], QString("IN-1"));
+    }
+
+    // Cancel while the layout's options go out: the option on the wire finishes, nothing
+    // after it is sent (not the rest of its stage either), and the status says how far it got.
+    void cancelHalfWay()
+    {
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", "Halden", "--latency", "150"}), qPrintable(sim.error()));
+        E2ePanel panel;
+        panel.connectTcp(sim.tcpPort());
+        QVERIFY(panel.waitForIdentification(ModelHalden));
+        QVERIFY(panel.waitForLinkIdle());
+        Ui_Profiles *dialog = open(panel);
+        const QString changes = m_dir.filePath("changes.json");
+        QVERIFY(Write(changes, Changes));
+        dialog->PreviewApply(changes);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsBusy(), Slow);
+        auto sets = [&sim] { return sim.received().filter(QRegularExpression("^SET ")); };
+        dialog->applyButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(sets().contains("SET PIP POS LeftTop"), Slow);
+        dialog->cancelButton()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsBusy(), Slow);
+        const QRegularExpressionMatch stopped
+            = QRegularExpression("^Stopped after ([34]) of 7 commands \\(Cancelled\\.\\)\\.$")
+                  .match(dialog->statusLabel()->text());
+        QVERIFY2(stopped.hasMatch(), qPrintable(dialog->statusLabel()->text()));
+        const int count = stopped.captured(1).toInt();
+        // The simulator's log may trail the reply it sent by a moment.
+        QTRY_COMPARE_WITH_TIMEOUT(sets().size(), count, Slow);
+        QCOMPARE(
+            sets().mid(0, 3),
+            QStringList({"SET OUT HDCP FORCE-OFF", "SET MULTIVIEW PIP", "SET PIP POS LeftTop"}));
+        // Nothing further goes out once the dialog says it stopped.
+        QVERIFY(panel.waitForLinkIdle());
+        QCOMPARE(sets().size(), count);
         QCOMPARE(S_InputSource_Name[0], QString("IN-1"));
     }
 
