@@ -32,7 +32,7 @@ SUBCOMMANDS:
 OTHER OPTIONS:
   --wire              show every line sent (>) and received (<) on stderr
   --app-dir DIR       folder that holds the panel's APP/ folder (input and scene names);
-                      default: the folder of this program
+                      default: the panel's own (installed: ~/.config/korvane)
   --version           print the version
 
 Commands keep the panel's pacing: 50 ms before each command, up to 1 s for each reply, and

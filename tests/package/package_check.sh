@@ -134,6 +134,12 @@ ls -l "$settings" | sed 1d
 grep -q '^Key_LanguageIsEnglish=1'$'\r''$' "$settings/config.ini" || fail "config.ini content"
 [ -s "$settings/language-Other.ini" ] || fail "language-Other.ini was not seeded"
 [ "$(stat -c %U "$settings/config.ini")" = nobody ] || fail "config.ini is not the user's"
+# korvane-cli keeps the names where the installed panel reads them.
+as_user korvane-cli set input.2.name Lectern || fail "korvane-cli set input.2.name"
+grep -q '^S_InputSource_Name\[1\]=Lectern'$'\r''$' "$settings/language-English.ini" \
+  || fail "korvane-cli did not save the name in the user's language file"
+[ "$(as_user korvane-cli get input.2.name)" = Lectern ] || fail "korvane-cli get input.2.name"
+echo "korvane-cli keeps the names in the user's folder"
 dpkg --verify korvane || fail "installed files were changed"
 echo "installed files unchanged (dpkg --verify)"
 
