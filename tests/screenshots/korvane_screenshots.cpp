@@ -18,6 +18,7 @@
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
 #include "ui/ui_output.h"
+#include "ui/ui_profiles.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
@@ -224,6 +225,38 @@ QPixmap edidInformation(Studio &s)
     return s.messageBox([&] { QTest::mouseClick(page.edidWriteButton(), Qt::LeftButton); });
 }
 
+// The profiles dialog previewing a profile: every setting that will change, and the parts.
+QPixmap profilesPreview(Studio &s)
+{
+    Ui_Main &main = s.window();
+    s.tab(SystemTab);
+    s.click(main.systemPage()->profilesButton());
+    Ui_Profiles *dialog = main.profilesDialog();
+    if (!dialog || !QTest::qWaitForWindowExposed(dialog))
+        return QPixmap();
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hall-a.json"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QPixmap();
+    f.write(R"({"format": "korvane-profile", "version": 1, "model": "Halden",
+"output": {"hdcp": "FORCE-OFF", "itc": "ON"},
+"multiview": {"layout": "PIP", "pip-position": "RightBottom", "pip-size": "SMALL"},
+"window": {"1": {"source": "HDMI2"}, "2": {"source": "USB-C"}},
+"audio": {"volume": 35, "mute": "OFF"},
+"edid": {"mode": "1080p60-2.0"},
+"input": {"2": {"name": "Lectern"}}}
+)");
+    f.close();
+    dialog->PreviewApply(path);
+    if (!QTest::qWaitFor([dialog] { return !dialog->IsBusy(); }, 20000))
+        return QPixmap();
+    s.settle();
+    const QPixmap picture = dialog->grab();
+    dialog->close();
+    return picture;
+}
+
 const Shot Shots[] = {
     // README
     {"login", Halden, true, loginDialog},
@@ -232,6 +265,7 @@ const Shot Shots[] = {
     {"page_audio", Halden, true, [](Studio &s) { return window(s.tab(AudioTab)); }},
     {"page_system", Halden, true, [](Studio &s) { return window(s.tab(SystemTab)); }},
     {"terminal", Halden, true, terminal},
+    {"dialog_profiles", Halden, true, profilesPreview},
     {"multiview_single", Marlet, true, [](Studio &s) { return multiview(s, 0); }},
     {"multiview_pip", Marlet, true, [](Studio &s) { return multiview(s, 1); }},
     {"multiview_3xwin", Marlet, true, [](Studio &s) { return multiview(s, 3); }},
