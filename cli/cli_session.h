@@ -38,6 +38,9 @@ private:
     void get(const EngineReport &report);
     void startSet(const EngineReport &current);
     void setDone(const EngineReport &report);
+    // Whether setting id cuts the link in use: the network settings a TCP link, the baud
+    // rate a serial one. Otherwise the change is read back like any other.
+    bool cutsLink(SettingId id) const;
     void scene(const EngineReport &report);
     void backup(const EngineReport &report);
     void startRestore();

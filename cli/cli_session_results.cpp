@@ -123,10 +123,17 @@ void CliSession::startSet(const EngineReport &current)
         end(current.timedOut.isEmpty() ? CliExitUsage : CliExitNoAnswer);
         return;
     }
-    // The link settings change how the device is reached: nothing can be read back here.
-    const bool cuts = Setting_Section(id) == ProfileSection::Network;
+    // A setting that changes how this link reaches the device cannot be read back over it.
+    const bool cuts = cutsLink(id);
     m_then = [this](const EngineReport &report) { setDone(report); };
     m_engine->applyCalls({*call}, cuts ? 0 : SectionOf(id));
+}
+
+bool CliSession::cutsLink(SettingId id) const
+{
+    if (Setting_Section(id) != ProfileSection::Network)
+        return false;
+    return (id == SettingId::SerialBaudRate) == m_request.link.serial;
 }
 
 void CliSession::setDone(const EngineReport &report)
@@ -136,7 +143,7 @@ void CliSession::setDone(const EngineReport &report)
         return;
     }
     const SettingId id = m_request.key;
-    if (Setting_Section(id) == ProfileSection::Network) {
+    if (cutsLink(id)) {
         m_err << "korvane-cli: the device took the new " << Setting_Label(id)
               << "; reconnect with the new settings" << Qt::endl;
         end(CliExitOk);
