@@ -81,8 +81,8 @@ the command the panel would send, then reads the setting back.
   korvane-cli --tcp 192.168.0.247 set audio.volume 40
   korvane-cli --serial /dev/ttyUSB0 set output.resolution 1920x1080p60   (holds 10 s)
 Words may be typed in any letter case. Layout options (aspect, variant, PIP position and size,
-auto switch, user rectangle) apply only to their layout. network.* and serial.baud-rate change
-how the device is reached: reconnect with the new values afterwards.
+auto switch, user rectangle) apply only to their layout. network.* over TCP and
+serial.baud-rate over RS-232 cut the link: they are not read back; reconnect with the new values.
 Exit 2 for a value outside the model's lists, 5 when the device did not take it.
 )"},
     {"scene", R"(usage: korvane-cli LINK scene save N [NAME]
