@@ -34,8 +34,8 @@ inline constexpr ExtraText OtherModel {
     "The profile is for a %1, the device is a %2: what the device "
     "lacks is skipped.",
     "配置文件属于 %1，设备是 %2：设备没有的设置将被跳过。"};
-inline constexpr ExtraText Preview {"%1 change(s) to send. Choose the parts, then apply.",
-                                    "将发送 %1 项更改。请选择要应用的部分，然后应用。"};
+inline constexpr ExtraText Preview {"%1 change(s) listed. Choose the parts, then apply.",
+                                    "列出 %1 项更改。请选择要应用的部分，然后应用。"};
 inline constexpr ExtraText NothingToChange {"The device already matches the chosen parts.",
                                             "设备已与所选部分一致。"};
 inline constexpr ExtraText Sending {"Sending %1 of %2: %3", "正在发送 %1/%2：%3"};

@@ -113,7 +113,7 @@ private slots:
                               "audio.volume | 50 | 30 | audio",
                               "input.1.name | IN-1 | Camera | kept on this PC"}));
         QCOMPARE(dialog->statusLabel()->text(),
-                 QString("8 change(s) to send. Choose the parts, then apply."));
+                 QString("8 change(s) listed. Choose the parts, then apply."));
         for (const QString &line : sim.received().mid(before))
             QVERIFY2(line.startsWith("GET "), qPrintable(line)); // a preview changes nothing
 
