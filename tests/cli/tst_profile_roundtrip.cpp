@@ -229,28 +229,32 @@ private slots:
     {
         QTest::addColumn<bool>("serial");
         QTest::addColumn<QString>("answered"); // commands the simulator answers before it hangs up
-        QTest::addColumn<QString>("stopped");
-        QTest::addColumn<QString>("sent");
-        // Identification (1) and the read (12), then 3 settings.
-        QTest::newRow("tcp, in the output options") << false << "16"
-                                                    << "stage \"output\" after 3 of 14 commands"
-                                                    << "output.hdcp, output.vka, output.itc";
-        QTest::newRow("serial, in the output options") << true << "16"
-                                                       << "stage \"output\" after 3 of 14 commands"
-                                                       << "output.hdcp, output.vka, output.itc";
+        QTest::addColumn<QStringList>("stopped"); // accepted reports, each with its sent list
+        QTest::addColumn<QStringList>("sent");
+        // Identification (1) and the read (12), then 3 settings. A TCP hang-up shows at once.
+        QTest::newRow("tcp, in the output options")
+            << false << "16" << QStringList {"stage \"output\" after 3 of 14 commands"}
+            << QStringList {"output.hdcp, output.vka, output.itc"};
+        // A pseudo-terminal's hang-up may show only once the next command has been written
+        // (on a busy machine): written, it counts as sent, though the device never read it.
+        QTest::newRow("serial, in the output options")
+            << true << "16"
+            << QStringList {"stage \"output\" after 3 of 14 commands",
+                            "stage \"output\" after 4 of 14 commands"}
+            << QStringList {"output.hdcp, output.vka, output.itc",
+                            "output.hdcp, output.vka, output.itc, output.4k-auto"};
         // The layout's reply brings two follow-up queries: they are no settings sent.
         QTest::newRow("tcp, in the layout options")
-            << false << "22"
-            << "stage \"layout options\" after 7 of 14 commands"
-            << "output.hdcp, output.vka, output.itc, output.4k-auto, multiview.layout, "
-               "multiview.aspect, multiview.variant";
+            << false << "22" << QStringList {"stage \"layout options\" after 7 of 14 commands"}
+            << QStringList {"output.hdcp, output.vka, output.itc, output.4k-auto, "
+                            "multiview.layout, multiview.aspect, multiview.variant"};
     }
     void deviceGoesAwayHalfWay()
     {
         QFETCH(bool, serial);
         QFETCH(QString, answered);
-        QFETCH(QString, stopped);
-        QFETCH(QString, sent);
+        QFETCH(QStringList, stopped);
+        QFETCH(QStringList, sent);
         CliRunner cli;
         const QString changes = cli.path("changes.json");
         QVERIFY(WriteFile(changes, Header("Halden") + Changes().at(0).profile + "}\n"));
@@ -263,13 +267,20 @@ private slots:
         const QStringList link = serial ? QStringList {"--serial", sim.ptyPath()} : Tcp(sim);
         const CliResult r = cli.run(link + QStringList {"restore", changes});
         QVERIFY2(r.code == 4, qPrintable(r.describe()));
-        QVERIFY2(r.err.contains("korvane-cli: restore stopped in " + stopped + "\n"),
-                 qPrintable(r.err));
-        QVERIFY2(r.err.contains("korvane-cli: sent: " + sent + "\nkorvane-cli: not sent: "),
-                 qPrintable(r.err));
-        // What it says it sent is what the device received.
-        QTRY_COMPARE_WITH_TIMEOUT(sim.received().filter(QRegularExpression("^SET ")).size(),
-                                  sent.count(',') + 1, 5000);
+        int which = -1;
+        for (int i = 0; i < stopped.size(); ++i) {
+            if (r.err.contains("korvane-cli: restore stopped in " + stopped.at(i) + "\n")
+                && r.err.contains("korvane-cli: sent: " + sent.at(i) + "\nkorvane-cli: not sent: "))
+                which = i;
+        }
+        QVERIFY2(which >= 0, qPrintable(r.err));
+        // What it says it sent is what the device received (the one written into a hang-up
+        // may be missing).
+        auto received
+            = [&sim] { return sim.received().filter(QRegularExpression("^SET ")).size(); };
+        const int reported = sent.at(which).count(',') + 1;
+        QTRY_VERIFY_WITH_TIMEOUT(received() >= reported - which, 5000);
+        QVERIFY2(received() <= reported, qPrintable(sim.received().join('|')));
         QVERIFY(!r.out.contains("reads back as the profile"));
     }
 };
