@@ -29,6 +29,7 @@ class Ui_Output;
 class Ui_Profiles;
 class Ui_System;
 class Ui_Uart_Network;
+class WireLog;
 
 class Ui_Main : public MyFramelessWindow
 {
@@ -77,6 +78,8 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
+    WireLog *wireLog() const { return m_wireLog; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -134,6 +137,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     Ui_Profiles *m_profiles = nullptr;
+    WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };
