@@ -20,6 +20,7 @@
 #include <functional>
 
 class LinkController;
+class LinkStatusBar;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -78,6 +79,10 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    LinkStatusBar *linkStatusBar() const { return m_linkStatusBar; }
+    // The link options dialog, for the connection held or last chosen; stores what the
+    // operator accepts.
+    void openLinkOptions();
     // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
     WireLog *wireLog() const { return m_wireLog; }
 
@@ -137,6 +142,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     Ui_Profiles *m_profiles = nullptr;
+    LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
     WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;

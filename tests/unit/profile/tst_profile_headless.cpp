@@ -1,6 +1,7 @@
 // Without pages, the device is asked exactly what the pages would ask after a reported value:
 // the user resolution after USER, the restatement after a bare layout reply, the free
-// rectangle whenever the layout has one (once per value that redraws the page's picture).
+// rectangle whenever the layout has one (asked for once per value that redraws the page's
+// picture; the link queue holds one copy of a read not yet sent).
 #include "profile/profile_headless.h"
 #include "state/device_state.h"
 #include "state/reply_dispatcher.h"
@@ -31,17 +32,16 @@ private slots:
             << Lines {} << 1;
         QTest::newRow("presenter variant")
             << QByteArray("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL FULL 3 3\r")
-            << Lines {"GET PBP-PRESENTER\r", "GET PBP-PRESENTER\r", "GET PBP-PRESENTER\r"} << 3;
+            << Lines {"GET PBP-PRESENTER\r"} << 3;
         QTest::newRow("PIP USER") << QByteArray(
             "MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL USER USER\r")
-                                  << Lines {"GET PIP USER\r", "GET PIP USER\r", "GET PIP USER\r"}
-                                  << 3;
+                                  << Lines {"GET PIP USER\r"} << 3;
         QTest::newRow("PIP corner")
             << QByteArray("MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL LeftTop SMALL\r") << Lines {}
             << 1;
         QTest::newRow("size reply in PIP USER")
             << QByteArray("MULTIVIEW-SYNC PIP HDMI1 HDMI2 NULL NULL USER USER\rPIP SIZE USER\r")
-            << Lines {"GET PIP USER\r", "GET PIP USER\r", "GET PIP USER\r", "GET PIP USER\r"} << 4;
+            << Lines {"GET PIP USER\r"} << 4;
     }
     void followUps()
     {
