@@ -7,6 +7,8 @@
 #include "app/save_on_exit.h"
 #include "link/link_context.h"
 #include "ui/frame_geometry.h"
+#include "ui/page_access_names.h"
+#include "ui/page_device_gate.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_uart_network.h"
 
@@ -57,6 +59,7 @@ Ui_Main::Ui_Main(QWidget *parent)
             });
     wirePages();
     wireLink();
+    wireKeys();
 }
 
 Ui_Main::~Ui_Main()
@@ -92,6 +95,7 @@ bool Ui_Main::PageShown(const QString *flag)
 void Ui_Main::ApplyTexts(bool initial)
 {
     setTitleText(Ui_Main_AppName);
+    Access_NameMainWindow(*this);
     if (initial) {
         m_languageSelector->clear();
         if (Language_FileExists(true))
@@ -159,6 +163,8 @@ void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
         if (entry.flag && *entry.flag == QLatin1String("1") && entry.retranslate)
             entry.retranslate(false, true);
     }
+    for (PageDeviceGate *gate : qAsConst(m_deviceGates))
+        gate->reapply();
 }
 
 void Ui_Main::closeEvent(QCloseEvent *event)

@@ -6,8 +6,8 @@
 // shown at its position.
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages, the link controller and every connection) and ui_main_link.cpp (received lines,
-// link-settings sync).
+// (the pages, the link controller and every connection), ui_main_link.cpp (received lines,
+// link-settings sync) and ui_main_keys.cpp (keyboard shortcuts).
 #pragma once
 
 #include "state/reply_fan_out.h"
@@ -20,6 +20,7 @@
 #include <functional>
 
 class LinkController;
+class PageDeviceGate;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -76,6 +77,8 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    // The device pages' gates (output, multiview, audio, system), in tab order.
+    const QVector<PageDeviceGate *> &deviceGates() const { return m_deviceGates; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -111,6 +114,12 @@ private:
     void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
+    // The device keys and F1 (ui_main_keys.cpp).
+    void wireKeys();
+    bool deviceIdentified() const;
+    void chooseLayout(int mode);
+    void readCurrentPage();
+    void showKeys();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
     void handleReceivedLine(const QByteArray &line);
 
@@ -126,6 +135,7 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
+    QVector<PageDeviceGate *> m_deviceGates; // owned by their pages
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };

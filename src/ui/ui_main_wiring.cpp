@@ -7,6 +7,7 @@
 #include "link/link_controller.h"
 #include "link/service_link_backend.h"
 #include "ui/message_box.h"
+#include "ui/page_device_gate.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_multiview.h"
@@ -45,6 +46,14 @@ void Ui_Main::createPages()
         [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
     m_debugTerminal = new Ui_Debug;
+
+    // The device pages show values only while a device is identified.
+    m_deviceGates = {
+        new PageDeviceGate(m_outputPage, m_outputPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_multiviewPage, m_multiviewPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_audioPage, m_audioPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_systemPage, m_systemPage->readAllButton(), m_linkController),
+    };
 
     // The pages hear the device's values first, in tab order; others may join later.
     m_replyValues.addListener(m_connectionPage);

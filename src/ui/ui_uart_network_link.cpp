@@ -7,6 +7,7 @@
 #include "app/net_check.h"
 #include "ui/message_box.h"
 #include "ui/my_combo_box.h"
+#include "ui/page_access_names.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ void Ui_Uart_Network::showLinkState(LinkController::State state)
     const LinkKind open = m_controller->kind();
     m_uartButton->setText(S_ConnectDisconnect[open == LinkKind::Serial ? 1 : 0]);
     m_networkButton->setText(S_ConnectDisconnect[open == LinkKind::Tcp ? 1 : 0]);
+    Access_NameConnection(*this);
     m_uartButton->setEnabled(open != LinkKind::Tcp);
     m_networkButton->setEnabled(open != LinkKind::Serial);
     setParametersEnabled(open == LinkKind::None);
