@@ -4,6 +4,7 @@
 #include "ui/frame_chrome.h"
 #include "ui/page_access.h"
 #include "ui/ui_audio.h"
+#include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
 #include "ui/ui_output.h"
@@ -163,11 +164,27 @@ void Access_NameConnection(Ui_Uart_Network &page)
     Access_Name(page.clearButton(), Access_Pair(SgroupBox_Status, S_Clear));
 }
 
-void Access_NameMainWindow(Ui_Main &window)
+namespace {
+void nameTitleBar(FrameChrome *chrome)
 {
-    FrameChrome *chrome = window.chrome();
     Access_Name(chrome->minButton(), Extra_Text(Access_MinimiseText));
     Access_Name(chrome->maxButton(), Extra_Text(Access_MaximiseText));
     Access_Name(chrome->closeButton(), Extra_Text(Access_CloseText));
+}
+} // namespace
+
+void Access_NameMainWindow(Ui_Main &window)
+{
+    nameTitleBar(window.chrome());
     Access_Name(window.languageSelector(), caption(Slabel_Language));
+}
+
+void Access_NameLogin(Ui_Login &dialog)
+{
+    nameTitleBar(dialog.chrome());
+    Access_Name(dialog.languageCombo(), caption(Slabel_Language));
+    Access_Name(dialog.roleCombo(), caption(Slabel_UserName));
+    Access_Name(dialog.passwordEdit(), caption(Slabel_Password));
+    Access_Name(dialog.modifyButton(), caption(SpushButton_Modify));
+    Access_Name(dialog.loginButton(), caption(SpushButton_Login));
 }

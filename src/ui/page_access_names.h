@@ -5,6 +5,7 @@
 #pragma once
 
 class Ui_Audio;
+class Ui_Login;
 class Ui_Main;
 class Ui_Multiview;
 class Ui_Output;
@@ -18,3 +19,5 @@ void Access_NameSystem(Ui_System &page);
 void Access_NameConnection(Ui_Uart_Network &page);
 // The title bar's buttons and the language selector.
 void Access_NameMainWindow(Ui_Main &window);
+// The login dialog's fields and buttons.
+void Access_NameLogin(Ui_Login &dialog);

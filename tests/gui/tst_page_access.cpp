@@ -7,6 +7,7 @@
 #include "gui/page_harness.h"
 #include "ui/page_access.h"
 #include "ui/style.h"
+#include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
 
@@ -331,6 +332,38 @@ private slots:
         QCOMPARE(iface->role() == QAccessible::ComboBox ? widget->accessibleName()
                                                         : iface->text(QAccessible::Name),
                  name);
+    }
+
+    void loginDialog_namedInBothLanguages_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("en")
+            << true
+            << QStringList {"Minimise window", "Maximise window", "Close window", "Language/语言",
+                            "Username",        "Password",        "Edit",         "Login"};
+        QTest::newRow("zh") << false
+                            << QStringList {"最小化窗口", "最大化窗口", "关闭窗口", "Language/语言",
+                                            "用户名",     "密码",       "修改",     "登录"};
+    }
+    void loginDialog_namedInBothLanguages()
+    {
+        QFETCH(bool, english);
+        QFETCH(QStringList, names);
+        Window w(english, QSize(1344, 918), pageStates()[0]);
+        Ui_Login login;
+        login.show();
+        QStringList seen;
+        for (QWidget *c : {static_cast<QWidget *>(login.chrome()->minButton()),
+                           static_cast<QWidget *>(login.chrome()->maxButton()),
+                           static_cast<QWidget *>(login.chrome()->closeButton()),
+                           static_cast<QWidget *>(login.languageCombo()),
+                           static_cast<QWidget *>(login.roleCombo()),
+                           static_cast<QWidget *>(login.passwordEdit()),
+                           static_cast<QWidget *>(login.modifyButton()),
+                           static_cast<QWidget *>(login.loginButton())})
+            seen << c->accessibleName();
+        QCOMPARE(seen, names);
     }
 
     void sourceRename_renamesTheButtons()
