@@ -6,6 +6,7 @@
 #include "app/language_texts.h"
 #include "gui/page_harness.h"
 #include "ui/page_access.h"
+#include "ui/routing_grid_keys.h"
 #include "ui/style.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
@@ -364,6 +365,47 @@ private slots:
                            static_cast<QWidget *>(login.loginButton())})
             seen << c->accessibleName();
         QCOMPARE(seen, names);
+    }
+
+    // A 4 x 9 grid like the page's, with a layout's windows (rows) and a model's inputs
+    // (columns) shown.
+    void routingGrid_neighbour_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to");
+        QTest::newRow("right") << 4 << 9 << 0 << int(Qt::Key_Right) << 1;
+        QTest::newRow("down") << 4 << 9 << 1 << int(Qt::Key_Down) << 10;
+        QTest::newRow("up") << 4 << 9 << 20 << int(Qt::Key_Up) << 11;
+        QTest::newRow("left") << 4 << 9 << 20 << int(Qt::Key_Left) << 19;
+        QTest::newRow("left edge") << 4 << 9 << 9 << int(Qt::Key_Left) << -1;
+        QTest::newRow("right edge") << 4 << 9 << 8 << int(Qt::Key_Right) << -1;
+        QTest::newRow("top edge") << 4 << 9 << 3 << int(Qt::Key_Up) << -1;
+        QTest::newRow("bottom edge") << 4 << 9 << 35 << int(Qt::Key_Down) << -1;
+        QTest::newRow("last input of a 4-input model") << 4 << 4 << 3 << int(Qt::Key_Right) << -1;
+        QTest::newRow("PIP: second window is the last row")
+            << 2 << 9 << 12 << int(Qt::Key_Down) << -1;
+        QTest::newRow("SINGLE: one row") << 1 << 5 << 2 << int(Qt::Key_Up) << -1;
+        QTest::newRow("other keys") << 4 << 9 << 0 << int(Qt::Key_Tab) << -1;
+    }
+    void routingGrid_neighbour()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        QWidget grid;
+        QVector<QPushButton *> buttons;
+        for (int k = 0; k < 36; ++k) {
+            auto *b = new QPushButton(&grid);
+            b->setVisible(k / 9 < rows && k % 9 < columns);
+            buttons << b;
+        }
+        RoutingGridKeys keys(buttons, 9, &grid);
+        QCOMPARE(keys.neighbour(from, key), to);
     }
 
     void sourceRename_renamesTheButtons()
