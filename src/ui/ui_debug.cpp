@@ -1,15 +1,21 @@
 #include "ui/ui_debug.h"
 
-#include "link/debug_wire.h"
-#include "link/link_context.h"
+#include "app/panel_prefs.h"
+#include "link/wire_log.h"
+#include "link/wire_log_file.h"
+#include "ui/debug_texts.h"
 #include "ui/frame_geometry.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocumentFragment>
+#include <QShortcut>
 #include <QTextEdit>
 
 namespace {
@@ -19,6 +25,11 @@ const char *const SendCaption = "Send:";
 const char *const HexFormat = "HEX FORMAT";
 const char *const AsciiFormat = "ASCII FORMAT";
 
+const char *const PrefGeometry = "terminal/geometry";
+const char *const PrefLineEnd = "terminal/lineEnding";
+const char *const PrefTime = "terminal/timestamps";
+const char *const PrefHexInput = "terminal/hexInput";
+
 QTextEdit *pane(QWidget *parent, bool readOnly)
 {
     auto *edit = new QTextEdit(parent);
@@ -27,11 +38,6 @@ QTextEdit *pane(QWidget *parent, bool readOnly)
     edit->setLineWrapMode(QTextEdit::NoWrap);
     edit->document()->setMaximumBlockCount(DebugPaneMaxBlocks);
     return edit;
-}
-
-bool endsWithLineEnd(const QString &text)
-{
-    return text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n'));
 }
 
 QSize debugWindowSize(const QSize &screen)
@@ -51,16 +57,80 @@ Ui_Debug::Ui_Debug()
     const QSize screen = Frame_PrimaryScreenSize();
     resize(debugWindowSize(screen));
     move(Frame_CentredPosition(screen, size()));
+    // Where the operator left it last time, if that is still a usable place.
+    restoreGeometry(Prefs_Value(QLatin1String(PrefGeometry)).toByteArray());
 
     m_inputStart = QTextCursor(m_sendPane->document());
     m_inputStart.setKeepPositionOnInsert(true);
     m_sendPane->installEventFilter(this);
+    m_findEdit->installEventFilter(this);
+
+    m_logFile = new WireLogFile(this);
+    connect(m_logFile, &WireLogFile::failed, this, &Ui_Debug::logFailed);
 
     connect(m_recvClearButton, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_RECV_DATA);
     connect(m_sendClearButton, &QPushButton::clicked, this, &Ui_Debug::SLT_CLEAR_SEND_DATA);
     connect(m_sendButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SEND_DATA);
     connect(m_hexButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_HEX_FORMAT);
     connect(m_asciiButton, &QPushButton::clicked, this, &Ui_Debug::SLT_SELECT_ASCII_FORMAT);
+    connect(m_wireButton, &QPushButton::toggled, this, [this](bool on) {
+        m_recvPane->setVisible(!on);
+        m_wireView->setVisible(on);
+        if (!on)
+            m_findEdit->hide();
+        scheduleRender();
+    });
+    connect(m_timeBox, &QCheckBox::toggled, this, [this](bool on) {
+        Prefs_SetValue(QLatin1String(PrefTime), on);
+        invalidateAll();
+    });
+    connect(m_hexInputBox, &QCheckBox::toggled, this,
+            [](bool on) { Prefs_SetValue(QLatin1String(PrefHexInput), on); });
+    connect(m_lineEndBox, qOverload<int>(&QComboBox::activated), this,
+            [](int index) { Prefs_SetValue(QLatin1String(PrefLineEnd), index); });
+    connect(m_saveButton, &QPushButton::clicked, this, &Ui_Debug::saveClicked);
+    connect(m_logBox, &QCheckBox::clicked, this, &Ui_Debug::logToggled);
+    connect(m_findEdit, &QLineEdit::returnPressed, this, &Ui_Debug::findNext);
+
+    // Escape and Alt+Z close the window, wherever the focus is in it.
+    for (const QKeySequence &key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::ALT | Qt::Key_Z)}) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
+    }
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, &Ui_Debug::toggleFind);
+
+    RetranslateExtras();
+    restoreOptions();
+    loadSnippets();
+}
+
+void Ui_Debug::RetranslateExtras()
+{
+    m_wireButton->setText(Extra_Text(DebugWireText));
+    m_wireButton->setToolTip(Extra_Text(DebugWireTip));
+    m_wireView->setAccessibleName(Extra_Text(DebugWireText));
+    m_saveButton->setText(Extra_Text(DebugSaveText));
+    m_findEdit->setPlaceholderText(Extra_Text(DebugFindTip));
+    m_findEdit->setAccessibleName(Extra_Text(DebugFindTip));
+    m_lineEndBox->setItemText(3, Extra_Text(DebugLineEndNone));
+    m_lineEndBox->setToolTip(Extra_Text(DebugLineEndTip));
+    m_lineEndBox->setAccessibleName(Extra_Text(DebugLineEndTip));
+    m_hexInputBox->setText(Extra_Text(DebugHexInputText));
+    m_timeBox->setText(Extra_Text(DebugTimeText));
+    m_logBox->setText(Extra_Text(DebugLogText));
+    m_addSnippetButton->setText(Extra_Text(DebugAddSnippetText));
+    invalidateAll(); // the wire view's words
+}
+
+Ui_Debug::~Ui_Debug()
+{
+    // Closed with the panel while open: no hide event reaches this class any more.
+    if (isVisible())
+        Prefs_SetValue(QLatin1String(PrefGeometry), saveGeometry());
 }
 
 void Ui_Debug::build()
@@ -76,10 +146,26 @@ void Ui_Debug::build()
     m_asciiButton = new QPushButton(QString::fromLatin1(AsciiFormat), this);
     setFormatCaptions(AsciiFormat);
 
+    m_wireButton = new QPushButton(this);
+    m_wireButton->setCheckable(true);
+    m_wireView = new QPlainTextEdit(this);
+    m_wireView->setReadOnly(true);
+    m_wireView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_wireView->setMaximumBlockCount(WireLogMaxViewLines);
+    m_wireView->hide();
+    m_saveButton = new QPushButton(this);
+    m_findEdit = new QLineEdit(this);
+    m_findEdit->setClearButtonEnabled(true);
+    m_findEdit->hide();
+
     auto *recvGrid = new QGridLayout;
     recvGrid->addWidget(m_recvLabel, 0, 0);
     recvGrid->addWidget(m_recvPane, 1, 0, 6, 8);
+    recvGrid->addWidget(m_wireView, 1, 0, 6, 8);
     recvGrid->addWidget(m_recvClearButton, 1, 9);
+    recvGrid->addWidget(m_wireButton, 2, 9);
+    recvGrid->addWidget(m_saveButton, 3, 9);
+    recvGrid->addWidget(m_findEdit, 7, 0, 1, 8);
     auto *sendGrid = new QGridLayout;
     sendGrid->addWidget(m_sendLabel, 0, 0);
     sendGrid->addWidget(m_sendPane, 1, 0, 6, 8);
@@ -92,6 +178,39 @@ void Ui_Debug::build()
     outer->addLayout(recvGrid, 0, 0);
     outer->addLayout(sendGrid, 1, 0);
     outer->addLayout(formatRow, 2, 0);
+    outer->addLayout(buildOptionsRow(), 3, 0);
+    buildSnippetRow();
+    outer->addLayout(m_snippetRow, 4, 0);
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setWordWrap(true);
+    outer->addWidget(m_messageLabel, 5, 0);
+    // The panes take the height; the rows of options keep theirs.
+    outer->setRowStretch(0, 1);
+    outer->setRowStretch(1, 1);
+}
+
+QHBoxLayout *Ui_Debug::buildOptionsRow()
+{
+    m_lineEndBox = new QComboBox(this);
+    m_lineEndBox->addItems(
+        {QStringLiteral("CR LF"), QStringLiteral("CR"), QStringLiteral("LF"), QString()});
+    m_hexInputBox = new QCheckBox(this);
+    m_timeBox = new QCheckBox(this);
+    m_logBox = new QCheckBox(this);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_lineEndBox);
+    row->addWidget(m_hexInputBox);
+    row->addWidget(m_timeBox);
+    row->addWidget(m_logBox);
+    row->addStretch(1);
+    return row;
+}
+
+void Ui_Debug::restoreOptions()
+{
+    m_lineEndBox->setCurrentIndex(Prefs_Int(QLatin1String(PrefLineEnd), 0, 0, 3));
+    m_timeBox->setChecked(Prefs_Value(QLatin1String(PrefTime), false).toBool());
+    m_hexInputBox->setChecked(Prefs_Value(QLatin1String(PrefHexInput), false).toBool());
 }
 
 void Ui_Debug::setFormatCaptions(const char *format)
@@ -101,6 +220,11 @@ void Ui_Debug::setFormatCaptions(const char *format)
     m_sendLabel->setText(QLatin1String(SendCaption) + QLatin1String(format));
     m_hexButton->setEnabled(!hex);
     m_asciiButton->setEnabled(hex);
+}
+
+void Ui_Debug::showMessage(const QString &text)
+{
+    m_messageLabel->setText(text);
 }
 
 void Ui_Debug::SLT_SETUP_UI_DEBUG()
@@ -115,100 +239,88 @@ void Ui_Debug::SLT_CLOSE_UI_DEBUG()
     close();
 }
 
+void Ui_Debug::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    scheduleRender();
+}
+
+void Ui_Debug::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        Prefs_SetValue(QLatin1String(PrefGeometry), saveGeometry());
+}
+
 void Ui_Debug::SLT_CLEAR_RECV_DATA()
 {
+    m_recv.lines.clear();
+    m_recv.unshown = 0;
     m_recvPane->clear();
+    if (m_wireButton->isChecked() && m_wireLog) {
+        m_wireFromSeq = m_wireShownSeq = m_wireLog->nextSeq();
+        m_wireView->clear();
+    }
 }
 
 void Ui_Debug::SLT_CLEAR_SEND_DATA()
 {
+    m_send.lines.clear();
+    m_send.unshown = 0;
     m_sendPane->clear();
     m_inputStart = QTextCursor(m_sendPane->document());
     m_inputStart.setKeepPositionOnInsert(true);
 }
 
-// The panes only change their captions: what is shown and sent is always the text itself.
+// The panes show the bytes as hex pairs; what is typed is sent as typed (hex input is an
+// option of its own).
 void Ui_Debug::SLT_SELECT_HEX_FORMAT()
 {
     setFormatCaptions(HexFormat);
+    m_hex = true;
+    invalidateAll();
 }
 
 void Ui_Debug::SLT_SELECT_ASCII_FORMAT()
 {
     setFormatCaptions(AsciiFormat);
+    m_hex = false;
+    invalidateAll();
 }
 
 void Ui_Debug::SLT_Sync_Show_Recv(const QString &text)
 {
-    m_recvPane->moveCursor(QTextCursor::End);
-    m_recvPane->insertPlainText(text);
+    push(m_recv, text.toUtf8());
 }
 
+// The echo is the link's Latin-1 rendering of the bytes it wrote: one character per byte.
 void Ui_Debug::SLT_Sync_Show_Send(const QString &text)
 {
-    QTextCursor echo(m_sendPane->document());
-    echo.setPosition(m_inputStart.position());
-    echo.insertText(text);
-    if (!endsWithLineEnd(text))
-        echo.insertBlock(); // the pending input keeps a line of its own
-    m_inputStart.setPosition(echo.position());
+    push(m_send, text.toLatin1());
 }
 
-QString Ui_Debug::PendingInput() const
+void Ui_Debug::ShowReceived(const QByteArray &line)
 {
-    // Only the position of m_inputStart is kept on insert, not its anchor: start afresh.
-    QTextCursor input(m_sendPane->document());
-    input.setPosition(m_inputStart.position());
-    input.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    return input.selection().toPlainText();
-}
-
-void Ui_Debug::SLT_SEND_DATA()
-{
-    const DebugWire wire = Debug_WireBytes(PendingInput());
-    if (wire.bytes.isEmpty())
-        return;
-    // Raw bytes, no attributes: no CR is added and no reply is awaited. Without a link the
-    // input stays pending.
-    if (Cmd_EnqueueRaw(wire.bytes.constData(), wire.bytes.size()) == 0)
-        return;
-    commitInput(wire.consumed);
-    emit SGL_UpdateEmit();
-}
-
-void Ui_Debug::commitInput(int sent)
-{
-    QTextCursor end(m_sendPane->document());
-    end.setPosition(m_inputStart.position() + sent);
-    if (!end.atBlockStart())
-        end.insertBlock();
-    m_inputStart.setPosition(end.position());
-    if (m_sendPane->textCursor().position() < m_inputStart.position())
-        m_sendPane->moveCursor(QTextCursor::End);
+    push(m_recv, line);
 }
 
 bool Ui_Debug::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_sendPane && event->type() == QEvent::KeyPress)
-        return keepTypingInInput(static_cast<QKeyEvent *>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-// Edits by keyboard go into the pending input, never into the history above it. Returns
-// true when the key is swallowed (a Backspace that would join the input to the history).
-bool Ui_Debug::keepTypingInInput(const QKeyEvent *event)
-{
-    const bool edits = !event->text().isEmpty() || event->key() == Qt::Key_Backspace
-        || event->key() == Qt::Key_Delete || event->matches(QKeySequence::Paste)
-        || event->matches(QKeySequence::Cut);
-    if (!edits || event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll))
-        return false;
-    QTextCursor caret = m_sendPane->textCursor();
-    const int start = m_inputStart.position();
-    if (caret.selectionStart() < start) {
-        caret.clearSelection();
-        caret.movePosition(QTextCursor::End);
-        m_sendPane->setTextCursor(caret);
+    // Escape in the find field only closes the field, not the window.
+    if (event->type() == QEvent::ShortcutOverride && watched == m_findEdit
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        event->accept();
+        return true;
     }
-    return event->key() == Qt::Key_Backspace && !caret.hasSelection() && caret.position() <= start;
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == m_sendPane)
+            return keyInInput(key);
+        if (watched == m_findEdit && key->key() == Qt::Key_Escape) {
+            m_findEdit->hide();
+            m_wireView->setFocus();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -138,6 +138,8 @@ void Ui_Main::ApplyTexts(bool initial)
         if (!entry.flag && entry.retranslate)
             entry.retranslate(false, true);
     }
+    if (m_debugTerminal)
+        m_debugTerminal->RetranslateExtras();
 }
 
 void Ui_Main::SLT_GetFocus_tabBar(int index)

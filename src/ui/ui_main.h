@@ -29,6 +29,7 @@ class Ui_Multiview;
 class Ui_Output;
 class Ui_System;
 class Ui_Uart_Network;
+class WireLog;
 
 class Ui_Main : public MyFramelessWindow
 {
@@ -79,6 +80,8 @@ public:
     LinkController *linkController() const { return m_linkController; }
     // The device pages' gates (output, multiview, audio, system), in tab order.
     const QVector<PageDeviceGate *> &deviceGates() const { return m_deviceGates; }
+    // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
+    WireLog *wireLog() const { return m_wireLog; }
 
     // Whether a page with this flag gets a tab (no flag: always).
     static bool PageShown(const QString *flag);
@@ -136,6 +139,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     QVector<PageDeviceGate *> m_deviceGates; // owned by their pages
+    WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;
 };

@@ -5,6 +5,7 @@
 #include "state/link_settings.h"
 #include "state/reply_dispatcher.h"
 #include "ui/ui_audio.h"
+#include "ui/ui_debug.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
@@ -13,6 +14,7 @@
 void Ui_Main::handleReceivedLine(const QByteArray &line)
 {
     const QString text = QString::fromUtf8(line);
+    m_debugTerminal->ShowReceived(line);
     emit SGL_DEBUG_SHOW_RecvText(text);
     Reply_Dispatch(text, m_replyValues.sinks(m_replyVerbs));
 }

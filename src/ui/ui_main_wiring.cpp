@@ -6,6 +6,7 @@
 #include "app/language_texts.h"
 #include "link/link_controller.h"
 #include "link/service_link_backend.h"
+#include "link/wire_log.h"
 #include "ui/message_box.h"
 #include "ui/page_device_gate.h"
 #include "ui/ui_audio.h"
@@ -46,6 +47,9 @@ void Ui_Main::createPages()
         [page = m_systemPage](bool first, bool readAll) { page->RefreshTexts(first, readAll); });
 
     m_debugTerminal = new Ui_Debug;
+    m_wireLog = new WireLog(this);
+    m_wireLog->attach(*m_linkController);
+    m_debugTerminal->SetWireLog(m_wireLog);
 
     // The device pages show values only while a device is identified.
     m_deviceGates = {
@@ -69,8 +73,8 @@ void Ui_Main::wirePages()
 {
     connect(this, &Ui_Main::SGL_SETUP_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_SETUP_UI_DEBUG);
     connect(this, &Ui_Main::SGL_CLOSE_UI_DEBUG, m_debugTerminal, &Ui_Debug::SLT_CLOSE_UI_DEBUG);
-    connect(this, &Ui_Main::SGL_DEBUG_SHOW_RecvText, m_debugTerminal,
-            &Ui_Debug::SLT_Sync_Show_Recv);
+    // Received lines reach the terminal as their bytes (handleReceivedLine), so that hex and
+    // bytes that are not UTF-8 show as they came; the text signal stays for other listeners.
     connect(this, &Ui_Main::SGL_DEBUG_SHOW_SendText, m_debugTerminal,
             &Ui_Debug::SLT_Sync_Show_Send);
     connect(m_debugTerminal, &Ui_Debug::SGL_UpdateEmit, this, &Ui_Main::SGL_UnifyUpdateEmit);

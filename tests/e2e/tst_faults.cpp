@@ -205,6 +205,7 @@ private slots:
         panel.connectTcp(sim.tcpPort());
         QVERIFY(panel.waitForIdentification(1));
         QCOMPARE(panel.boxes().count(), 0);
+        panel.window().debugTerminal()->show();
         QTRY_VERIFY(panel.window().debugTerminal()->recvPane()->document()->blockCount() >= 3);
     }
 };

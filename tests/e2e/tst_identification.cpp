@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -35,10 +36,32 @@ void sendRaw(Ui_Debug *terminal, const QString &text)
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         if (i > 0)
-            QTest::keyClick(terminal->sendPane(), Qt::Key_Return);
+            QTest::keyClick(terminal->sendPane(), Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(terminal->sendPane(), lines.at(i));
     }
     QTest::mouseClick(terminal->sendButton(), Qt::LeftButton);
+}
+// The wire view's pairs, "<command> => <first two words of its reply>", for every reply line
+// that names a command shown before it and carries a round trip.
+QStringList wirePairs(Ui_Debug *terminal)
+{
+    static const QRegularExpression sentLine(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} -> #(\\d+) (.*)<CR>$"));
+    static const QRegularExpression replyLine(
+        QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} <- #(\\d+) (.*)<CR>  \\[\\d+\\.\\d ms\\]$"));
+    terminal->RenderNow();
+    QHash<QString, QString> sent; // id -> command
+    QStringList paired;
+    for (const QString &line : terminal->wireView()->toPlainText().split(QLatin1Char('\n'))) {
+        const QRegularExpressionMatch s = sentLine.match(line);
+        if (s.hasMatch())
+            sent.insert(s.captured(1), s.captured(2));
+        const QRegularExpressionMatch r = replyLine.match(line);
+        if (r.hasMatch() && sent.contains(r.captured(1)))
+            paired << sent.value(r.captured(1)) + QStringLiteral(" => ")
+                    + r.captured(2).section(QLatin1Char(' '), 0, 1);
+    }
+    return paired;
 }
 } // namespace
 
@@ -73,8 +96,9 @@ private slots:
         QVERIFY(!page.uartButton()->isEnabled());
         QVERIFY(!page.ipEdit()->isEnabled());
 
-        // The debug terminal saw both directions, exactly as on the wire.
+        // The debug terminal saw both directions, exactly as on the wire (shown when opened).
         Ui_Debug *terminal = panel.window().debugTerminal();
+        terminal->show();
         QTRY_COMPARE(terminal->sendPane()->toPlainText(), expected.join('\n') + '\n');
         QCOMPARE(terminal->recvPane()->toPlainText(), sim.sent().join('\n') + '\n');
     }
@@ -99,6 +123,39 @@ private slots:
         QVERIFY(!page.networkButton()->isEnabled());
         QVERIFY(!page.portBox()->isEnabled());
         QCOMPARE(panel.page().portBox()->currentText(), sim.ptyPath());
+    }
+
+    // The wire view pairs every command of a read-all with the reply the link matched to it
+    // and shows the round trip.
+    void debugTerminal_readAllShowsEveryPairWithItsRoundTrip()
+    {
+        SimDevice sim;
+        QVERIFY2(sim.start({"--model", "Corvo"}), qPrintable(sim.error()));
+        E2ePanel panel;
+        panel.connectTcp(sim.tcpPort());
+        QVERIFY(panel.waitForIdentification(1));
+        QVERIFY(panel.waitForLinkIdle());
+        QTest::keyClick(&panel.window(), Qt::Key_Z, Qt::AltModifier);
+        Ui_Debug *terminal = panel.window().debugTerminal();
+        QVERIFY(terminal->isVisible());
+        terminal->wireButton()->click();
+        const int received = sim.received().size();
+
+        panel.window().outputPage()->readAllButton()->click();
+        QVERIFY(sim.waitForReceived(received + 4));
+        QVERIFY(panel.waitForLinkIdle());
+        const QStringList commands {"GET OUT RESOLUTION", "GET OUT HDCP", "GET OUT VKA",
+                                    "GET OUT ITC"};
+        QCOMPARE(sim.received().mid(received), commands);
+
+        QStringList paired;
+        QTRY_VERIFY_WITH_TIMEOUT((paired = wirePairs(terminal)).size() >= 4
+                                     && paired.last().startsWith(commands.last()),
+                                 5000);
+        QCOMPARE(paired.mid(paired.size() - 4),
+                 QStringList({"GET OUT RESOLUTION => OUT RESOLUTION", "GET OUT HDCP => OUT HDCP",
+                              "GET OUT VKA => OUT VKA", "GET OUT ITC => OUT ITC"}));
+        QVERIFY(!terminal->wireView()->toPlainText().contains(QLatin1String("timed out")));
     }
 
     // The raw text typed into the debug terminal reaches the device, and the reply goes

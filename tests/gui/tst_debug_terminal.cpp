@@ -1,16 +1,30 @@
 // Debug terminal: raw bytes on the active link for what the operator typed (and only that),
-// echoes kept apart from the pending input, the pane limits, the format captions, the window.
+// echoes kept apart from the pending input, the pane limits, the formats, the window; Enter
+// and Shift+Enter, line ends, hex input, history, completion, snippets; the wire view's pairs,
+// the saved and logged wire, find and copy; nothing rendered while closed.
+#include "app/config_values.h"
 #include "link/debug_wire.h"
 #include "link/link_context.h"
+#include "link/wire_log.h"
+#include "link/wire_log_file.h"
 #include "support/test_runtime.h"
 #include "ui/frame_geometry.h"
 #include "ui/ui_debug.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 // The raw commands waiting on a link's send queue, and their attributes being all zero.
@@ -37,15 +51,40 @@ void clearQueue(LinkContext &context)
         Queue_PopFront(&context.sendQueue);
 }
 
-// Types text as the operator does: each LF is the Return key.
+// Types text as the operator does: each LF is Shift+Return (Return alone sends).
 void type(QTextEdit *pane, const QString &text)
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         if (i > 0)
-            QTest::keyClick(pane, Qt::Key_Return);
+            QTest::keyClick(pane, Qt::Key_Return, Qt::ShiftModifier);
         QTest::keyClicks(pane, lines.at(i));
     }
+}
+
+// Shown and rendered, as an operator sees it.
+void showNow(Ui_Debug &d)
+{
+    d.show();
+    d.RenderNow();
+}
+
+// 2026-12-09 10:11:12.345 local time, plus ms.
+qint64 at(int ms)
+{
+    return QDateTime(QDate(2026, 12, 9), QTime(10, 11, 12, 345)).toMSecsSinceEpoch() + ms;
+}
+
+// A short session on the wire: a pair, a time-out with its late reply, an unsolicited line.
+void feedSession(WireLog &log)
+{
+    log.recordSent(1, "GET MODEL TYPE\r", at(0));
+    log.recordMatched(1, 6800);
+    log.recordReceived("MODEL TYPE Corvo\r", 1, at(7));
+    log.recordSent(2, "GET AUDIO VOL\r", at(10));
+    log.recordTimedOut(2, at(1010));
+    log.recordReceived("AUDIO VOL 60\r", 2, at(1050));
+    log.recordReceived("MAXMODE 4\r", 0, at(1100));
 }
 } // namespace
 
@@ -56,13 +95,18 @@ class TestDebugTerminal : public QObject
 private slots:
     void init()
     {
+        m_rt = std::make_unique<TestRuntime>();
         Queue_Reset(TcpLinkContext);
         Queue_Reset(SerialLinkContext);
         clearQueue(TcpLinkContext);
         clearQueue(SerialLinkContext);
         LinkMode = LinkModeTcp;
     }
-    void cleanup() { LinkMode = LinkModeNone; }
+    void cleanup()
+    {
+        LinkMode = LinkModeNone;
+        m_rt.reset();
+    }
 
     void wireBytes_data()
     {
@@ -137,6 +181,7 @@ private slots:
     void send_transmitsOnlyWhatWasTypedSinceLastSend()
     {
         Ui_Debug d;
+        showNow(d);
         d.SLT_Sync_Show_Send(QStringLiteral("GET MODEL TYPE\r"));
         type(d.sendPane(), QStringLiteral("SET RESET\n"));
         d.sendButton()->click();
@@ -145,10 +190,10 @@ private slots:
         type(d.sendPane(), QStringLiteral("GET AUDIO VOL"));
         d.sendButton()->click();
         QCOMPARE(queued(TcpLinkContext), QList<QByteArray>({"SET RESET\r\n", "GET AUDIO VOL\r\n"}));
-        // Everything stays visible, in the order it happened.
+        // What was sent shows once, as its echo, in the order the link wrote it.
+        d.RenderNow();
         QCOMPARE(d.sendPane()->toPlainText(),
-                 QStringLiteral("GET MODEL TYPE\nSET RESET\nSET RESET\nGET OUT HDCP\n"
-                                "GET AUDIO VOL\n"));
+                 QStringLiteral("GET MODEL TYPE\nSET RESET\nGET OUT HDCP\n"));
         QCOMPARE(d.PendingInput(), QString());
 
         // Nothing typed since: Send sends nothing and does not ask the link to send.
@@ -161,11 +206,14 @@ private slots:
     void echo_whileTyping_goesAboveThePendingInput()
     {
         Ui_Debug d;
+        showNow(d);
         type(d.sendPane(), QStringLiteral("GET OUT"));
         d.SLT_Sync_Show_Send(QStringLiteral("GET MODEL TYPE\r"));
         d.SLT_Sync_Show_Send(QStringLiteral("A\r\nB")); // a raw echo without a line end
+        d.RenderNow();
         type(d.sendPane(), QStringLiteral(" HDCP"));
-        QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\nA\nB\nGET OUT HDCP"));
+        QCOMPARE(d.sendPane()->toPlainText(),
+                 QStringLiteral("GET MODEL TYPE\nA<CR><LF>B\nGET OUT HDCP"));
         QCOMPARE(d.PendingInput(), QStringLiteral("GET OUT HDCP"));
         d.sendButton()->click();
         QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET OUT HDCP\r\n"});
@@ -174,7 +222,9 @@ private slots:
     void typing_withCaretInHistory_goesToThePendingInput()
     {
         Ui_Debug d;
+        showNow(d);
         d.SLT_Sync_Show_Send(QStringLiteral("GET MODEL TYPE\r"));
+        d.RenderNow();
         QTextCursor caret = d.sendPane()->textCursor();
         caret.setPosition(3);
         d.sendPane()->setTextCursor(caret);
@@ -197,6 +247,7 @@ private slots:
         QCOMPARE(queued(TcpLinkContext), QList<QByteArray>());
         QCOMPARE(queued(SerialLinkContext), QList<QByteArray>());
         QCOMPARE(d.PendingInput(), QStringLiteral("GET MODEL TYPE"));
+        QCOMPARE(d.messageLabel()->text(), QStringLiteral("Not sent: no link is open."));
         LinkMode = LinkModeSerial;
         d.sendButton()->click();
         QCOMPARE(queued(SerialLinkContext), QList<QByteArray> {"GET MODEL TYPE\r\n"});
@@ -226,10 +277,12 @@ private slots:
     void panes_keepTheLast200Lines()
     {
         Ui_Debug d;
+        showNow(d);
         for (int i = 0; i < 300; ++i) {
             d.SLT_Sync_Show_Recv(QStringLiteral("OUT HDCP %1\r").arg(i));
             d.SLT_Sync_Show_Send(QStringLiteral("GET OUT HDCP %1\r").arg(i));
         }
+        d.RenderNow();
         QTextDocument *recv = d.recvPane()->document();
         QTextDocument *send = d.sendPane()->document();
         QVERIFY(recv->blockCount() <= DebugPaneMaxBlocks);
@@ -241,7 +294,8 @@ private slots:
         type(d.sendPane(), QStringLiteral("Z"));
         d.sendButton()->click();
         QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"Z\r\n"});
-        QCOMPARE(send->lastBlock().previous().text(), QStringLiteral("Z"));
+        QCOMPARE(send->lastBlock().previous().text(), QStringLiteral("GET OUT HDCP 299"));
+        QCOMPARE(d.PendingInput(), QString());
 
         d.recvClearButton()->click();
         d.sendClearButton()->click();
@@ -251,42 +305,53 @@ private slots:
         QCOMPARE(d.PendingInput(), QStringLiteral("W"));
         for (int i = 0; i < 300; ++i)
             d.SLT_Sync_Show_Recv(QStringLiteral("L%1\r").arg(i));
+        d.RenderNow();
         QVERIFY(recv->blockCount() <= DebugPaneMaxBlocks);
     }
 
     void receive_showsTextAsIs()
     {
         Ui_Debug d;
+        showNow(d);
         d.SLT_Sync_Show_Recv(QStringLiteral("MODEL TYPE Halden\r"));
         d.SLT_Sync_Show_Recv(QStringLiteral("OUT HDCP "));
         d.SLT_Sync_Show_Recv(QStringLiteral("FORCE-2.2\r"));
+        d.RenderNow();
         QCOMPARE(d.recvPane()->toPlainText(),
                  QStringLiteral("MODEL TYPE Halden\nOUT HDCP FORCE-2.2\n"));
         QVERIFY(d.recvPane()->isReadOnly());
         QVERIFY(!d.sendPane()->isReadOnly());
     }
 
-    void formatButtons_changeOnlyCaptions()
+    void formatButtons_captionsAndHexPanes()
     {
         Ui_Debug d;
+        showNow(d);
         QCOMPARE(d.recvLabel()->text(), QStringLiteral("Recv:ASCII FORMAT"));
         QCOMPARE(d.sendLabel()->text(), QStringLiteral("Send:ASCII FORMAT"));
         QVERIFY(d.hexButton()->isEnabled());
         QVERIFY(!d.asciiButton()->isEnabled());
         d.SLT_Sync_Show_Recv(QStringLiteral("AUDIO VOL 60\r"));
+        d.SLT_Sync_Show_Send(QStringLiteral("GET AUDIO VOL\r"));
         type(d.sendPane(), QStringLiteral("GET"));
 
         d.hexButton()->click();
+        d.RenderNow();
         QCOMPARE(d.recvLabel()->text(), QStringLiteral("Recv:HEX FORMAT"));
         QCOMPARE(d.sendLabel()->text(), QStringLiteral("Send:HEX FORMAT"));
         QVERIFY(!d.hexButton()->isEnabled());
         QVERIFY(d.asciiButton()->isEnabled());
-        QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("AUDIO VOL 60\n"));
-        QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET"));
+        QCOMPARE(d.recvPane()->toPlainText(),
+                 QStringLiteral("41 55 44 49 4F 20 56 4F 4C 20 36 30 0D\n"));
+        QCOMPARE(d.sendPane()->toPlainText(),
+                 QStringLiteral("47 45 54 20 41 55 44 49 4F 20 56 4F 4C 0D\nGET"));
         d.sendButton()->click();
-        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET\r\n"}); // never converted
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET\r\n"}); // text input as typed
 
         d.asciiButton()->click();
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("AUDIO VOL 60\n"));
+        QCOMPARE(d.sendPane()->toPlainText(), QStringLiteral("GET AUDIO VOL\n"));
         QCOMPARE(d.recvLabel()->text(), QStringLiteral("Recv:ASCII FORMAT"));
         QVERIFY(d.hexButton()->isEnabled());
         QVERIFY(!d.asciiButton()->isEnabled());
@@ -310,6 +375,438 @@ private slots:
         d.SLT_CLOSE_UI_DEBUG();
         QVERIFY(!d.isVisible());
     }
+
+    void receive_controlBytesVisibleAndHex_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("ascii");
+        QTest::addColumn<QString>("hex");
+        QTest::newRow("line end CR LF") << QByteArray("OK\r\n") << "OK\n"
+                                        << "4F 4B 0D 0A\n";
+        QTest::newRow("NUL and ESC") << QByteArray("A\0\x1b"
+                                                   "B\r",
+                                                   5)
+                                     << "A<NUL><ESC>B\n"
+                                     << "41 00 1B 42 0D\n";
+        QTest::newRow("binary, no line end") << QByteArray("\xff\xfe\x01", 3) << "<0xFF><0xFE><SOH>"
+                                             << "FF FE 01 ";
+        QTest::newRow("invalid UTF-8 among text") << QByteArray("V\xc3(\r") << "V<0xC3>(\n"
+                                                  << "56 C3 28 0D\n";
+        QTest::newRow("valid UTF-8")
+            << QByteArray("名\r") << QString::fromUtf8("名\n") << "E5 90 8D 0D\n";
+    }
+    void receive_controlBytesVisibleAndHex()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, ascii);
+        QFETCH(QString, hex);
+        Ui_Debug d;
+        showNow(d);
+        d.ShowReceived(line);
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), ascii);
+        d.hexButton()->click();
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), hex);
+    }
+
+    void receive_longLineWhole()
+    {
+        Ui_Debug d;
+        showNow(d);
+        d.ShowReceived(QByteArray(1022, 'Q') + '\r');
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->document()->firstBlock().text(), QString(1022, QLatin1Char('Q')));
+    }
+
+    void time_prefixesEachLine()
+    {
+        Ui_Debug d;
+        showNow(d);
+        d.ShowReceived("OUT HDCP FORCE-2.2\r");
+        d.timeBox()->setChecked(true);
+        d.RenderNow();
+        const QString text = d.recvPane()->toPlainText();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d OUT HDCP "
+                                                   "FORCE-2\\.2\\n$"))
+                     .match(text)
+                     .hasMatch(),
+                 qPrintable(text));
+        d.timeBox()->setChecked(false);
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("OUT HDCP FORCE-2.2\n"));
+    }
+
+    void enterSends_shiftEnterBreaksTheLine()
+    {
+        Ui_Debug d;
+        QSignalSpy emitted(&d, &Ui_Debug::SGL_UpdateEmit);
+        QTest::keyClicks(d.sendPane(), QStringLiteral("A"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(d.sendPane(), QStringLiteral("B"));
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray>());
+        QCOMPARE(d.PendingInput(), QStringLiteral("A\nB"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Return);
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"A\r\nB\r\n"});
+        QCOMPARE(emitted.size(), 1);
+        QCOMPARE(d.PendingInput(), QString());
+        QTest::keyClicks(d.sendPane(), QStringLiteral("C"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Enter, Qt::KeypadModifier); // keypad Enter too
+        QCOMPARE(queued(TcpLinkContext), QList<QByteArray>({"A\r\nB\r\n", "C\r\n"}));
+    }
+
+    void lineEnding_data()
+    {
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("CR LF") << 0 << "A\nB" << QByteArray("A\r\nB\r\n");
+        QTest::newRow("CR") << 1 << "A\nB" << QByteArray("A\rB\r");
+        QTest::newRow("LF") << 2 << "A\nB" << QByteArray("A\nB\n");
+        QTest::newRow("none") << 3 << "GET OUT HDCP" << QByteArray("GET OUT HDCP");
+        QTest::newRow("none keeps inner breaks whole") << 3 << "A\nB" << QByteArray("A\r\nB");
+        QTest::newRow("CR, typed break at the end") << 1 << "X\n" << QByteArray("X\r");
+    }
+    void lineEnding()
+    {
+        QFETCH(int, choice);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        {
+            Ui_Debug d;
+            d.lineEndBox()->setCurrentIndex(choice);
+            emit d.lineEndBox()->activated(choice);
+            type(d.sendPane(), text);
+            QTest::keyClick(d.sendPane(), Qt::Key_Return);
+            QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {bytes});
+        }
+        Ui_Debug again; // the choice is remembered
+        QCOMPARE(again.lineEndBox()->currentIndex(), choice);
+    }
+
+    void hexInput_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("pairs") << "47 45 54 0D" << QByteArray("GET\r") << "";
+        QTest::newRow("NUL and high bytes")
+            << "00 ff 80 0a" << QByteArray("\x00\xff\x80\x0a", 4) << "";
+        QTest::newRow("odd digits") << "47 4" << QByteArray()
+                                    << "Not sent: the hex digit at character 4 has no partner "
+                                       "(bytes are two digits).";
+        QTest::newRow("not hex") << "47 4Z" << QByteArray()
+                                 << "Not sent: character 5 is not a hex digit.";
+        QTest::newRow("more than one send takes")
+            << QString(2 * 4097, QLatin1Char('a')) << QByteArray()
+            << "Not sent: more than 4096 bytes; send them in parts.";
+    }
+    void hexInput()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        Ui_Debug d;
+        d.hexInputBox()->setChecked(true);
+        d.sendPane()->insertPlainText(text);
+        QTest::keyClick(d.sendPane(), Qt::Key_Return);
+        QCOMPARE(queued(TcpLinkContext),
+                 bytes.isEmpty() ? QList<QByteArray>() : QList<QByteArray> {bytes});
+        QCOMPARE(d.messageLabel()->text(), message);
+        // A refused input stays for mending, the culprit selected.
+        QCOMPARE(d.PendingInput(), bytes.isEmpty() ? text : QString());
+        if (message.contains(QLatin1String("character")))
+            QCOMPARE(d.sendPane()->textCursor().selectedText().size(), 1);
+    }
+
+    void history_upAndDown()
+    {
+        Ui_Debug d;
+        for (const char *command : {"GET OUT HDCP", "GET AUDIO VOL", "GET MODEL TYPE"}) {
+            QTest::keyClicks(d.sendPane(), QString::fromLatin1(command));
+            QTest::keyClick(d.sendPane(), Qt::Key_Return);
+        }
+        QTest::keyClicks(d.sendPane(), QStringLiteral("draft"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Up);
+        QCOMPARE(d.PendingInput(), QStringLiteral("GET MODEL TYPE"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Up);
+        QTest::keyClick(d.sendPane(), Qt::Key_Up);
+        QTest::keyClick(d.sendPane(), Qt::Key_Up); // no further back
+        QCOMPARE(d.PendingInput(), QStringLiteral("GET OUT HDCP"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Down);
+        QCOMPARE(d.PendingInput(), QStringLiteral("GET AUDIO VOL"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Return);
+        QCOMPARE(queued(TcpLinkContext).last(), QByteArray("GET AUDIO VOL\r\n"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Up);
+        QCOMPARE(d.PendingInput(), QStringLiteral("GET AUDIO VOL"));
+        QTest::keyClick(d.sendPane(), Qt::Key_Down);
+        QCOMPARE(d.PendingInput(), QString()); // back to the (empty) draft
+    }
+
+    void completion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("completed");
+        QTest::newRow("unique") << "get model"
+                                << "GET MODEL TYPE ";
+        QTest::newRow("common part") << "GET OUT H"
+                                     << "GET OUT HDCP ";
+        QTest::newRow("several") << "SET AUDIO"
+                                 << "SET AUDIO";
+        QTest::newRow("unknown") << "HELLO"
+                                 << "HELLO";
+    }
+    void completion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, completed);
+        Ui_Debug d;
+        QTest::keyClicks(d.sendPane(), typed);
+        QTest::keyClick(d.sendPane(), Qt::Key_Tab);
+        QCOMPARE(d.PendingInput(), completed);
+    }
+
+    void snippets_sendWithOneClickAndAreKept()
+    {
+        {
+            Ui_Debug d;
+            QVERIFY(d.AddSnippet(QStringLiteral("volume"), QStringLiteral("GET AUDIO VOL")));
+            QVERIFY(d.AddSnippet(QStringLiteral("reset"), QStringLiteral("SET RESET")));
+            QVERIFY(!d.AddSnippet(QStringLiteral("  "), QStringLiteral("X")));
+            const auto buttons = d.findChildren<QPushButton *>();
+            for (QPushButton *b : buttons) {
+                if (b->text() == QLatin1String("volume"))
+                    b->click();
+            }
+            QCOMPARE(queued(TcpLinkContext), QList<QByteArray> {"GET AUDIO VOL\r\n"});
+            d.RemoveSnippet(QStringLiteral("reset"));
+        }
+        Ui_Debug again;
+        QCOMPARE(again.SnippetNames(), QStringList {"volume"});
+        for (int i = 0; i < DebugSnippetsMax; ++i)
+            again.AddSnippet(QStringLiteral("s%1").arg(i), QStringLiteral("X"));
+        QCOMPARE(again.SnippetNames().size(), DebugSnippetsMax);
+    }
+
+    void wireView_pairsTimeOutsAndUnsolicitedLines()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        showNow(d);
+        d.wireButton()->click();
+        QVERIFY(d.wireView()->isVisible());
+        QVERIFY(!d.recvPane()->isVisible());
+        feedSession(log);
+        d.RenderNow();
+        QCOMPARE(d.wireView()->toPlainText(),
+                 QStringLiteral("10:11:12.345 -> #1 GET MODEL TYPE<CR>\n"
+                                "10:11:12.352 <- #1 MODEL TYPE Corvo<CR>  [6.8 ms]\n"
+                                "10:11:12.355 -> #2 GET AUDIO VOL<CR>\n"
+                                "10:11:13.355 !! #2 no reply (timed out)\n"
+                                "10:11:13.395 <- late reply #2 AUDIO VOL 60<CR>\n"
+                                "10:11:13.445 <- unsolicited MAXMODE 4<CR>"));
+        d.hexButton()->click();
+        d.RenderNow();
+        QCOMPARE(d.wireView()->document()->findBlockByNumber(1).text(),
+                 QStringLiteral("10:11:12.352 <- #1 4D 4F 44 45 4C 20 54 59 50 45 20 43 6F 72 76 "
+                                "6F 0D  [6.8 ms]"));
+        d.recvClearButton()->click();
+        QCOMPARE(d.wireView()->toPlainText(), QString());
+
+        // The receive pane waits while the wire view has its place, and catches up after.
+        d.asciiButton()->click();
+        d.ShowReceived("OUT VKA BLUESCREEN\r");
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QString());
+        d.wireButton()->click();
+        d.RenderNow();
+        QCOMPARE(d.recvPane()->toPlainText(), QStringLiteral("OUT VKA BLUESCREEN\n"));
+    }
+
+    void saveAndLog_shortSession()
+    {
+        QTemporaryDir dir;
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        const QString logPath = dir.filePath(QStringLiteral("wire.log"));
+        d.StartLog(logPath);
+        QVERIFY(d.logBox()->isChecked());
+        feedSession(log);
+        d.logFile()->waitForWritten();
+        const QByteArray expected
+            = "2026-12-09 10:11:12.345 -> #1 GET MODEL TYPE<CR> | 47 45 54 20 4D 4F 44 45 4C 20 "
+              "54 59 50 45 0D\n"
+              "2026-12-09 10:11:12.352 <- #1 MODEL TYPE Corvo<CR> | 4D 4F 44 45 4C 20 54 59 50 45 "
+              "20 43 6F 72 76 6F 0D  [6.8 ms]\n"
+              "2026-12-09 10:11:12.355 -> #2 GET AUDIO VOL<CR> | 47 45 54 20 41 55 44 49 4F 20 56 "
+              "4F 4C 0D\n"
+              "2026-12-09 10:11:13.355 !! #2 no reply (timed out)\n"
+              "2026-12-09 10:11:13.395 <- late reply #2 AUDIO VOL 60<CR> | 41 55 44 49 4F 20 56 "
+              "4F 4C 20 36 30 0D\n"
+              "2026-12-09 10:11:13.445 <- unsolicited MAXMODE 4<CR> | 4D 41 58 4D 4F 44 45 20 34 "
+              "0D\n";
+        QFile logged(logPath);
+        QVERIFY(logged.open(QIODevice::ReadOnly));
+        QCOMPARE(logged.readAll(), expected);
+        d.StopLog();
+        log.recordReceived("AFTER\r", 0, at(2000)); // not logged once stopped
+
+        const QString savePath = dir.filePath(QStringLiteral("saved.txt"));
+        QVERIFY(d.SaveWireView(savePath));
+        QFile saved(savePath);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(),
+                 expected
+                     + "2026-12-09 10:11:14.345 <- unsolicited AFTER<CR> | 41 46 54 45 52 0D\n");
+        logged.seek(0);
+        QCOMPARE(logged.readAll(), expected);
+    }
+
+    void log_unwritable_oneMessageAndLoggingStops()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        d.StartLog(QStringLiteral("/dev/full"));
+        QSignalSpy failed(d.logFile(), &WireLogFile::failed);
+        feedSession(log);
+        QVERIFY(failed.wait(5000));
+        QVERIFY2(d.messageLabel()->text().startsWith(
+                     QStringLiteral("Logging stopped: cannot write /dev/full: ")),
+                 qPrintable(d.messageLabel()->text()));
+        QVERIFY(!d.logBox()->isChecked());
+        feedSession(log); // the panel goes on; nothing more is tried or reported
+        QVERIFY(!d.logFile()->isActive());
+        QCOMPARE(failed.size(), 1);
+        QVERIFY(!d.SaveWireView(QStringLiteral("/nonexistent-folder/x.txt")));
+        QVERIFY(d.messageLabel()->text().startsWith(
+            QStringLiteral("Not saved: /nonexistent-folder/x.txt: ")));
+    }
+
+    void hidden_rendersNothingThenTheLast200()
+    {
+        Ui_Debug d;
+        showNow(d);
+        for (int i = 0; i < 50; ++i)
+            d.ShowReceived(QByteArray("L") + QByteArray::number(i) + '\r');
+        d.RenderNow();
+        d.close(); // closed during a flood
+        for (int i = 50; i < 1000; ++i) {
+            d.ShowReceived(QByteArray("L") + QByteArray::number(i) + '\r');
+            d.SLT_Sync_Show_Send(QStringLiteral("GET %1\r").arg(i));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(d.recvPane()->document()->lastBlock().previous().text(), QStringLiteral("L49"));
+        QCOMPARE(d.sendPane()->toPlainText(), QString()); // nothing rendered while closed
+        d.SLT_SETUP_UI_DEBUG();
+        QTRY_COMPARE(d.recvPane()->document()->lastBlock().previous().text(),
+                     QStringLiteral("L999"));
+        QTextDocument *recv = d.recvPane()->document();
+        QCOMPARE(recv->blockCount(), DebugPaneMaxBlocks);
+        QCOMPARE(recv->firstBlock().text(), QStringLiteral("L801"));
+        QCOMPARE(d.sendPane()->document()->firstBlock().text(), QStringLiteral("GET 801"));
+        QCOMPARE(d.sendPane()->document()->lastBlock().previous().text(),
+                 QStringLiteral("GET 999"));
+    }
+
+    void keys_escapeAndAltZClose_ctrlFFinds()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        for (int key : {int(Qt::Key_Escape), int(Qt::Key_Z)}) {
+            d.SLT_SETUP_UI_DEBUG();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            d.sendPane()->setFocus();
+            QTest::keyClick(d.sendPane(), Qt::Key(key),
+                            key == Qt::Key_Z ? Qt::AltModifier : Qt::NoModifier);
+            QVERIFY(!d.isVisible());
+        }
+        d.SLT_SETUP_UI_DEBUG();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        feedSession(log);
+        QTest::keyClick(d.sendPane(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(d.findEdit()->isVisible());
+        QVERIFY(d.wireView()->isVisible());
+        QTest::keyClicks(d.findEdit(), QStringLiteral("maxmode"));
+        QTest::keyClick(d.findEdit(), Qt::Key_Return);
+        QCOMPARE(d.wireView()->textCursor().selectedText(), QStringLiteral("MAXMODE"));
+        QTest::keyClicks(d.findEdit(), QStringLiteral("zzz"));
+        QTest::keyClick(d.findEdit(), Qt::Key_Return);
+        QCOMPARE(d.messageLabel()->text(), QStringLiteral("Not found: maxmodezzz"));
+        QTest::keyClick(d.findEdit(), Qt::Key_Escape); // closes the find field only
+        QVERIFY(!d.findEdit()->isVisible());
+        QVERIFY(d.isVisible());
+    }
+
+    void copy_fromEveryPane()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        showNow(d);
+        d.ShowReceived("OUT HDCP FORCE-2.2\r");
+        d.SLT_Sync_Show_Send(QStringLiteral("GET OUT HDCP\r"));
+        log.recordReceived("MAXMODE 4\r", 0, at(0));
+        const QList<QPair<QWidget *, QString>> panes {
+            {d.recvPane(), QStringLiteral("OUT HDCP FORCE-2.2")},
+            {d.sendPane(), QStringLiteral("GET OUT HDCP")},
+            {d.wireView(), QStringLiteral("10:11:12.345 <- unsolicited MAXMODE 4<CR>")}};
+        for (const auto &pane : panes) {
+            if (pane.first == d.wireView())
+                d.wireButton()->click();
+            d.RenderNow();
+            QGuiApplication::clipboard()->clear();
+            pane.first->setFocus();
+            QTest::keyClick(pane.first, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(pane.first, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text().trimmed(), pane.second);
+        }
+    }
+
+    void geometry_remembered()
+    {
+        {
+            Ui_Debug d;
+            d.show();
+            d.setGeometry(40, 50, 700, 600);
+            d.close();
+        }
+        Ui_Debug again;
+        QCOMPARE(again.size(), QSize(700, 600));
+        {
+            Ui_Debug open; // still open when the panel ends
+            open.show();
+            open.setGeometry(40, 50, 720, 610);
+        }
+        Ui_Debug third;
+        QCOMPARE(third.size(), QSize(720, 610));
+    }
+
+    void extras_followTheLanguage()
+    {
+        WireLog log;
+        Ui_Debug d;
+        d.SetWireLog(&log);
+        showNow(d);
+        d.wireButton()->click();
+        log.recordReceived("MAXMODE 4\r", 0, at(0));
+        Key_LanguageIsEnglish = QStringLiteral("0");
+        d.RetranslateExtras();
+        d.RenderNow();
+        QCOMPARE(d.wireButton()->text(), QString::fromUtf8("收发对照"));
+        QCOMPARE(d.lineEndBox()->itemText(3), QString::fromUtf8("无行尾"));
+        QCOMPARE(d.wireView()->toPlainText(),
+                 QString::fromUtf8("10:11:12.345 <- 主动上报 MAXMODE 4<CR>"));
+        Key_LanguageIsEnglish = QStringLiteral("1");
+        d.RetranslateExtras();
+        QCOMPARE(d.timeBox()->text(), QStringLiteral("Time"));
+    }
+
+private:
+    std::unique_ptr<TestRuntime> m_rt;
 };
 
 QTEST_MAIN(TestDebugTerminal)

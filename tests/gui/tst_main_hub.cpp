@@ -115,7 +115,10 @@ private slots:
                  QStringLiteral("Sync Resolution: Message.\nSync HDCP: Message.\n"
                                 "Sync VKA: Message.\n"));
         QVERIFY(TcpLinkContext.recvQueue.isEmpty());
-        // The debug terminal saw the same lines.
+        // The debug terminal saw the same lines (rendered once it is open).
+        QCOMPARE(w.debugTerminal()->recvPane()->toPlainText(), QString());
+        w.debugTerminal()->show();
+        w.debugTerminal()->RenderNow();
         QCOMPARE(w.debugTerminal()->recvPane()->toPlainText(),
                  QStringLiteral("OUT RESOLUTION 1920x1080p60\nOUT HDCP FORCE-1.4\n"
                                 "OUT VKA BLUESCREEN\n"));
@@ -619,6 +622,8 @@ private slots:
         QSignalSpy unify(&w, &Ui_Main::SGL_UnifyUpdateEmit);
         emit Link_TcpService()->SGL_UpdateSendData_TcpClient(QStringLiteral("GET MODEL TYPE\r"));
         QCOMPARE(texts(sendText), QStringList {"GET MODEL TYPE\r"});
+        w.debugTerminal()->show();
+        w.debugTerminal()->RenderNow();
         QCOMPARE(w.debugTerminal()->sendPane()->toPlainText(), QStringLiteral("GET MODEL TYPE\n"));
         emit w.connectionPage()->SGL_UpdateEmit();
         emit w.debugTerminal()->SGL_UpdateEmit();

@@ -188,6 +188,25 @@ QPixmap terminal(Studio &s)
     return debug->grab();
 }
 
+// The terminal's wire view: each command with its reply and round trip, after a read-all.
+QPixmap wire(Studio &s)
+{
+    Ui_Main &main = s.window();
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_Z, Qt::AltModifier);
+    Ui_Debug *debug = main.debugTerminal();
+    if (!debug || !QTest::qWaitForWindowExposed(debug))
+        return QPixmap();
+    debug->resize(900, 620);
+    s.click(debug->wireButton());
+    main.outputPage()->PressReadAll();
+    QTest::keyClicks(debug->sendPane(), QStringLiteral("GET AUDIO VOL"));
+    QTest::keyClick(debug->sendPane(), Qt::Key_Return);
+    s.settle();
+    debug->RenderNow();
+    return debug->grab();
+}
+
 // A folder with a few EDID files for the file dialog to list.
 QString edidFolder()
 {
@@ -252,6 +271,7 @@ const Shot Shots[] = {
     {"page_audio", Halden, true, [](Studio &s) { return window(s.tab(AudioTab)); }},
     {"page_system", Halden, true, [](Studio &s) { return window(s.tab(SystemTab)); }},
     {"terminal", Halden, true, terminal},
+    {"wire", Halden, true, wire},
     {"multiview_single", Marlet, true, [](Studio &s) { return multiview(s, 0); }},
     {"multiview_pip", Marlet, true, [](Studio &s) { return multiview(s, 1); }},
     {"multiview_3xwin", Marlet, true, [](Studio &s) { return multiview(s, 3); }},
