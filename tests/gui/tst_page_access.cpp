@@ -8,6 +8,7 @@
 #include "ui/page_access.h"
 #include "ui/routing_grid_keys.h"
 #include "ui/style.h"
+#include "ui/ui_debug.h"
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_uart_network.h"
@@ -333,6 +334,32 @@ private slots:
         QCOMPARE(iface->role() == QAccessible::ComboBox ? widget->accessibleName()
                                                         : iface->text(QAccessible::Name),
                  name);
+    }
+
+    void debugTerminal_namesPresentAndUnique_data()
+    {
+        QTest::addColumn<bool>("english");
+        QTest::newRow("en") << true;
+        QTest::newRow("zh") << false;
+    }
+    void debugTerminal_namesPresentAndUnique()
+    {
+        QFETCH(bool, english);
+        Window w(english, QSize(1344, 918), pageStates()[0]);
+        Ui_Debug *terminal = w.main->debugTerminal();
+        terminal->show();
+        QStringList names;
+        QStringList unnamed;
+        collectNames(QAccessible::queryAccessibleInterface(terminal), names, unnamed);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("\n"))));
+        QVERIFY(names.size() >= 4);
+        QStringList duplicates;
+        for (const QString &name : qAsConst(names)) {
+            if (names.count(name) > 1 && !duplicates.contains(name))
+                duplicates << name;
+        }
+        QVERIFY2(duplicates.isEmpty(), qPrintable(duplicates.join(QStringLiteral("\n"))));
+        terminal->close();
     }
 
     void loginDialog_namedInBothLanguages_data()
