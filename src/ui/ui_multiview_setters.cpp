@@ -52,7 +52,6 @@ void Ui_Multiview::applyLayout(quint32 mode)
         updateGridVisibility();
     placeOptionRows(mode);
     showSingleRows(mode == ModeSingle);
-    Access_SortTabOrder(this); // the option rows moved
 }
 
 // The picture of the layout, then the user-rectangle group, whose numbers are asked for
