@@ -33,8 +33,10 @@ bool Run(LinkHarness::Kind kind, int commands)
         return false;
     }
     h.peer().responder = [](const QByteArray &) { return QByteArray("MODEL TYPE Halden\r"); };
+    // The same query each time, queued as plain commands: through the catalogue an equal read
+    // waiting unsent is not queued again.
     for (int i = 0; i <= commands; ++i)
-        CmdGetModelType();
+        h.pushCommand("GET MODEL TYPE\r", LinkHarness::awaiting("MODEL TYPE", 1000, true));
     QEventLoop loop;
     QObject::connect(&h.peer(), &LinePeer::lineArrived, &loop, [&] {
         if (h.peer().lines.size() > commands)

@@ -37,8 +37,8 @@ CmdText &CmdText::addHex(quint8 byte)
     return add(digits, 2);
 }
 
-void Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
-                 const CmdText &expected, CmdPacing pacing)
+quint64 Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
+                    const CmdText &expected, CmdPacing pacing, CmdMerge merge)
 {
     CmdText command;
     command.add(verb).space().add(item);
@@ -51,7 +51,7 @@ void Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
     attributes.matchLen[0] = static_cast<quint32>(expectedLength);
     attributes.matchCount = 1;
     attributes.matchAny = 0;
-    attributes.reportTimeout = 1;
+    attributes.reportTimeout = pacing == CmdPacing::AwaitReplyQuietly ? 0 : 1;
     attributes.matchTimeoutMs = ReplyTimeoutMs;
     if (pacing == CmdPacing::Pause) {
         attributes.expectReply = 0;
@@ -64,7 +64,14 @@ void Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
     // stays longer than the limit and is dropped there.
     const int length
         = static_cast<int>(qstrnlen(command.data(), static_cast<uint>(command.length())));
-    Cmd_Enqueue(command.data(), length, attributes);
+    QueueRule rule = QueueRule::Plain;
+    // The setting's key: "SET <item>" and the space before the value.
+    const int keyLength = static_cast<int>(qstrlen(verb)) + 1 + item.length() + 1;
+    if (merge == CmdMerge::ByVerb && std::strcmp(verb, "GET") == 0)
+        rule = QueueRule::Read;
+    else if (merge == CmdMerge::ByVerb && std::strcmp(verb, "SET") == 0 && value.length() > 0)
+        rule = QueueRule::Setting;
+    return Cmd_EnqueueRuled(command.data(), length, attributes, rule, std::min(keyLength, length));
 }
 
 void Cmd_SetWord(const CmdText &item, WordList words, qint64 index, CmdPacing pacing)

@@ -37,21 +37,30 @@ private:
 enum class CmdPacing {
     AwaitReply, // wait up to ReplyTimeoutMs for a line containing the expected text
     Pause, // await nothing, hold the queue for PauseAfterMs
+    AwaitReplyQuietly, // as AwaitReply, but a missing reply is not reported with its text
 };
 
-// "<verb> <item>[ <value>]", cut at its first zero byte, queued awaiting expected.
-void Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
-                 const CmdText &expected, CmdPacing pacing);
+// How a composed command meets an unsent one in the queue (see QueueRule).
+enum class CmdMerge {
+    ByVerb, // GET: an equal unsent read is not queued again; SET with a value: a newer value
+            // for the same item replaces the unsent one; SET without a value: always queued
+    Never, // actions and steps whose every instance counts (scenes, uploads, link settings)
+};
 
-inline void Cmd_Get(const CmdText &item)
+// "<verb> <item>[ <value>]", cut at its first zero byte, queued awaiting expected. Returns the
+// id of the command that will carry it (0: nothing queued).
+quint64 Cmd_Compose(const char *verb, const CmdText &item, const CmdText &value,
+                    const CmdText &expected, CmdPacing pacing, CmdMerge merge = CmdMerge::ByVerb);
+
+inline void Cmd_Get(const CmdText &item, CmdMerge merge = CmdMerge::ByVerb)
 {
-    Cmd_Compose("GET", item, CmdText(), item, CmdPacing::AwaitReply);
+    Cmd_Compose("GET", item, CmdText(), item, CmdPacing::AwaitReply, merge);
 }
 
 inline void Cmd_Set(const CmdText &item, const CmdText &value,
-                    CmdPacing pacing = CmdPacing::AwaitReply)
+                    CmdPacing pacing = CmdPacing::AwaitReply, CmdMerge merge = CmdMerge::ByVerb)
 {
-    Cmd_Compose("SET", item, value, item, pacing);
+    Cmd_Compose("SET", item, value, item, pacing, merge);
 }
 
 // SET with the word at index of a table; nothing is sent for an index outside it.

@@ -123,12 +123,12 @@ void CmdGetUserLayout()
 
 void CmdSetSaveScene(int n)
 {
-    Cmd_Set("SAVE SCENE", CmdText().addNumber(n));
+    Cmd_Set("SAVE SCENE", CmdText().addNumber(n), CmdPacing::AwaitReply, CmdMerge::Never);
 }
 
 void CmdSetLoadScene(int n)
 {
-    Cmd_Set("LOAD SCENE", CmdText().addNumber(n));
+    Cmd_Set("LOAD SCENE", CmdText().addNumber(n), CmdPacing::AwaitReply, CmdMerge::Never);
 }
 
 void CmdGetInResolution()

@@ -9,6 +9,13 @@ void CmdGetModelType()
     Cmd_Get("MODEL TYPE");
 }
 
+quint64 CmdKeepAlive()
+{
+    // The model query: cheap for the device, and once the model is known its answer changes
+    // nothing and logs nothing. Its silence is the link's business, not a message.
+    return Cmd_Compose("GET", "MODEL TYPE", CmdText(), "MODEL TYPE", CmdPacing::AwaitReplyQuietly);
+}
+
 void CmdSetInEdidMode(int index)
 {
     Cmd_SetWord("IN EDIDMODE", Words(EdidModeWords), index);
@@ -31,7 +38,7 @@ void CmdSetEdidUser(const quint8 *edid)
     }
     // Any EDID-USER answer ends the wait: "EDID-USER OK" or a refusal, which the reply
     // dispatcher reports; awaiting only OK would add a time-out report to every refusal.
-    Cmd_Compose("SET", "EDID-USER", value, "EDID-USER", CmdPacing::AwaitReply);
+    Cmd_Compose("SET", "EDID-USER", value, "EDID-USER", CmdPacing::AwaitReply, CmdMerge::Never);
 }
 
 void CmdSetReset()
@@ -61,20 +68,21 @@ void CmdSetNetworkInfo(const QString &ip, const QString &port, const QString &ma
         const QByteArray utf8 = text->left(CmdText::Capacity).toUtf8();
         value.add(utf8.constData(), utf8.size());
     }
-    Cmd_Set("NETWORK-INFO", value);
+    // Every link-settings request is answered in turn (the outstanding requests count them).
+    Cmd_Set("NETWORK-INFO", value, CmdPacing::AwaitReply, CmdMerge::Never);
 }
 
 void CmdGetNetworkInfo()
 {
-    Cmd_Get("NETWORK-INFO");
+    Cmd_Get("NETWORK-INFO", CmdMerge::Never);
 }
 
 void CmdSetBaudrate(int baud)
 {
-    Cmd_Set("BAUDRATE", CmdText().addNumber(baud));
+    Cmd_Set("BAUDRATE", CmdText().addNumber(baud), CmdPacing::AwaitReply, CmdMerge::Never);
 }
 
 void CmdGetBaudrate()
 {
-    Cmd_Get("BAUDRATE");
+    Cmd_Get("BAUDRATE", CmdMerge::Never);
 }

@@ -65,6 +65,9 @@ void CmdGetMicVol(int mic);
 
 // System
 void CmdGetModelType();
+// "GET MODEL TYPE" for an idle link's keep-alive: its time-out is not reported as text.
+// Returns the command's id (0: not queued).
+quint64 CmdKeepAlive();
 void CmdSetInEdidMode(int index);
 void CmdGetInEdidMode();
 constexpr int EdidSize = 256;

@@ -23,4 +23,10 @@ public:
     virtual void close(LinkKind kind) = 0;
     // Commands were queued: the open link's service may send.
     virtual void trigger() = 0;
+    // The open link's reply time-out changed; it applies from the next command.
+    virtual void setReplyTimeoutMs(LinkKind kind, int ms)
+    {
+        Q_UNUSED(kind);
+        Q_UNUSED(ms);
+    }
 };

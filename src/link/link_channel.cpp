@@ -2,6 +2,7 @@
 
 #include "link/link_utils.h"
 
+#include <QAbstractSocket>
 #include <QIODevice>
 
 #include <algorithm>
@@ -57,7 +58,26 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_lastText.clear();
     m_currentId = 0;
     setReplyAwaited(false);
+    m_lostReported = false;
     m_connected = true;
+}
+
+void LinkChannel::noteLost()
+{
+    if (!m_connected || m_lostReported)
+        return;
+    m_lostReported = true;
+    emit lost();
+}
+
+bool LinkChannel::deviceUsable() const
+{
+    if (m_device == nullptr || !m_device->isOpen())
+        return false;
+    // A socket stays open as a device after its peer has gone; only a connected one carries.
+    if (const auto *socket = qobject_cast<const QAbstractSocket *>(m_device))
+        return socket->state() == QAbstractSocket::ConnectedState;
+    return true;
 }
 
 void LinkChannel::detach()
@@ -123,13 +143,29 @@ void LinkChannel::sendStep()
     m_sending = false;
 
     const CommandNode *node = m_context.sendQueue.front();
-    m_context.current = node->attributes;
-    m_currentId = node->id;
-    const CommandAttributes &current = m_context.current;
-    if (m_device->isOpen())
-        m_device->write(node->data, node->length); // a failed write shows as a time-out
-    m_sentClock.start();
     const QByteArray sentBytes(node->data, node->length);
+    const quint64 id = node->id;
+    // A device that is gone takes nothing: the command is told as not sent (not as
+    // unanswered) and its turn ends at once.
+    if (!deviceUsable() || m_device->write(node->data, node->length) != node->length) {
+        Queue_PopFront(&m_context.sendQueue);
+        m_context.sendLock.unlock();
+        emit notSent(id, sentBytes);
+        emit settled(id);
+        noteLost();
+        runDeferred();
+        // The rest go the same way, one pause each, unless the device is back by then; from
+        // the event loop, so a long queue does not nest one send step inside the other.
+        QTimer::singleShot(0, this, [this] {
+            if (m_connected)
+                emit trySend();
+        });
+        return;
+    }
+    m_context.current = node->attributes != nullptr ? *node->attributes : CommandAttributes {};
+    m_currentId = id;
+    const CommandAttributes &current = m_context.current;
+    m_sentClock.start();
     const QString sentText = Bytes_ToLatin1Text(node->data, node->length);
     m_lastText = current.reportTimeout != 0 && current.expectReply != 0
         ? Bytes_ToLocalText(node->data, node->length)
@@ -152,11 +188,14 @@ void LinkChannel::sendStep()
         m_waitTimer.start(std::max(0, current.waitMs));
         m_waitActive = true;
     }
+    const int holdMs = current.expectReply == 0 ? std::max(0, current.waitMs) : 0;
     Queue_PopFront(&m_context.sendQueue); // sent once, never resent
     m_context.sendLock.unlock();
 
     // Emitted with the lock released, so a receiver that queues a command cannot deadlock.
     emit sent(m_currentId, sentBytes);
+    if (holdMs > 0)
+        emit holding(m_currentId, holdMs);
     emit commandSent(sentText);
     runDeferred();
 }
@@ -200,8 +239,8 @@ bool LinkChannel::handleLine(const char *line, int length)
     const bool full = m_context.recvQueue.count >= RecvQueueLimit;
     m_context.recvLock.unlock();
     if (!full)
-        Queue_Push(line, length, nullptr, 0, &m_context.recvLock, &m_context.recvQueue,
-                   reply ? m_currentId : 0);
+        Queue_PushLine(line, length, &m_context.recvLock, &m_context.recvQueue,
+                       reply ? m_currentId : 0);
 
     if (reply && m_matchActive) {
         m_matchActive = false;

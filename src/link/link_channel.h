@@ -78,6 +78,10 @@ public:
     void setWireBaud(qint32 baud) { m_wireBaud = std::max(0, baud); }
     // The service's device reported an error (the library's code); passed on as deviceError.
     void noteDeviceError(int code) { emit deviceError(code); }
+    // The device went away (peer closed, adapter unplugged, terminal gone): reported once as
+    // lost() until the service has it back (noteRestored, or the next attach).
+    void noteLost();
+    void noteRestored() { m_lostReported = false; }
 
     // Inside the send step's pause the send lock is held and the command is about to be
     // written: a connect or disconnect that arrives then is run right after the write.
@@ -117,6 +121,12 @@ signals:
     void timedOut(quint64 id);
     void settled(quint64 id);
     void deviceError(int code);
+    // A command taken from the queue that could not be written because the device was gone;
+    // its turn is over at once (settled follows), and no reply is awaited.
+    void notSent(quint64 id, const QByteArray &bytes);
+    // The command just written holds the queue for ms (a device busy after it), then settles.
+    void holding(quint64 id, int ms);
+    void lost();
 
 private:
     void attachDevice(QIODevice *device);
@@ -124,6 +134,7 @@ private:
     void runDeferred();
     void setReplyAwaited(bool awaited);
     void bytesHandedOver();
+    bool deviceUsable() const;
 
     LinkContext &m_context;
     QIODevice *m_device = nullptr; // owned by the service
@@ -140,6 +151,7 @@ private:
     qint32 m_wireBaud = 0;
     int m_replyWaitMs = 0; // the wait the command on the wire gets once handed over
     bool m_handOverPending = false; // its bytes are still in the device's write buffer
+    bool m_lostReported = false;
     QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };

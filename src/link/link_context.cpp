@@ -66,6 +66,12 @@ quint64 Link_NextCommandId()
 
 quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
 {
+    return Cmd_EnqueueRuled(text, length, attributes, QueueRule::Plain, 0);
+}
+
+quint64 Cmd_EnqueueRuled(const char *text, int length, CommandAttributes attributes, QueueRule rule,
+                         int keyLength)
+{
     if (length < 0 || length > CommandMaxLength || (text == nullptr && length > 0))
         return 0;
     LinkContext *context = Link_ActiveContext();
@@ -76,10 +82,23 @@ quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes)
     if (length > 0)
         std::memcpy(wire, text, static_cast<size_t>(length));
     wire[length] = '\r';
-    const quint64 id = Link_NextCommandId();
-    return Queue_Push(wire, length + 1, &attributes, 0, &context->sendLock, &context->sendQueue, id)
-        ? id
-        : 0;
+    QueuedCommand command;
+    command.bytes = wire;
+    command.length = length + 1;
+    command.attributes = &attributes;
+    command.rule = rule;
+    command.keyLength = keyLength;
+    command.id = Link_NextCommandId();
+    return Queue_PushCommand(command, &context->sendLock, &context->sendQueue).id;
+}
+
+int Cmd_DiscardUnsent()
+{
+    LinkContext *context = Link_ActiveContext();
+    if (context == nullptr)
+        return 0;
+    std::lock_guard<std::mutex> locker(context->sendLock);
+    return Queue_Clear(&context->sendQueue);
 }
 
 quint64 Cmd_EnqueueRaw(const char *bytes, int length)

@@ -56,6 +56,16 @@ quint64 Link_NextCommandId();
 // context queue nothing and return 0.
 quint64 Cmd_Enqueue(const char *text, int length, CommandAttributes attributes);
 
+// Cmd_Enqueue under a queue rule (see QueueRule): a Read equal to an unsent one returns that
+// command's id and queues nothing; a Setting replaces the unsent command whose first
+// keyLength bytes are the same. Writes are never dropped for a read, nor reads for a write.
+quint64 Cmd_EnqueueRuled(const char *text, int length, CommandAttributes attributes, QueueRule rule,
+                         int keyLength);
+
+// Drops every command of the active link that is still waiting to be sent (the one on the
+// wire finishes its turn); returns how many were dropped.
+int Cmd_DiscardUnsent();
+
 // Queues the bytes as they are (no CR added, no reply awaited, no pause) on the active link's
 // send queue and returns their id; 0 when nothing was queued. The debug terminal's raw sends.
 quint64 Cmd_EnqueueRaw(const char *bytes, int length);

@@ -3,10 +3,16 @@
 #include "app/language_texts.h"
 #include "link/command_catalogue.h"
 #include "link/line_drain.h"
+#include "link/link_channel.h"
+#include "link/link_texts.h"
 #include "state/device_state.h"
 #include "state/link_settings.h"
+#include "state/vocabulary.h"
 
+#include <QTime>
 #include <QTimer>
+
+#include <algorithm>
 
 LinkController::LinkController(std::unique_ptr<LinkBackend> backend, QObject *parent)
     : QObject(parent)
@@ -14,6 +20,14 @@ LinkController::LinkController(std::unique_ptr<LinkBackend> backend, QObject *pa
 {
     m_drain = new LineDrain(
         [this](const QByteArray &line, quint64 id) { emit lineReceived(line, id); }, this);
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setTimerType(Qt::PreciseTimer); // the countdown on screen tells the truth
+    connect(&m_retryTimer, &QTimer::timeout, this, &LinkController::attemptReconnect);
+    m_keepAliveTimer.setSingleShot(true);
+    // A coarse timer may be 5 % late: 1.5 s on the default 30 s, added to the time a silent
+    // device goes unnoticed.
+    m_keepAliveTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_keepAliveTimer, &QTimer::timeout, this, &LinkController::keepAliveDue);
     m_backend->attach(*this);
 }
 
@@ -29,31 +43,102 @@ bool LinkController::open(const LinkTarget &target)
     if (isOpen() || target.kind == LinkKind::None)
         return false;
     m_target = target;
-    LinkMode = static_cast<qint32>(target.kind);
+    m_attempt = 0;
+    m_autoAttempt = false;
+    m_notSent = 0;
+    m_deviceErrors = 0;
+    m_retryTimer.stop();
+    startLink();
+    setState(State::Connecting);
+    return true;
+}
+
+void LinkController::startLink()
+{
+    LinkMode = static_cast<qint32>(m_target.kind);
     // The first model reply on this link is evaluated afresh.
     DeviceState::modelIdentified = false;
     m_identified = false;
     m_onWire = 0;
     m_waiting = 0;
-    m_deviceErrors = 0;
     LinkSettings_Forget();
-    setState(State::Connecting);
-    m_backend->open(target);
-    return true;
+    m_workerUp = true;
+    m_backend->open(m_target);
 }
 
 void LinkController::close()
 {
-    if (!isOpen())
+    if (m_state == State::Disconnected)
         return;
-    m_backend->close(m_target.kind);
+    if (m_state != State::Lost)
+        log(Extra_Text(LogDisconnectedText).arg(m_target.describe()));
+    closeLink();
+}
+
+void LinkController::closeLink()
+{
+    m_retryTimer.stop();
+    m_autoAttempt = false;
+    shutLink();
+    setState(State::Disconnected);
+}
+
+void LinkController::shutLink()
+{
+    if (m_workerUp)
+        m_backend->close(m_target.kind);
+    m_workerUp = false;
     LinkMode = LinkModeNone;
     DeviceState::modelIdentified = false;
     m_identified = false;
     m_onWire = 0;
     m_waiting = 0;
+    m_keepAliveId = 0;
+    m_keepAliveTimer.stop();
+    m_holdId = 0;
     LinkSettings_Forget(); // answers to come belong to no open link
-    setState(State::Disconnected);
+    emit factsChanged();
+}
+
+void LinkController::reconnectNow()
+{
+    if (m_state != State::Reconnecting || m_autoAttempt)
+        return;
+    m_retryTimer.stop();
+    attemptReconnect();
+}
+
+int LinkController::discardQueued()
+{
+    if (!m_workerUp)
+        return 0;
+    const int dropped = Cmd_DiscardUnsent();
+    if (dropped > 0)
+        log(Extra_Text(LogDiscardedText).arg(dropped));
+    updateActivity();
+    emit factsChanged();
+    return dropped;
+}
+
+void LinkController::setPolicy(const LinkPolicy &policy)
+{
+    m_policy = policy;
+    m_policy.firstRetryMs = std::max(1, m_policy.firstRetryMs);
+    m_policy.longestRetryMs = std::max(m_policy.firstRetryMs, m_policy.longestRetryMs);
+    m_policy.keepAliveMs = std::max(0, m_policy.keepAliveMs);
+    if (!m_policy.reconnect && m_state == State::Reconnecting && m_retryTimer.isActive()) {
+        m_retryTimer.stop();
+        LinkMode = LinkModeNone;
+        setState(State::Lost);
+    }
+    restartKeepAlive();
+}
+
+void LinkController::setReplyTimeoutMs(int ms)
+{
+    m_target.replyTimeoutMs = std::max(0, ms);
+    if (m_workerUp)
+        m_backend->setReplyTimeoutMs(m_target.kind, m_target.replyTimeoutMs);
 }
 
 void LinkController::requestSend()
@@ -67,25 +152,40 @@ void LinkController::reportIdentification(bool ok)
     if (m_state != State::Identifying)
         return;
     if (!ok) {
-        close(); // not a device this panel can drive
+        closeLink(); // not a device this panel can drive
         return;
     }
     m_identified = true;
+    m_autoAttempt = false;
+    m_attempt = 0; // a later loss starts again with the shortest pause
     setState(State::Synchronising);
-    emit factsChanged();
-    // The pages queue their read-all right after this verdict; once it has gone through (or
-    // when there was none) the link is ready.
-    QTimer::singleShot(0, this, &LinkController::updateActivity);
+    // The verdict comes before the dispatcher stores the model and the pages queue their
+    // read-all: the model is told, and the queue looked at, once that has gone through.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_identified)
+            return; // closed meanwhile
+        const int model = identifiedModel();
+        log(Extra_Text(LogIdentifiedText)
+                .arg(model >= 0 ? QString::fromLatin1(ModelNames[model]) : QString()));
+        emit factsChanged();
+        updateActivity();
+    });
 }
 
 void LinkController::reportConnectResult(LinkKind kind, bool ok, int code)
 {
-    if (!isCurrent(kind) || m_state != State::Connecting)
+    const bool awaited
+        = m_state == State::Connecting || (m_state == State::Reconnecting && m_autoAttempt);
+    if (!isCurrent(kind) || !awaited)
         return; // for a link closed or replaced meanwhile
     if (!ok) {
-        connectFailed(code);
+        if (m_autoAttempt)
+            attemptFailed();
+        else
+            connectFailed(code);
         return;
     }
+    log(Extra_Text(LogConnectedText).arg(m_target.describe()));
     setState(State::Identifying);
     CmdGetModelType(); // the first command on a fresh link identifies the device
     requestSend();
@@ -96,7 +196,7 @@ void LinkController::connectFailed(int code)
     const QString text = (m_target.kind == LinkKind::Serial ? SMSG_SerialPort_Connect_Fail
                                                             : SMSG_Network_Connect_Fail)
         + QString::number(code);
-    close();
+    closeLink();
     emit operatorMessage(text);
 }
 
@@ -108,10 +208,79 @@ void LinkController::reportReconnectFailed(LinkKind kind)
     linkLost(SMSG_Network_ReConnect_Fail);
 }
 
+void LinkController::reportLost(LinkKind kind)
+{
+    if (isCurrent(kind))
+        linkLost(Extra_Text(LinkLostText));
+}
+
 void LinkController::linkLost(const QString &message)
 {
-    close();
+    if (m_autoAttempt) {
+        attemptFailed(); // gone again before it was identified: no news for the operator
+        return;
+    }
+    const int unsent = std::max(0, queuedCount());
+    log(Extra_Text(LogLostText).arg(m_target.describe()));
+    m_notSent += unsent;
+    if (m_notSent > 0)
+        log(Extra_Text(LogNotSentText).arg(m_notSent));
+    shutLink();
+    emit lost();
+    if (m_policy.reconnect) {
+        m_attempt = 0;
+        m_retryMs = m_policy.firstRetryMs;
+        scheduleReconnect();
+    } else {
+        setState(State::Lost);
+    }
     emit operatorMessage(message);
+}
+
+void LinkController::scheduleReconnect()
+{
+    log(Extra_Text(LogRetryInText).arg(m_target.describe()).arg((m_retryMs + 999) / 1000));
+    m_retryTimer.start(m_retryMs);
+    // Still the link in use: whatever names the active link keeps naming this one.
+    LinkMode = static_cast<qint32>(m_target.kind);
+    setState(State::Reconnecting);
+    emit factsChanged();
+}
+
+void LinkController::attemptReconnect()
+{
+    if (m_state != State::Reconnecting)
+        return;
+    ++m_attempt;
+    log(Extra_Text(LogAttemptText).arg(m_attempt).arg(m_target.describe()));
+    m_autoAttempt = true;
+    startLink();
+    emit factsChanged();
+}
+
+void LinkController::attemptFailed()
+{
+    log(Extra_Text(LogAttemptFailedText).arg(m_attempt));
+    m_autoAttempt = false;
+    shutLink();
+    m_retryMs = std::min(m_retryMs * 2, m_policy.longestRetryMs);
+    if (!m_policy.reconnect) { // switched off meanwhile
+        setState(State::Lost);
+        return;
+    }
+    scheduleReconnect();
+}
+
+qint64 LinkController::reconnectInMs() const
+{
+    if (m_state != State::Reconnecting)
+        return -1;
+    return m_retryTimer.isActive() ? std::max(0, m_retryTimer.remainingTime()) : 0;
+}
+
+qint64 LinkController::holdRemainingMs() const
+{
+    return m_holdId != 0 ? std::max<qint64>(0, m_holdUntil.remainingTime()) : 0;
 }
 
 void LinkController::reportReplyTimeout(LinkKind kind, const QString &cmd)
@@ -134,7 +303,11 @@ void LinkController::reportReplyTimeout(LinkKind kind, const QString &cmd)
 
 void LinkController::identificationTimedOut(const QString &cmd)
 {
-    close();
+    if (m_autoAttempt) {
+        attemptFailed(); // a device that does not answer yet is not back yet
+        return;
+    }
+    closeLink();
     emit operatorMessage(SMSG_ReadDeviceFail + cmd);
 }
 
@@ -159,8 +332,29 @@ void LinkController::reportSent(LinkKind kind, quint64 id, const QByteArray &byt
     if (!isCurrent(kind))
         return;
     m_onWire = id;
+    m_lastSent = bytes;
     emit commandSent(id, bytes);
     updateActivity();
+    noteActivity();
+}
+
+void LinkController::reportNotSent(LinkKind kind, quint64 id, const QByteArray &bytes)
+{
+    if (!isCurrent(kind))
+        return;
+    ++m_notSent;
+    emit commandNotSent(id, bytes);
+    emit factsChanged();
+}
+
+void LinkController::reportHolding(LinkKind kind, quint64 id, int ms)
+{
+    if (!isCurrent(kind))
+        return;
+    m_holdId = id;
+    m_holdBytes = id == m_onWire ? m_lastSent : QByteArray();
+    m_holdUntil.setRemainingTime(ms);
+    emit factsChanged();
 }
 
 void LinkController::reportMatched(LinkKind kind, quint64 id, const QByteArray &line,
@@ -168,6 +362,8 @@ void LinkController::reportMatched(LinkKind kind, quint64 id, const QByteArray &
 {
     if (!isCurrent(kind))
         return;
+    if (id == m_keepAliveId)
+        m_keepAliveId = 0;
     m_lastRoundTripUs = roundTripUs;
     m_lastRoundTripAt = QDateTime::currentDateTime();
     emit commandMatched(id, line);
@@ -176,8 +372,15 @@ void LinkController::reportMatched(LinkKind kind, quint64 id, const QByteArray &
 
 void LinkController::reportTimedOut(LinkKind kind, quint64 id)
 {
-    if (isCurrent(kind))
-        emit commandTimedOut(id);
+    if (!isCurrent(kind))
+        return;
+    emit commandTimedOut(id);
+    if (id != 0 && id == m_keepAliveId) {
+        // Idle and silent: the device vanished without closing anything (cable, power).
+        m_keepAliveId = 0;
+        log(Extra_Text(LogSilentText).arg(m_target.describe()));
+        linkLost(Extra_Text(LinkLostText));
+    }
 }
 
 void LinkController::reportSettled(LinkKind kind, quint64 id)
@@ -186,13 +389,66 @@ void LinkController::reportSettled(LinkKind kind, quint64 id)
         return;
     if (m_onWire == id)
         m_onWire = 0;
+    if (m_holdId == id) {
+        m_holdId = 0;
+        emit factsChanged();
+    }
     updateActivity();
+    noteActivity();
 }
 
-void LinkController::reportLinesAvailable(LinkKind)
+void LinkController::reportLinesAvailable(LinkKind kind)
 {
     // The drain reads the queue of the link LinkMode names, whichever link announced.
     m_drain->drain();
+    if (isCurrent(kind))
+        noteActivity();
+}
+
+void LinkController::noteActivity()
+{
+    // Per line and per command: only the time is noted; the timer looks at it when it fires.
+    m_lastActivity.start();
+}
+
+// Queued this much early, the query is on the wire (after the link's pause before every
+// command) once the link has been idle for the interval.
+int LinkController::keepAliveDelayMs() const
+{
+    return std::max(1, m_policy.keepAliveMs - SendPauseMs);
+}
+
+void LinkController::restartKeepAlive()
+{
+    const bool live
+        = m_state == State::Synchronising || m_state == State::Ready || m_state == State::Busy;
+    m_lastActivity.start();
+    if (live && m_policy.keepAliveMs > 0 && m_identified)
+        m_keepAliveTimer.start(keepAliveDelayMs());
+    else
+        m_keepAliveTimer.stop();
+}
+
+void LinkController::keepAliveDue()
+{
+    // Activity since the timer was started: wait for the rest of the idle time.
+    const qint64 idleMs = m_lastActivity.isValid() ? m_lastActivity.elapsed() : keepAliveDelayMs();
+    if (idleMs < keepAliveDelayMs()) {
+        m_keepAliveTimer.start(static_cast<int>(keepAliveDelayMs() - idleMs));
+        return;
+    }
+    // Only an idle link asks; a busy one shows its health through its own replies.
+    if (m_state != State::Ready || m_keepAliveId != 0) {
+        restartKeepAlive();
+        return;
+    }
+    m_keepAliveId = CmdKeepAlive();
+    requestSend();
+}
+
+void LinkController::log(const QString &text)
+{
+    emit statusLine(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + text);
 }
 
 int LinkController::identifiedModel() const
@@ -233,5 +489,6 @@ void LinkController::setState(State state)
     if (state == m_state)
         return;
     m_state = state;
+    restartKeepAlive();
     emit stateChanged(state);
 }

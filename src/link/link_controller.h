@@ -7,9 +7,10 @@
 // emitted as text; the user interface decides how to show them.
 //
 // Lives in the thread that created it (the GUI thread in the panel); every report reaches it
-// there. The policies that decide what a failure does (today: close the link and tell the
-// operator) are the private functions named after the failure, so that reconnecting,
-// keep-alive or holds can replace them without touching any view.
+// there. The policies that decide what a failure does are the private functions named after
+// the failure. A lost device (peer closed, adapter unplugged, no answer to the keep-alive) is
+// told once, the link closed, and, unless switched off, opened again after a growing pause;
+// a device that is back is identified and read again as after the operator's connect.
 #pragma once
 
 #include "link/link_backend.h"
@@ -17,12 +18,25 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
 class LineDrain;
+
+// What the controller does about an idle or lost link. The panel fills it from its own
+// preferences; a program without preferences keeps the defaults.
+struct LinkPolicy
+{
+    bool reconnect = true; // open the link again after a loss
+    int firstRetryMs = 1000; // pause before the first attempt; doubled after each failure
+    int longestRetryMs = 30000;
+    int keepAliveMs = 30000; // idle time before a keep-alive query; 0: none
+};
 
 class LinkController : public QObject
 {
@@ -36,8 +50,8 @@ public:
         Synchronising, // identified; the pages' read-all is under way
         Ready, // nothing queued, nothing awaited
         Busy, // commands queued or one on the wire
-        Lost, // the device went away (room for a reconnect policy; not entered today)
-        Reconnecting, // a reconnect policy is at work (not entered today)
+        Lost, // the device went away and the link is closed; nothing more is tried
+        Reconnecting, // the device went away; the link is opened again after a pause
     };
     Q_ENUM(State)
 
@@ -47,8 +61,17 @@ public:
     // Opens the link; false (and nothing happens) when a link is open or the target names
     // none. The link's queue, LinkMode and identification start afresh.
     bool open(const LinkTarget &target);
-    // Closes the open link (bounded wait for its worker); unsent commands are discarded.
+    // Closes the open link (bounded wait for its worker); unsent commands are discarded. Also
+    // stops reconnecting, and leaves the Lost state.
     void close();
+    // Reconnecting and waiting: the next attempt starts now.
+    void reconnectNow();
+    // Drops the commands not yet sent (the one on the wire finishes); returns how many.
+    int discardQueued();
+    void setPolicy(const LinkPolicy &policy);
+    // The reply time-out of the link held (also for the attempts of a reconnect).
+    void setReplyTimeoutMs(int ms);
+    const LinkPolicy &policy() const { return m_policy; }
     // Commands were queued on the open link: let it send.
     void requestSend();
     // The reply dispatcher's verdict on the first model reply of this link. A model the panel
@@ -67,13 +90,21 @@ public:
     void reportTimedOut(LinkKind kind, quint64 id);
     void reportSettled(LinkKind kind, quint64 id);
     void reportLinesAvailable(LinkKind kind);
+    void reportLost(LinkKind kind); // the device went away
+    void reportNotSent(LinkKind kind, quint64 id, const QByteArray &bytes);
+    void reportHolding(LinkKind kind, quint64 id, int ms);
 
     // The observable state and its facts.
     State state() const { return m_state; }
-    bool isOpen() const { return m_state != State::Disconnected; }
+    // Holds a link: open, being opened, or being opened again after a loss.
+    bool isOpen() const { return m_state != State::Disconnected && m_state != State::Lost; }
     LinkKind kind() const { return isOpen() ? m_target.kind : LinkKind::None; }
     const LinkTarget &target() const { return m_target; }
-    QString targetText() const { return isOpen() ? m_target.describe() : QString(); }
+    // The link held, or the one lost (empty when disconnected).
+    QString targetText() const
+    {
+        return m_state != State::Disconnected ? m_target.describe() : QString();
+    }
     // The identified model's index, or -1 while none is identified on this link.
     int identifiedModel() const;
     // Commands queued and not yet written.
@@ -85,6 +116,16 @@ public:
     // the last one.
     int deviceErrorCount() const { return m_deviceErrors; }
     int lastDeviceError() const { return m_lastDeviceError; }
+    // Reconnecting: the attempt under way or next (from 1), and the time until it starts (0
+    // while it runs; -1 when none is scheduled).
+    int reconnectAttempt() const { return m_attempt; }
+    qint64 reconnectInMs() const;
+    // A command holding the queue (the device is busy after it): its bytes and the time left;
+    // 0 and empty when none.
+    qint64 holdRemainingMs() const;
+    QByteArray holdCommand() const { return m_holdId != 0 ? m_holdBytes : QByteArray(); }
+    // Commands of this link that could not be written (the device was gone).
+    int notSentCount() const { return m_notSent; }
 
 signals:
     void stateChanged(LinkController::State state);
@@ -100,14 +141,36 @@ signals:
     void lineReceived(const QByteArray &line, quint64 id);
     // The echo of every command a service wrote (Latin-1 text).
     void sentText(const QString &text);
+    // A command that could not be written because the device was gone.
+    void commandNotSent(quint64 id, const QByteArray &bytes);
+    // The device went away (once per loss, before the state becomes Lost or Reconnecting).
+    void lost();
+    // A line for the status log, beginning with the time of day ("14:03:07 ...").
+    void statusLine(const QString &line);
 
 private:
-    bool isCurrent(LinkKind kind) const { return isOpen() && kind == m_target.kind; }
+    // Reports of the worker that runs now; those of a closed or replaced one are stale.
+    bool isCurrent(LinkKind kind) const { return m_workerUp && kind == m_target.kind; }
     void setState(State state);
     // Policies.
     void connectFailed(int code);
     void linkLost(const QString &message);
     void identificationTimedOut(const QString &cmd);
+    // Starts the target's worker with a fresh identification.
+    void startLink();
+    // Closes the link's worker and forgets its commands, keeping the target.
+    void shutLink();
+    // shutLink, no more reconnecting, Disconnected.
+    void closeLink();
+    void scheduleReconnect();
+    void attemptReconnect();
+    // An automatic attempt did not get the device back: the next one, later.
+    void attemptFailed();
+    void keepAliveDue();
+    void restartKeepAlive();
+    void noteActivity();
+    int keepAliveDelayMs() const;
+    void log(const QString &text);
     // Ready or Busy from the queue and the command on the wire.
     void updateActivity();
     int queuedCount() const; // -1 while the link holds its queue's lock
@@ -118,9 +181,23 @@ private:
     State m_state = State::Disconnected;
     bool m_identified = false; // the model was identified on this link
     quint64 m_onWire = 0; // id of the command whose turn is not over yet
+    QByteArray m_lastSent; // its bytes
+    bool m_workerUp = false; // the backend runs the target's worker
     int m_waiting = 0;
     qint64 m_lastRoundTripUs = -1;
     QDateTime m_lastRoundTripAt;
     int m_deviceErrors = 0;
     int m_lastDeviceError = 0;
+    LinkPolicy m_policy;
+    QTimer m_retryTimer; // next reconnect attempt
+    QTimer m_keepAliveTimer; // idle time before a keep-alive
+    QElapsedTimer m_lastActivity; // since the last command or line
+    int m_attempt = 0; // reconnect attempts since the loss
+    int m_retryMs = 0; // pause before the next attempt
+    bool m_autoAttempt = false; // the open under way is a reconnect attempt
+    quint64 m_keepAliveId = 0; // the keep-alive query awaiting its answer
+    quint64 m_holdId = 0;
+    QByteArray m_holdBytes;
+    QDeadlineTimer m_holdUntil;
+    int m_notSent = 0;
 };

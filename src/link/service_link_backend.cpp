@@ -25,6 +25,11 @@ void WireChannel(const LinkChannel &channel, LinkController &c, LinkKind kind)
                      [&c, kind](quint64 id) { c.reportSettled(kind, id); });
     QObject::connect(&channel, &LinkChannel::deviceError, &c,
                      [&c, kind](int code) { c.reportDeviceError(kind, code); });
+    QObject::connect(&channel, &LinkChannel::notSent, &c,
+                     [&c, kind](quint64 id, const QByteArray &b) { c.reportNotSent(kind, id, b); });
+    QObject::connect(&channel, &LinkChannel::holding, &c,
+                     [&c, kind](quint64 id, int ms) { c.reportHolding(kind, id, ms); });
+    QObject::connect(&channel, &LinkChannel::lost, &c, [&c, kind] { c.reportLost(kind); });
 }
 
 // Only a worker that runs can have an open link. A call queued to a stopped worker would wait
@@ -122,4 +127,13 @@ void ServiceLinkBackend::trigger()
                      &ServiceTcpClient::SLT_RealSendData_TcpClient);
     TriggerIfRunning(Link_SerialService(), Link_SerialThread(),
                      &ServiceSerialPort::SLT_RealSendData_SerialPort);
+}
+
+void ServiceLinkBackend::setReplyTimeoutMs(LinkKind kind, int ms)
+{
+    // An atomic in the channel: safe from this thread while the worker runs.
+    if (kind == LinkKind::Serial && Link_SerialService())
+        Link_SerialService()->setReplyTimeoutMs(ms);
+    else if (kind == LinkKind::Tcp && Link_TcpService())
+        Link_TcpService()->setReplyTimeoutMs(ms);
 }

@@ -12,4 +12,5 @@ public:
     void open(const LinkTarget &target) override;
     void close(LinkKind kind) override;
     void trigger() override;
+    void setReplyTimeoutMs(LinkKind kind, int ms) override;
 };

@@ -61,6 +61,20 @@ void ServiceSerialPort::SLT_SerialPortError(QSerialPort::SerialPortError error)
     m_lastError = static_cast<int>(error);
     if (error != QSerialPort::NoError)
         m_channel.noteDeviceError(m_lastError);
+    // The adapter was unplugged or the terminal closed (reads then fail for good, and the
+    // port would report it again at every turn of the loop): the port is of no more use. It
+    // is closed, so the thread goes quiet, and commands still queued are told as not sent.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::ReadError) {
+        m_channel.noteLost();
+        if (m_port != nullptr && m_port->isOpen())
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (m_port != nullptr)
+                        m_port->close();
+                },
+                Qt::QueuedConnection);
+    }
 }
 
 void ServiceSerialPort::SLT_SyncConnect_SerialPort(
@@ -120,8 +134,10 @@ void ServiceSerialPort::SLT_SyncDisconnect_SerialPort()
         || !m_channel.isConnected())
         return;
     m_channel.detach();
-    m_port->clear();
-    m_port->close();
+    if (m_port->isOpen()) { // a lost port was closed already
+        m_port->clear();
+        m_port->close();
+    }
     // Possibly inside the port's own readyRead (a close run after a send the reply triggered).
     Link_DisposeDevice(m_port, true);
     m_port = nullptr;

@@ -41,6 +41,8 @@ void ServiceTcpClient::SLT_SocketError(QAbstractSocket::SocketError error)
     // Forces a reconnect before the next command; told to the link's owner.
     m_lastError = static_cast<int>(error);
     m_channel.noteDeviceError(m_lastError);
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        m_channel.noteLost();
 }
 
 void ServiceTcpClient::SLT_SyncConnect_TcpClient(const QString &LocalIp, const QString &RemoteIp,
@@ -58,6 +60,9 @@ void ServiceTcpClient::SLT_SyncConnect_TcpClient(const QString &LocalIp, const Q
     m_socket = new QTcpSocket;
     connect(m_socket, &QAbstractSocket::errorOccurred, this, &ServiceTcpClient::SLT_SocketError);
     connect(m_socket, &QIODevice::readyRead, this, &ServiceTcpClient::SLT_RealRecvData_TcpClient);
+    // The peer closing (or the network dropping the connection) is told at once, not only
+    // when the next command finds the socket closed.
+    connect(m_socket, &QAbstractSocket::disconnected, this, [this] { m_channel.noteLost(); });
     startConnect();
     m_linkEstablished = m_socket->waitForConnected(TcpConnectWaitMs);
     if (!m_linkEstablished) {
@@ -125,6 +130,7 @@ void ServiceTcpClient::reconnect()
     }
     if (m_socket->waitForConnected(TcpReconnectWaitMs)) {
         m_lastError = 255;
+        m_channel.noteRestored();
         if (state != QAbstractSocket::ConnectedState)
             m_channel.restartLine();
     } else {

@@ -7,6 +7,7 @@
 #include "app/save_on_exit.h"
 #include "link/link_context.h"
 #include "ui/frame_geometry.h"
+#include "ui/link_status_bar.h"
 #include "ui/page_access_names.h"
 #include "ui/page_device_gate.h"
 #include "ui/ui_debug.h"
@@ -47,7 +48,8 @@ Ui_Main::Ui_Main(QWidget *parent)
 
     releaseKeyboard();
     ApplyTexts(true);
-    contentLayout->addWidget(m_tabWidget);
+    contentLayout->addWidget(m_tabWidget, 0, 0);
+    contentLayout->addWidget(m_linkStatusBar, 1, 0);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     m_languageSelector->raise();
 
@@ -96,6 +98,7 @@ void Ui_Main::ApplyTexts(bool initial)
 {
     setTitleText(Ui_Main_AppName);
     Access_NameMainWindow(*this);
+    m_linkStatusBar->refresh(); // its texts follow the language
     if (initial) {
         m_languageSelector->clear();
         if (Language_FileExists(true))

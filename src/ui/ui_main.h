@@ -21,6 +21,7 @@
 
 class LinkController;
 class PageDeviceGate;
+class LinkStatusBar;
 class QComboBox;
 class QTabWidget;
 class Ui_Audio;
@@ -80,6 +81,10 @@ public:
     LinkController *linkController() const { return m_linkController; }
     // The device pages' gates (output, multiview, audio, system), in tab order.
     const QVector<PageDeviceGate *> &deviceGates() const { return m_deviceGates; }
+    LinkStatusBar *linkStatusBar() const { return m_linkStatusBar; }
+    // The link options dialog, for the connection held or last chosen; stores what the
+    // operator accepts.
+    void openLinkOptions();
     // Every command and line on the wire, paired by the link (the terminal's "Wire" view).
     WireLog *wireLog() const { return m_wireLog; }
 
@@ -139,6 +144,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     QVector<PageDeviceGate *> m_deviceGates; // owned by their pages
+    LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
     WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;
     UiReplyVerbs m_replyVerbs;

@@ -5,10 +5,14 @@
 #include "app/config_values.h"
 #include "app/language_texts.h"
 #include "link/link_controller.h"
+#include "link/link_prefs.h"
 #include "link/service_link_backend.h"
 #include "link/wire_log.h"
+#include "ui/link_options_dialog.h"
+#include "ui/link_status_bar.h"
 #include "ui/message_box.h"
 #include "ui/page_device_gate.h"
+#include "ui/pending_marker.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_multiview.h"
@@ -24,6 +28,8 @@
 void Ui_Main::createPages()
 {
     m_linkController = new LinkController(std::make_unique<ServiceLinkBackend>(), this);
+    m_linkController->setPolicy(LinkPrefs_Policy());
+    m_linkStatusBar = new LinkStatusBar(m_linkController, m_contentWidget);
     m_connectionPage = new Ui_Uart_Network(m_linkController);
     AddLinkedPage(
         m_connectionPage, &Ui_Uart_Network_AppName, nullptr,
@@ -101,4 +107,24 @@ void Ui_Main::wireLink()
     connect(m_linkController, &LinkController::sentText, this, &Ui_Main::SLT_UnifyUpdateSend);
     connect(m_linkController, &LinkController::operatorMessage, this,
             [this](const QString &text) { MessageBox_InfoSerial(text, this); });
+    connect(m_linkController, &LinkController::statusLine, m_connectionPage,
+            &Ui_Uart_Network::connectionAppendStatus);
+    connect(m_linkStatusBar, &LinkStatusBar::optionsRequested, this, &Ui_Main::openLinkOptions);
+
+    // A resolution change keeps the device busy for a while: its list shows the change as
+    // pending until the device reports the resolution it took.
+    auto *pending = new PendingMarker(m_linkController, this);
+    pending->watch(m_outputPage->resolutionCombo(), "SET OUT RESOLUTION ", "OUT RESOLUTION");
+    pending->watch(m_outputPage->resolutionCombo(), "SET RESO-USER ", "RESO-USER");
+}
+
+void Ui_Main::openLinkOptions()
+{
+    // The connection held or lost; before any, the network device the settings name.
+    LinkTarget connection = m_linkController->target();
+    if (connection.kind == LinkKind::None)
+        connection = LinkTarget::tcp(QString(), SP_RemoteIp, SP_RemotePort);
+    LinkOptionsDialog dialog(connection, this);
+    if (dialog.exec() == QDialog::Accepted)
+        dialog.apply(m_linkController);
 }

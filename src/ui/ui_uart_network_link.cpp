@@ -5,6 +5,7 @@
 #include "app/config_values.h"
 #include "app/language_texts.h"
 #include "app/net_check.h"
+#include "link/link_prefs.h"
 #include "ui/message_box.h"
 #include "ui/my_combo_box.h"
 #include "ui/page_access_names.h"
@@ -38,8 +39,10 @@ void Ui_Uart_Network::SLT_pushButton_UartConnect_clicked()
     SP_FlowControl = Serial_FlowControlValue(m_flowControlBox->currentText());
     emit SGL_PretendConnect_SerialPort(SP_Name, SP_BaudRate, SP_DataBit, SP_Parity, SP_StopBit,
                                        SP_FlowControl);
-    m_controller->open(LinkTarget::serial(SP_Name, SP_BaudRate, SP_DataBit, SP_Parity, SP_StopBit,
-                                          SP_FlowControl));
+    LinkTarget target = LinkTarget::serial(SP_Name, SP_BaudRate, SP_DataBit, SP_Parity, SP_StopBit,
+                                           SP_FlowControl);
+    target.replyTimeoutMs = LinkPrefs_ReplyTimeoutMs(target);
+    m_controller->open(target);
 }
 
 void Ui_Uart_Network::SLT_pushButton_NetworkConnect_clicked()
@@ -75,7 +78,9 @@ void Ui_Uart_Network::openNetworkLink()
     SP_RemoteGateway = gateway;
     const QString localIp = LocalIp_FromItem(m_localIpBox->currentText());
     emit SGL_PretendConnect_TcpClient(localIp, SP_RemoteIp, SP_RemotePort);
-    m_controller->open(LinkTarget::tcp(localIp, SP_RemoteIp, SP_RemotePort));
+    LinkTarget target = LinkTarget::tcp(localIp, SP_RemoteIp, SP_RemotePort);
+    target.replyTimeoutMs = LinkPrefs_ReplyTimeoutMs(target);
+    m_controller->open(target);
 }
 
 void Ui_Uart_Network::showLinkState(LinkController::State state)
@@ -87,7 +92,9 @@ void Ui_Uart_Network::showLinkState(LinkController::State state)
     m_uartButton->setEnabled(open != LinkKind::Tcp);
     m_networkButton->setEnabled(open != LinkKind::Serial);
     setParametersEnabled(open == LinkKind::None);
-    if (state == LinkController::State::Disconnected)
+    // The mark is green only while the device is there and identified.
+    if (state == LinkController::State::Disconnected || state == LinkController::State::Lost
+        || state == LinkController::State::Reconnecting)
         ShowIdentifyResult(false);
     else if (state == LinkController::State::Synchronising)
         ShowIdentifyResult(true);

@@ -77,8 +77,8 @@ QList<Sent> TakeSent()
         Sent s;
         s.line = QByteArray(node->data, node->length);
         s.line.chop(1);
-        s.match = QByteArray(node->attributes.matchText[0], int(node->attributes.matchLen[0]));
-        s.awaits = node->attributes.expectReply != 0;
+        s.match = QByteArray(node->attributes->matchText[0], int(node->attributes->matchLen[0]));
+        s.awaits = node->attributes->expectReply != 0;
         sent << s;
         Queue_PopFront(&context->sendQueue);
     }
@@ -183,21 +183,31 @@ private slots:
     }
 
 private:
+    // Each value of a setting is exchanged before the next is built: queued unsent, a newer
+    // value would replace it, and every composed command is to reach the device.
     static void output(Exchange &x, int model)
     {
-        for (int i = 0; i < 16; ++i)
+        for (int i = 0; i < 16; ++i) {
             CmdSetOutResolution(i);
+            x.run(QStringLiteral("each"));
+        }
         CmdGetOutResolution();
         CmdSetResoUser(1600, 900);
+        x.run(QStringLiteral("each"));
         CmdGetResoUser();
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             CmdSetOutHdcp(i);
+            x.run(QStringLiteral("each"));
+        }
         CmdGetOutHdcp();
         for (int i = 0; i < 2; ++i) {
             CmdSetOutVka(i);
+            x.run(QStringLiteral("each"));
             CmdSetOutItc(i);
+            x.run(QStringLiteral("each"));
             if (model != Corvo) // the page hides 4K AUTO on a Corvo
                 CmdSetOut4kAuto(i);
+            x.run(QStringLiteral("each"));
         }
         CmdGetOutVka();
         CmdGetOutItc();
@@ -210,42 +220,55 @@ private:
         for (int layout = 0; layout < 5; ++layout) {
             const QString step = QStringLiteral("layout %1").arg(layout);
             CmdSetMultiview(layout);
+            x.run(QStringLiteral("each"));
             x.run(step);
             QCOMPARE(DeviceState::multiviewMode, quint32(layout));
             CmdGetMultiview();
             CmdGetMultiviewSync();
             const int windows[] = {1, 2, 2, 3, 4};
             for (int w = 0; w < windows[layout]; ++w) {
-                for (int s = 0; s < TestInputCounts[model]; ++s)
+                for (int s = 0; s < TestInputCounts[model]; ++s) {
                     CmdSetWindowIn(unsigned(w), unsigned(s));
+                    x.run(QStringLiteral("each"));
+                }
                 CmdGetWindowIn(unsigned(w));
             }
             x.run(step + QStringLiteral(" windows"));
             if (layout == 0) {
                 CmdGetInResolution();
                 CmdSetAutoSwitch(0);
+                x.run(QStringLiteral("each"));
                 CmdSetAutoSwitch(1);
+                x.run(QStringLiteral("each"));
                 CmdGetAutoSwitch();
             } else if (layout == 1) {
-                for (int i = 0; i < 5; ++i)
+                for (int i = 0; i < 5; ++i) {
                     CmdSetPipPos(i);
-                for (int i = 0; i < 4; ++i)
+                    x.run(QStringLiteral("each"));
+                }
+                for (int i = 0; i < 4; ++i) {
                     CmdSetPipSize(i);
+                    x.run(QStringLiteral("each"));
+                }
                 CmdGetPipPos();
                 CmdGetPipSize();
                 x.run(step + QStringLiteral(" PIP"));
                 CmdSetPipPos(4); // USER: the free rectangle applies
                 x.run(step + QStringLiteral(" PIP USER"));
                 CmdSetUserLayout(100, 200, 640, 360);
+                x.run(QStringLiteral("each"));
                 CmdGetUserLayout();
             } else {
                 CmdSetAspect(0);
+                x.run(QStringLiteral("each"));
                 CmdSetAspect(1);
+                x.run(QStringLiteral("each"));
                 CmdGetAspect();
                 x.run(step + QStringLiteral(" aspect"));
                 // The variants the device offers, as the page's variant combo lists them.
                 for (quint32 n = 1; n <= DeviceState::layoutMaxMode; ++n) {
                     CmdSetMode(int(n));
+                    x.run(QStringLiteral("each"));
                     x.run(step + QStringLiteral(" variant %1").arg(n));
                     CmdSetUserLayout(10, 20, 960, 1080); // only in PBP's third variant
                     CmdGetUserLayout();
@@ -263,27 +286,39 @@ private:
 
     static void audio(Exchange &x, int model)
     {
-        for (int s = 0; s < TestAudioSourceCounts[model]; ++s)
+        for (int s = 0; s < TestAudioSourceCounts[model]; ++s) {
             CmdSetAudioSource(unsigned(s));
+            x.run(QStringLiteral("each"));
+        }
         CmdGetAudioSource();
         CmdSetAudioVol(0);
+        x.run(QStringLiteral("each"));
         CmdSetAudioVol(unsigned(TestVolumeMaximum[model]));
+        x.run(QStringLiteral("each"));
         CmdSetAudioVolUp();
         CmdSetAudioVolDown();
         CmdGetAudioVol();
         CmdSetAudioMute(0);
+        x.run(QStringLiteral("each"));
         CmdSetAudioMute(1);
+        x.run(QStringLiteral("each"));
         CmdGetAudioMute();
         if (model == Tessin) { // only its page shows the main switch and the microphones
             CmdSetMainAudioOnoff(0);
+            x.run(QStringLiteral("each"));
             CmdSetMainAudioOnoff(1);
+            x.run(QStringLiteral("each"));
             CmdGetMainAudioOnoff();
             for (int mic = 0; mic < 2; ++mic) {
                 CmdSetMicOnoff(mic, 0);
+                x.run(QStringLiteral("each"));
                 CmdSetMicOnoff(mic, 1);
+                x.run(QStringLiteral("each"));
                 CmdGetMicOnoff(mic);
                 CmdSetMicVol(mic, 0);
+                x.run(QStringLiteral("each"));
                 CmdSetMicVol(mic, 50);
+                x.run(QStringLiteral("each"));
                 CmdSetMicVolUp(mic);
                 CmdSetMicVolDown(mic);
                 CmdGetMicVol(mic);
@@ -294,8 +329,10 @@ private:
 
     static void system(Exchange &x, int model)
     {
-        for (int i = 0; i < 19; ++i)
+        for (int i = 0; i < 19; ++i) {
             CmdSetInEdidMode(i);
+            x.run(QStringLiteral("each"));
+        }
         CmdGetInEdidMode();
         quint8 edid[EdidSize];
         for (int i = 0; i < EdidSize; ++i)
@@ -305,10 +342,13 @@ private:
             CmdGetVersion(kind);
         Request_NetworkQuery();
         CmdSetNetworkInfo("192.168.1.20", "4001", "255.255.255.0", "192.168.1.1");
+        x.run(QStringLiteral("each"));
         CmdGetNetworkInfo();
         Request_BaudRateQuery();
-        for (int baud : {9600, 19200, 38400, 57600, 115200})
+        for (int baud : {9600, 19200, 38400, 57600, 115200}) {
             CmdSetBaudrate(baud);
+            x.run(QStringLiteral("each"));
+        }
         CmdGetBaudrate();
         CmdSetReset();
         x.run(QStringLiteral("system"));

@@ -4,6 +4,7 @@
 #include "link_page_helpers.h"
 
 #include "app/config_values.h"
+#include "link/link_prefs.h"
 #include "link/service_serial_port.h"
 #include "link/service_tcp_client.h"
 #include "support/modal_box_driver.h"
@@ -345,10 +346,44 @@ private slots:
         emit tcp->SGL_ReConnectStatus_TcpClient(false);
         emit tcp->SGL_ReConnectStatus_TcpClient(false);
         QTRY_COMPARE(boxes.count(), 1);
-        QVERIFY(QTest::qWaitFor([&] { return LinkMode == LinkModeNone; }, 2000));
+        // The link is lost; the panel tries again by itself until the operator disconnects.
+        QTRY_COMPARE(w.linkController()->state(), LinkController::State::Reconnecting);
         QVERIFY(!QTest::qWaitFor([&] { return boxes.count() > 1; }, 300));
         QCOMPARE(boxes.texts(), QStringList {SMSG_Network_ReConnect_Fail});
+        QCOMPARE(w.connectionPage()->networkButton()->text(), S_ConnectDisconnect[1]);
+        w.connectionPage()->networkButton()->click();
         QVERIFY(closedState(w.connectionPage()));
+        QCOMPARE(w.linkController()->state(), LinkController::State::Disconnected);
+    }
+
+    // The device closes the connection, reconnecting switched off: without any click the
+    // buttons, the fields and the mark show a closed link, the operator is told once, and
+    // the link can be opened again.
+    void peerCloses_reconnectOff_pageShowsTheTruthAtOnce()
+    {
+        TestRuntime rt;
+        rt.copyPictures();
+        LinkPolicy policy = LinkPrefs_Policy();
+        policy.reconnect = false;
+        LinkPrefs_SetPolicy(policy);
+        ModalBoxDriver boxes;
+        TcpPeer peer;
+        QVERIFY(peer.listen());
+        AnswerModelAndQueries(peer, "Corvo");
+        Ui_Main w;
+        Ui_Uart_Network *page = w.connectionPage();
+        QVERIFY(ConnectToPeer(w, peer));
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkController()->state(), LinkController::State::Ready, 10000);
+        const qint64 success = page->statusImage()->pixmap(Qt::ReturnByValue).cacheKey();
+        peer.dropClients();
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkController()->state(), LinkController::State::Lost, 1000);
+        QVERIFY(closedState(page));
+        QVERIFY(page->statusImage()->pixmap(Qt::ReturnByValue).cacheKey() != success);
+        QTRY_COMPARE(boxes.texts(), QStringList {"The connection to the device was lost."});
+        QVERIFY(ThreadStopped(Link_TcpThread()));
+        QVERIFY(ConnectToPeer(w, peer));
+        QTRY_COMPARE_WITH_TIMEOUT(w.linkController()->state(), LinkController::State::Ready, 10000);
+        QCOMPARE(boxes.count(), 1);
     }
 
     void connectReportForAClosedLink_isIgnored()

@@ -37,7 +37,7 @@ QList<QByteArray> queued(LinkContext &context, bool *plain = nullptr)
          node = node->next) {
         out << QByteArray(node->data, node->length);
         const CommandAttributes zero {};
-        allPlain = allPlain && std::memcmp(&node->attributes, &zero, sizeof zero) == 0;
+        allPlain = allPlain && std::memcmp(node->attributes, &zero, sizeof zero) == 0;
     }
     if (plain)
         *plain = allPlain;

@@ -82,8 +82,8 @@ private slots:
                                   << QByteArray("MULTIVIEW-SYNC PIP DP HDMI7 NULL NULL USER USER")
                                   << 1 << Picture("PIP_USER_USER") << QStringList {"7", "6", "", ""}
                                   << "position=4 size=3"
-                                  // one query per update of the picture (layout, position, size)
-                                  << Lines {"GET PIP USER\r", "GET PIP USER\r", "GET PIP USER\r"};
+                                  // asked once: the same query waiting unsent is not queued again
+                                  << Lines {"GET PIP USER\r"};
         QTest::newRow("pbp") << 0 << QByteArray("MULTIVIEW-SYNC PBP HDMI1 HDMI2 NULL NULL 16:9 2 3")
                              << 2 << Picture("PBP_2_169") << QStringList {"0", "1", "", ""}
                              << "aspect=1 variant=1/3" << QByteArrayList();

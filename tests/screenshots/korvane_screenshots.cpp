@@ -188,6 +188,19 @@ QPixmap terminal(Studio &s)
     return debug->grab();
 }
 
+// The output page just after a resolution change: the status bar counts the device's busy
+// time down, and shows the link, the model, the last reply and what waits.
+QPixmap statusBarHold(Studio &s)
+{
+    Ui_Output &page = *s.window().outputPage();
+    s.tab(OutputTab);
+    QComboBox *box = page.resolutionCombo();
+    box->setCurrentIndex(7);
+    emit box->activated(7);
+    QTest::qWait(1300);
+    return window(&s.window());
+}
+
 // The terminal's wire view: each command with its reply and round trip, after a read-all.
 QPixmap wire(Studio &s)
 {
@@ -284,6 +297,7 @@ const Shot Shots[] = {
          s.choose(page.variantCombo(), 2);
          return window(&s.window());
      }},
+    {"status_bar_hold", Halden, true, statusBarHold},
     {"page_audio_tessin", Tessin, true, [](Studio &s) { return window(s.tab(AudioTab)); }},
     // Every dialog the panel opens, in both languages, to check that they stay readable.
     {"dialogs/login_en", Halden, true, loginDialog},

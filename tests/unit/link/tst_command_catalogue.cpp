@@ -143,7 +143,7 @@ void Check()
         QVERIFY2(!word.isEmpty(), wire.constData());
         SeenWords().insert(word);
     }
-    const CommandAttributes &a = node->attributes;
+    const CommandAttributes &a = *node->attributes;
     QCOMPARE(a.matchCount, 1u);
     QCOMPARE(a.matchLen[0], quint32(match.size()));
     QCOMPARE(QByteArray(a.matchText[0], match.size()), match);

@@ -1,5 +1,6 @@
 // The command record, the queues, the contexts and Cmd_Enqueue: limits, routing by LinkMode,
 // order, ownership, reset and release rules, and concurrent producers.
+#include "link/command_catalogue.h"
 #include "link/link_context.h"
 #include "link_harness.h"
 
@@ -34,6 +35,40 @@ CommandAttributes Sample()
 }
 
 } // namespace
+
+// One builder call per step of the merge table.
+void Build(const QString &step)
+{
+    const int arg = step.section(' ', 1, 1).toInt();
+    const QString name = step.section(' ', 0, 0);
+    if (name == "resolution")
+        CmdSetOutResolution(arg);
+    else if (name == "getResolution")
+        CmdGetOutResolution();
+    else if (name == "hdcp")
+        CmdSetOutHdcp(arg);
+    else if (name == "getHdcp")
+        CmdGetOutHdcp();
+    else if (name == "mute")
+        CmdSetAudioMute(arg);
+    else if (name == "volUp")
+        CmdSetAudioVolUp();
+    else if (name == "saveScene")
+        CmdSetSaveScene(arg);
+    else if (name == "loadScene")
+        CmdSetLoadScene(arg);
+    else if (name == "getNetwork")
+        CmdGetNetworkInfo();
+    else if (name == "baudrate")
+        CmdSetBaudrate(arg);
+    else if (name == "raw")
+        Cmd_EnqueueRaw("GET OUT HDCP\r", 13);
+    else if (name == "send") { // the link takes the front command
+        std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
+        Queue_PopFront(&SerialLinkContext.sendQueue);
+    } else
+        QFAIL(qPrintable("unknown step " + step));
+}
 
 class TestCommandQueue : public QObject
 {
@@ -108,7 +143,108 @@ private slots:
         std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
         const CommandNode *node = SerialLinkContext.sendQueue.front();
         QVERIFY(node);
-        QCOMPARE(std::memcmp(&node->attributes, &a, sizeof a), 0);
+        QCOMPARE(std::memcmp(node->attributes, &a, sizeof a), 0);
+    }
+
+    // How a queued command meets an unsent one: an equal read is not queued again, a newer
+    // value for the same setting replaces the older (and goes to the tail), reads and writes
+    // never merge, actions, steps, link settings and raw bytes always go.
+    void merge_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<QByteArray>>("queued");
+        using L = QList<QByteArray>;
+        QTest::newRow("20 presses through the resolution list: the newest only")
+            << QStringList {"resolution 0",  "resolution 1",  "resolution 2",  "resolution 3",
+                            "resolution 4",  "resolution 5",  "resolution 6",  "resolution 7",
+                            "resolution 8",  "resolution 9",  "resolution 10", "resolution 11",
+                            "resolution 12", "resolution 13", "resolution 14", "resolution 15",
+                            "resolution 14", "resolution 13", "resolution 12", "resolution 11"}
+            << L {"SET OUT RESOLUTION 1280x720p60\r"};
+        QTest::newRow("the one sent already is not touched")
+            << QStringList {"resolution 0", "send", "resolution 1", "resolution 2"}
+            << L {"SET OUT RESOLUTION 3840x2160p60\r"};
+        QTest::newRow("the replacement joins the tail")
+            << QStringList {"hdcp 0", "getResolution", "hdcp 1"}
+            << L {"GET OUT RESOLUTION\r", "SET OUT HDCP FORCE-2.2\r"};
+        QTest::newRow("different settings stay")
+            << QStringList {"hdcp 0", "mute 1", "resolution 3"}
+            << L {"SET OUT HDCP FORCE-1.4\r", "SET AUDIO-MUTE OFF\r",
+                  "SET OUT RESOLUTION 3840x2160p50\r"};
+        QTest::newRow("an equal unsent read is not queued again")
+            << QStringList {"getHdcp", "getResolution", "getHdcp", "getHdcp"}
+            << L {"GET OUT HDCP\r", "GET OUT RESOLUTION\r"};
+        QTest::newRow("a read sent already is asked again")
+            << QStringList {"getHdcp", "send", "getHdcp"} << L {"GET OUT HDCP\r"};
+        QTest::newRow("reads and writes of one item never merge")
+            << QStringList {"getHdcp", "hdcp 0", "getHdcp", "hdcp 1"}
+            << L {"GET OUT HDCP\r", "SET OUT HDCP FORCE-2.2\r"};
+        QTest::newRow("steps, scenes, link settings and raw bytes always go")
+            << QStringList {"volUp",         "volUp",           "saveScene 1", "saveScene 2",
+                            "loadScene 1",   "loadScene 1",     "getNetwork",  "getNetwork",
+                            "baudrate 9600", "baudrate 115200", "raw",         "raw"}
+            << L {"SET AUDIO VOL+\r",      "SET AUDIO VOL+\r",   "SET SAVE SCENE 1\r",
+                  "SET SAVE SCENE 2\r",    "SET LOAD SCENE 1\r", "SET LOAD SCENE 1\r",
+                  "GET NETWORK-INFO\r",    "GET NETWORK-INFO\r", "SET BAUDRATE 9600\r",
+                  "SET BAUDRATE 115200\r", "GET OUT HDCP\r",     "GET OUT HDCP\r"};
+    }
+    void merge()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<QByteArray>, queued);
+        for (const QString &step : qAsConst(steps))
+            Build(step);
+        QCOMPARE(Contents(SerialLinkContext), queued);
+        std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
+        QCOMPARE(SerialLinkContext.sendQueue.count, queued.size());
+    }
+
+    // The ids: a read not queued again answers with the id of the one waiting; a replaced
+    // setting's id is gone, the newest has its own.
+    void merge_ids()
+    {
+        CommandAttributes a {};
+        const quint64 first = Cmd_EnqueueRuled("GET X", 5, a, QueueRule::Read, 0);
+        QVERIFY(first != 0);
+        QCOMPARE(Cmd_EnqueueRuled("GET X", 5, a, QueueRule::Read, 0), first);
+        const quint64 older = Cmd_EnqueueRuled("SET Y 1", 7, a, QueueRule::Setting, 6);
+        const quint64 newer = Cmd_EnqueueRuled("SET Y 2", 7, a, QueueRule::Setting, 6);
+        QVERIFY(newer != older && newer > first);
+        std::lock_guard<std::mutex> locker(SerialLinkContext.sendLock);
+        QList<quint64> ids;
+        for (CommandNode *n = SerialLinkContext.sendQueue.sentinel->next;
+             n != SerialLinkContext.sendQueue.sentinel; n = n->next)
+            ids << n->id;
+        QCOMPARE(ids, QList<quint64>({first, newer}));
+    }
+
+    // Empty the queue: every unsent command goes, on the active link only.
+    void discardUnsent_activeLinkOnly()
+    {
+        Build("getHdcp");
+        Build("mute 0");
+        LinkMode = LinkModeTcp;
+        Build("getHdcp");
+        LinkMode = LinkModeSerial;
+        QCOMPARE(Cmd_DiscardUnsent(), 2);
+        QCOMPARE(Contents(SerialLinkContext), QList<QByteArray> {});
+        QCOMPARE(Contents(TcpLinkContext), QList<QByteArray> {"GET OUT HDCP\r"});
+        QCOMPARE(Cmd_DiscardUnsent(), 0);
+        LinkMode = LinkModeNone;
+        QCOMPARE(Cmd_DiscardUnsent(), 0);
+    }
+
+    // A received line is its bytes and its length: no pacing record rides along.
+    void receivedLine_carriesNoAttributes()
+    {
+        LinkContext &c = SerialLinkContext;
+        QVERIFY(Queue_PushLine("OUT HDCP FORCE-2.2\r", 19, &c.recvLock, &c.recvQueue, 5));
+        std::lock_guard<std::mutex> locker(c.recvLock);
+        const CommandNode *node = c.recvQueue.front();
+        QCOMPARE(QByteArray(node->data, node->length), QByteArray("OUT HDCP FORCE-2.2\r"));
+        QCOMPARE(node->id, quint64(5));
+        QVERIFY(node->attributes == nullptr);
+        QVERIFY(sizeof(CommandNode) <= 64);
     }
 
     void push_refused_data()
@@ -145,9 +281,9 @@ private slots:
         expected.waitMs = 42;
         std::lock_guard<std::mutex> locker(c.sendLock);
         const CommandNode *node = c.sendQueue.front();
-        QCOMPARE(node->attributes.expectReply, quint8(0));
-        QCOMPARE(node->attributes.waitMs, 42);
-        QCOMPARE(std::memcmp(&node->attributes, &expected, sizeof expected), 0);
+        QCOMPARE(node->attributes->expectReply, quint8(0));
+        QCOMPARE(node->attributes->waitMs, 42);
+        QCOMPARE(std::memcmp(node->attributes, &expected, sizeof expected), 0);
     }
 
     void push_nodeOwnsPrivateCopy()

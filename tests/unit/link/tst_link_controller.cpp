@@ -11,6 +11,7 @@
 #include "support/queued_commands.h"
 
 #include <QMetaEnum>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -51,11 +52,26 @@ struct Driven
     QStringList messages;
     QList<QByteArray> wire; // what the "service" took off the send queue
 
+    QStringList status; // status log lines without their time of day
+
     explicit Driven(LinkKind k)
         : kind(k)
     {
         QObject::connect(&controller, &LinkController::operatorMessage,
                          [this](const QString &text) { messages << text; });
+        QObject::connect(&controller, &LinkController::statusLine, [this](const QString &line) {
+            QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d ").match(line).hasMatch(),
+                     qPrintable(line));
+            status << line.mid(9);
+        });
+        // The rows below switch reconnecting on where they need it; a long first pause keeps
+        // every attempt in the test's hands (reconnectNow).
+        LinkPolicy policy;
+        policy.reconnect = false;
+        policy.firstRetryMs = 1000;
+        policy.longestRetryMs = 4000;
+        policy.keepAliveMs = 0;
+        controller.setPolicy(policy);
         backend->calls.clear();
     }
 
@@ -83,6 +99,10 @@ struct Driven
             c.reportIdentification(true);
             CmdGetOutHdcp();
             c.requestSend();
+        } else if (event == "identifiedAsTheDispatcherDoes") { // verdict first, then the model
+            DeviceState::modelIdentified = true;
+            c.reportIdentification(true);
+            DeviceState::modelIndex = 3;
         } else if (event == "wrongModel") {
             DeviceState::modelIdentified = true;
             c.reportIdentification(false);
@@ -103,6 +123,20 @@ struct Driven
             c.reportSettled(kind, 77);
         } else if (event == "close") {
             c.close();
+        } else if (event == "lost") { // the service: peer closed, adapter or terminal gone
+            c.reportLost(kind);
+        } else if (event == "reconnectOn") {
+            LinkPolicy policy = c.policy();
+            policy.reconnect = true;
+            c.setPolicy(policy);
+        } else if (event == "reconnectOff") {
+            LinkPolicy policy = c.policy();
+            policy.reconnect = false;
+            c.setPolicy(policy);
+        } else if (event == "retryNow") {
+            c.reconnectNow();
+        } else if (event == "openSame") {
+            QVERIFY(c.open(targetOf(kind)));
         } else if (event == "openAgain") {
             QVERIFY(!c.open(targetOf(other())));
         } else if (event == "otherOk") {
@@ -176,12 +210,53 @@ private slots:
             << QStringList {"Connecting", "Identifying", "Identifying", "Ready", "Ready"}
             << QStringList {"Unable to communicate with device!Error Code:GET OUT HDCP\r"}
             << QStringList {openSerial, "trigger"};
-        QTest::newRow("tcp link lost (reconnect failed): closed once, told once")
+        QTest::newRow("tcp link lost (reconnect failed), reconnect off: lost once, told once")
             << tcp << QStringList {"open",           "ok", "take", "identified", "reconnectFailed",
                                    "reconnectFailed"}
-            << QStringList {"Connecting", "Identifying",  "Identifying",
-                            "Ready",      "Disconnected", "Disconnected"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready", "Lost", "Lost"}
             << QStringList {"Network connect error,please reconnect network!!!"}
+            << QStringList {openTcp, "trigger", "close tcp"};
+        QTest::newRow("serial device gone, reconnect off: lost, told once, connect again")
+            << serial
+            << QStringList {"open", "ok", "take", "identified", "lost", "lost", "openSame"}
+            << QStringList {"Connecting", "Identifying", "Identifying", "Ready",
+                            "Lost",       "Lost",        "Connecting"}
+            << QStringList {"The connection to the device was lost."}
+            << QStringList {openSerial, "trigger", "close serial", openSerial};
+        QTest::newRow("tcp peer closes, reconnect on: told once, then attempts until back")
+            << tcp << QStringList {"open", "ok",   "take",      "identified", "reconnectOn",
+                                   "lost", "lost", "retryNow",  "fail",       "retryNow",
+                                   "ok",   "take", "identified"}
+            << QStringList {"Connecting",   "Identifying",  "Identifying",  "Ready",
+                            "Ready",        "Reconnecting", "Reconnecting", "Reconnecting",
+                            "Reconnecting", "Reconnecting", "Identifying",  "Identifying",
+                            "Ready"}
+            << QStringList {"The connection to the device was lost."}
+            << QStringList {openTcp,     "trigger", "close tcp", openTcp,
+                            "close tcp", openTcp,   "trigger"};
+        QTest::newRow("back but silent or gone again before identified: no more messages")
+            << serial
+            << QStringList {"open",     "ok", "take",         "identified", "reconnectOn", "lost",
+                            "retryNow", "ok", "modelTimeout", "retryNow",   "ok",          "lost"}
+            << QStringList {"Connecting",   "Identifying",  "Identifying",  "Ready",
+                            "Ready",        "Reconnecting", "Reconnecting", "Identifying",
+                            "Reconnecting", "Reconnecting", "Identifying",  "Reconnecting"}
+            << QStringList {"The connection to the device was lost."}
+            << QStringList {openSerial,     "trigger",  "close serial", openSerial,    "trigger",
+                            "close serial", openSerial, "trigger",      "close serial"};
+        QTest::newRow("reconnect switched off while waiting: lost")
+            << serial << QStringList {"open",        "ok",   "take",         "identified",
+                                      "reconnectOn", "lost", "reconnectOff", "retryNow"}
+            << QStringList {"Connecting", "Identifying",  "Identifying", "Ready",
+                            "Ready",      "Reconnecting", "Lost",        "Lost"}
+            << QStringList {"The connection to the device was lost."}
+            << QStringList {openSerial, "trigger", "close serial"};
+        QTest::newRow("operator disconnect stops reconnecting")
+            << tcp << QStringList {"open",        "ok",   "take",  "identified",
+                                   "reconnectOn", "lost", "close", "retryNow"}
+            << QStringList {"Connecting", "Identifying",  "Identifying",  "Ready",
+                            "Ready",      "Reconnecting", "Disconnected", "Disconnected"}
+            << QStringList {"The connection to the device was lost."}
             << QStringList {openTcp, "trigger", "close tcp"};
         QTest::newRow("serial port error is recorded, the link goes on")
             << serial << QStringList {"open", "ok", "take", "identified", "portError"}
@@ -273,7 +348,8 @@ private slots:
         QCOMPARE(c.identifiedModel(), 2);
         QSignalSpy facts(&c, &LinkController::factsChanged);
         d.play("queue");
-        d.play("queue");
+        CmdGetOutHdcp();
+        c.requestSend();
         QCOMPARE(c.commandsWaiting(), 2);
         QCOMPARE(c.lastRoundTripUs(), qint64(-1));
         const QDateTime before = QDateTime::currentDateTime();
@@ -329,6 +405,130 @@ private slots:
                          "line 0 NOISE\r", "line 11 OUT HDCP late\r"}));
     }
 
+    // Each failed attempt doubles the pause up to the longest; an identified device resets it.
+    void reconnect_pauseGrowsThenResets()
+    {
+        Driven d(LinkKind::Tcp);
+        LinkController &c = d.controller;
+        for (const char *event : {"open", "ok", "take", "identified", "reconnectOn", "lost"})
+            d.play(QString::fromLatin1(event));
+        QList<qint64> pauses {c.reconnectInMs()};
+        for (int i = 0; i < 3; ++i) {
+            d.play("retryNow");
+            QCOMPARE(c.reconnectInMs(), qint64(0)); // the attempt runs
+            QCOMPARE(c.reconnectAttempt(), i + 1);
+            d.play("fail");
+            pauses << c.reconnectInMs();
+        }
+        for (const char *event : {"retryNow", "ok", "take", "identified", "lost"})
+            d.play(QString::fromLatin1(event));
+        pauses << c.reconnectInMs();
+        // Remaining times, read right after each scheduling: within 100 ms of the pause.
+        const QList<qint64> expected {1000, 2000, 4000, 4000, 1000};
+        QCOMPARE(pauses.size(), expected.size());
+        for (int i = 0; i < pauses.size(); ++i)
+            QVERIFY2(pauses[i] > expected[i] - 100 && pauses[i] <= expected[i],
+                     qPrintable(QStringLiteral("%1: %2").arg(i).arg(pauses[i])));
+        QCOMPARE(d.messages.size(), 2); // one per loss, none per attempt
+    }
+
+    void statusLines_tellTheStory()
+    {
+        Driven d(LinkKind::Tcp);
+        for (const char *event : {"open", "ok", "take", "identified", "reconnectOn", "queue",
+                                  "lost", "retryNow", "fail", "close"})
+            d.play(QString::fromLatin1(event));
+        QCOMPARE(d.status,
+                 QStringList({"Connected to 192.168.0.247:2000.", "Device identified: Marlet.",
+                              "Connection to 192.168.0.247:2000 lost.", "1 command(s) not sent.",
+                              "Reconnecting to 192.168.0.247:2000 in 1 s.",
+                              "Reconnect attempt 1 to 192.168.0.247:2000.",
+                              "Reconnect attempt 1 failed.",
+                              "Reconnecting to 192.168.0.247:2000 in 2 s.",
+                              "Disconnected from 192.168.0.247:2000 by the operator."}));
+    }
+
+    // An idle, identified link asks the model now and then; no answer in time is a loss.
+    // A busy link does not ask.
+    void keepAlive_idleLinkAsksAndSilenceIsALoss()
+    {
+        Driven d(LinkKind::Tcp);
+        LinkController &c = d.controller;
+        LinkPolicy policy = c.policy();
+        policy.keepAliveMs = 50;
+        c.setPolicy(policy);
+        for (const char *event : {"open", "ok", "take", "queue"})
+            d.play(QString::fromLatin1(event));
+        d.controller.reportIdentification(true); // identified with a command still queued
+        QCoreApplication::processEvents();
+        QCOMPARE(c.state(), LinkController::State::Synchronising); // its read-all under way
+        QVERIFY(!QTest::qWaitFor([] { return QueuedCommands_Peek().size() > 1; }, 300));
+        d.play("take"); // the queued command went out and settled
+        d.play("sent");
+        d.play("settled");
+        QCOMPARE(c.state(), LinkController::State::Ready);
+        QTRY_COMPARE_WITH_TIMEOUT(QueuedCommands_Peek(), Lines {"GET MODEL TYPE\r"}, 3000);
+        quint64 id = 0;
+        {
+            std::lock_guard<std::mutex> lock(TcpLinkContext.sendLock);
+            const CommandNode *node = TcpLinkContext.sendQueue.front();
+            id = node->id;
+            QCOMPARE(node->attributes->expectReply, quint8(1));
+            QCOMPARE(node->attributes->reportTimeout, quint8(0)); // no time-out box for it
+        }
+        d.play("take");
+        c.reportSent(LinkKind::Tcp, id, "GET MODEL TYPE\r");
+        QVERIFY(d.messages.isEmpty());
+        c.reportTimedOut(LinkKind::Tcp, id);
+        QCOMPARE(c.state(), LinkController::State::Lost);
+        QCOMPARE(d.messages, QStringList {"The connection to the device was lost."});
+        QVERIFY(d.status.contains("No answer to the keep-alive from 192.168.0.247:2000."));
+    }
+
+    // A command the link could not write is counted and announced, not told as unanswered;
+    // a command that holds the queue shows its countdown until its turn is over.
+    void notSentAndHold_facts()
+    {
+        Driven d(LinkKind::Serial);
+        LinkController &c = d.controller;
+        for (const char *event : {"open", "ok", "take", "identified"})
+            d.play(QString::fromLatin1(event));
+        QSignalSpy notSent(&c, &LinkController::commandNotSent);
+        c.reportNotSent(LinkKind::Serial, 41, "GET OUT VKA\r");
+        QCOMPARE(c.notSentCount(), 1);
+        QCOMPARE(notSent.size(), 1);
+        QCOMPARE(notSent.at(0).at(1).toByteArray(), QByteArray("GET OUT VKA\r"));
+        QVERIFY(d.messages.isEmpty());
+
+        QCOMPARE(c.holdRemainingMs(), qint64(0));
+        c.reportSent(LinkKind::Serial, 42, "SET OUT RESOLUTION 1920x1080\r");
+        c.reportHolding(LinkKind::Serial, 42, 10000);
+        QVERIFY(c.holdRemainingMs() > 9000 && c.holdRemainingMs() <= 10000);
+        QCOMPARE(c.holdCommand(), QByteArray("SET OUT RESOLUTION 1920x1080\r"));
+        c.reportSettled(LinkKind::Serial, 42);
+        QCOMPARE(c.holdRemainingMs(), qint64(0));
+        QCOMPARE(c.holdCommand(), QByteArray());
+    }
+
+    void discardQueued_dropsUnsentOnly()
+    {
+        Driven d(LinkKind::Tcp);
+        LinkController &c = d.controller;
+        for (const char *event : {"open", "ok", "take", "identified"})
+            d.play(QString::fromLatin1(event));
+        CmdGetOutHdcp();
+        CmdGetOutVka();
+        CmdGetOutItc();
+        c.requestSend();
+        QCOMPARE(c.commandsWaiting(), 3);
+        QCOMPARE(c.discardQueued(), 3);
+        QCOMPARE(c.commandsWaiting(), 0);
+        QCOMPARE(QueuedCommands_Peek(), Lines {});
+        QCOMPARE(c.state(), LinkController::State::Ready);
+        QCOMPARE(d.status.last(), QStringLiteral("3 queued command(s) dropped by the operator."));
+        QCOMPARE(c.discardQueued(), 0);
+    }
+
     // Over the real services and worker threads, with no widget and no window: what a
     // command-line program gets. The device identifies itself; whoever reads the lines (here
     // the test) gives the verdict.
@@ -380,6 +580,72 @@ private slots:
                  QStringLiteral("please check your local ip config information!Error Code:5"));
         QCOMPARE(c.state(), LinkController::State::Disconnected);
         QVERIFY(!Link_TcpThread()->isRunning());
+    }
+
+    // Over the real services: the device going away is noticed without any command, within a
+    // second; the worker stops (no thread left spinning on a dead device); with reconnect on,
+    // the link comes back by itself and identifies the device again.
+    void services_deviceGone_lostAtOnce_data()
+    {
+        QTest::addColumn<bool>("serial");
+        QTest::newRow("tcp peer closes") << false;
+        QTest::newRow("pseudo-terminal vanishes") << true;
+    }
+    void services_deviceGone_lostAtOnce()
+    {
+        QFETCH(bool, serial);
+        TcpPeer tcp;
+        PtyPeer pty;
+        LinePeer &peer = serial ? static_cast<LinePeer &>(pty) : tcp;
+        QVERIFY(serial ? pty.isOpen() : tcp.listen());
+        peer.responder = [](const QByteArray &line) {
+            return line == "GET MODEL TYPE\r" ? QByteArray("MODEL TYPE Corvo\r") : QByteArray();
+        };
+        LinkController c(std::make_unique<ServiceLinkBackend>());
+        LinkPolicy policy;
+        policy.reconnect = !serial; // a vanished terminal does not come back under its name
+        policy.firstRetryMs = 100;
+        policy.keepAliveMs = 0;
+        c.setPolicy(policy);
+        QStringList messages;
+        connect(&c, &LinkController::operatorMessage, [&](const QString &t) { messages << t; });
+        connect(&c, &LinkController::lineReceived, [&](const QByteArray &line, quint64) {
+            if (line.startsWith("MODEL TYPE")) {
+                DeviceState::modelIndex = 1;
+                c.reportIdentification(true);
+            }
+        });
+        const LinkTarget target = serial
+            ? LinkTarget::serial(pty.slavePath(), "115200", "8", "0", "1", "0")
+            : LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(tcp.port()));
+        QVERIFY(c.open(target));
+        QTRY_COMPARE_WITH_TIMEOUT(c.state(), LinkController::State::Ready, 5000);
+        QSignalSpy lost(&c, &LinkController::lost);
+        QElapsedTimer clock;
+        clock.start();
+        if (serial)
+            pty.closeMaster();
+        else
+            tcp.dropClients();
+        QVERIFY(lost.wait(3000));
+        const qint64 noticedMs = clock.elapsed();
+        QVERIFY2(noticedMs < 1000, qPrintable(QString::number(noticedMs)));
+        QCOMPARE(messages, QStringList {"The connection to the device was lost."});
+        QVERIFY(c.deviceErrorCount() <= 3); // not one report per turn of a spinning loop
+        QThread *worker = serial ? Link_SerialThread() : Link_TcpThread();
+        if (serial) {
+            QCOMPARE(c.state(), LinkController::State::Lost);
+            QVERIFY(!worker->isRunning());
+            QCOMPARE(LinkMode, int(LinkModeNone));
+            return;
+        }
+        QCOMPARE(c.state(), LinkController::State::Reconnecting);
+        QTRY_COMPARE_WITH_TIMEOUT(c.state(), LinkController::State::Ready, 5000);
+        QCOMPARE(tcp.connectionCount(), 2);
+        QCOMPARE(tcp.lines, QList<QByteArray>({"GET MODEL TYPE\r", "GET MODEL TYPE\r"}));
+        QCOMPARE(messages.size(), 1);
+        c.close();
+        QVERIFY(!worker->isRunning());
     }
 };
 

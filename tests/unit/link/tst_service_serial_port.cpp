@@ -90,18 +90,27 @@ private slots:
         LinkMode = LinkModeNone;
     }
 
-    void portVanishes_errorRecordedAndCommandsTimeOut()
+    // The terminal goes away: told once as lost, the port closed (no loop reporting read
+    // errors), and the commands queued afterwards reported as not sent, not as unanswered.
+    void portVanishes_lostOnceAndCommandsNotSent()
     {
-        LinkHarness h(LinkHarness::Serial, true);
+        LinkHarness h(LinkHarness::Serial, false);
         QVERIFY(h.connectLink());
         QSignalSpy sent(&h, &LinkHarness::sent);
         QSignalSpy timedOut(&h, &LinkHarness::timedOut);
+        QSignalSpy lost(&h.channel(), &LinkChannel::lost);
+        QSignalSpy notSent(&h.channel(), &LinkChannel::notSent);
         h.pty()->closeMaster();
+        QVERIFY(lost.wait(2000));
         h.pushCommand("GET A\r", LinkHarness::awaiting("A", 100, true));
         h.pushCommand("GET B\r", LinkHarness::awaiting("B", 100, true));
         h.trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(timedOut.size(), 2, 3000);
-        QCOMPARE(sent.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(notSent.size(), 2, 3000);
+        QCOMPARE(notSent.at(0).at(1).toByteArray(), QByteArray("GET A\r"));
+        QCOMPARE(notSent.at(1).at(1).toByteArray(), QByteArray("GET B\r"));
+        QVERIFY(!timedOut.wait(300));
+        QCOMPARE(sent.size(), 0);
+        QCOMPARE(lost.size(), 1);
     }
 };
 

@@ -1,0 +1,58 @@
+// The link at a glance, under the tabs of the main window: where the link goes, the model,
+// the state (with the reconnect countdown), the last round trip and how long ago, the commands
+// waiting, a hold's countdown, and the operator's two actions on the link (empty the queue,
+// link options). A view over the link controller: it decides nothing.
+#pragma once
+
+#include "link/link_controller.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+class LinkStatusBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LinkStatusBar(LinkController *controller, QWidget *parent = nullptr);
+
+    // Re-reads every fact (also after a language switch).
+    void refresh();
+
+    // The parts as shown, for the operator's screen reader and tests.
+    QString linkText() const;
+    QString modelText() const;
+    QString stateText() const;
+    QString roundTripText() const;
+    QString queueText() const;
+    QString holdText() const;
+    QPushButton *emptyQueueButton() const { return m_emptyQueue; }
+    QPushButton *optionsButton() const { return m_options; }
+
+signals:
+    void optionsRequested();
+
+private:
+    // Facts change per command: shown at most every RefreshMs; a state change at once.
+    void refreshSoon();
+
+    LinkController *m_controller;
+    QLabel *m_link = nullptr;
+    QLabel *m_model = nullptr;
+    QLabel *m_state = nullptr;
+    QLabel *m_roundTrip = nullptr;
+    QLabel *m_queue = nullptr;
+    QLabel *m_hold = nullptr;
+    QPushButton *m_emptyQueue = nullptr;
+    QPushButton *m_options = nullptr;
+    QTimer m_tick; // countdowns and "ago" move on their own while shown
+    QElapsedTimer m_sinceRefresh;
+    bool m_refreshPending = false;
+};
+
+// The state's name as the status bar shows it, in the current language.
+QString LinkStatus_StateName(LinkController::State state);
