@@ -8,6 +8,7 @@
 #include "ui/frame_chrome.h"
 #include "ui/frame_geometry.h"
 #include "ui/message_box.h"
+#include "ui/page_access_names.h"
 #include "ui/png_resave.h"
 
 #include <QComboBox>
@@ -122,6 +123,7 @@ void Ui_Login::SetupTexts(bool initial)
     m_roleCombo->clear();
     m_roleCombo->addItem(ScomboBox_Admin);
     m_roleCombo->addItem(ScomboBox_User);
+    Access_NameLogin(*this);
 }
 
 void Ui_Login::fillLanguageCombo(bool initial)

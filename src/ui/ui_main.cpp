@@ -8,6 +8,8 @@
 #include "link/link_context.h"
 #include "ui/frame_geometry.h"
 #include "ui/link_status_bar.h"
+#include "ui/page_access_names.h"
+#include "ui/page_device_gate.h"
 #include "ui/ui_debug.h"
 #include "ui/ui_profiles.h"
 #include "ui/ui_uart_network.h"
@@ -60,6 +62,7 @@ Ui_Main::Ui_Main(QWidget *parent)
             });
     wirePages();
     wireLink();
+    wireKeys();
 }
 
 Ui_Main::~Ui_Main()
@@ -98,6 +101,7 @@ bool Ui_Main::PageShown(const QString *flag)
 void Ui_Main::ApplyTexts(bool initial)
 {
     setTitleText(Ui_Main_AppName);
+    Access_NameMainWindow(*this);
     m_linkStatusBar->refresh(); // its texts follow the language
     if (initial) {
         m_languageSelector->clear();
@@ -169,6 +173,8 @@ void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
             entry.retranslate(false, true);
     }
     refreshProfilesTexts();
+    for (PageDeviceGate *gate : qAsConst(m_deviceGates))
+        gate->reapply();
 }
 
 void Ui_Main::closeEvent(QCloseEvent *event)

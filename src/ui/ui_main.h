@@ -6,8 +6,8 @@
 // shown at its position.
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages, the link controller and every connection) and ui_main_link.cpp (received lines,
-// link-settings sync).
+// (the pages, the link controller and every connection), ui_main_link.cpp (received lines,
+// link-settings sync) and ui_main_keys.cpp (keyboard shortcuts).
 #pragma once
 
 #include "state/reply_fan_out.h"
@@ -20,6 +20,7 @@
 #include <functional>
 
 class LinkController;
+class PageDeviceGate;
 class LinkStatusBar;
 class QComboBox;
 class QTabWidget;
@@ -79,6 +80,8 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    // The device pages' gates (output, multiview, audio, system), in tab order.
+    const QVector<PageDeviceGate *> &deviceGates() const { return m_deviceGates; }
     LinkStatusBar *linkStatusBar() const { return m_linkStatusBar; }
     // The link options dialog, for the connection held or last chosen; stores what the
     // operator accepts.
@@ -126,6 +129,12 @@ private:
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
     void refreshProfilesTexts();
+    // The device keys and F1 (ui_main_keys.cpp).
+    void wireKeys();
+    bool deviceIdentified() const;
+    void chooseLayout(int mode);
+    void readCurrentPage();
+    void showKeys();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
     void handleReceivedLine(const QByteArray &line);
 
@@ -142,6 +151,7 @@ private:
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
     Ui_Profiles *m_profiles = nullptr;
+    QVector<PageDeviceGate *> m_deviceGates; // owned by their pages
     LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
     WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;

@@ -11,6 +11,7 @@
 #include "ui/link_options_dialog.h"
 #include "ui/link_status_bar.h"
 #include "ui/message_box.h"
+#include "ui/page_device_gate.h"
 #include "ui/pending_marker.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
@@ -55,6 +56,14 @@ void Ui_Main::createPages()
     m_wireLog = new WireLog(this);
     m_wireLog->attach(*m_linkController);
     m_debugTerminal->SetWireLog(m_wireLog);
+
+    // The device pages show values only while a device is identified.
+    m_deviceGates = {
+        new PageDeviceGate(m_outputPage, m_outputPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_multiviewPage, m_multiviewPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_audioPage, m_audioPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_systemPage, m_systemPage->readAllButton(), m_linkController),
+    };
 
     // The pages hear the device's values first, in tab order; others may join later.
     m_replyValues.addListener(m_connectionPage);

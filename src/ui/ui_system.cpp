@@ -11,6 +11,7 @@
 #include "state/vocabulary.h"
 #include "ui/message_box.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access_names.h"
 #include "ui/page_widgets.h"
 #include "ui/ui_profiles_texts.h"
 
@@ -78,8 +79,9 @@ void Ui_System::buildEdidArea()
     m_edidLabel = label(0);
     m_edidCombo = Page_Place(Page_Combo(m_edidArea, QStringLiteral("System-EdidSelect")), FieldX,
                              EdidRow[0], ComboWidth, RowHeight);
-    m_resetLabel = Page_Place(new QLabel(m_edidArea), 320, EdidRow[0], 60, RowHeight);
-    m_resetButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-Reset")), 380,
+    // Room for the longest caption of both languages ("恢复出厂设置：").
+    m_resetLabel = Page_Place(new QLabel(m_edidArea), 306, EdidRow[0], 130, RowHeight);
+    m_resetButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-Reset")), 440,
                                EdidRow[0], 110, RowHeight);
 
     m_firmwareLabel = label(1);
@@ -190,6 +192,7 @@ void Ui_System::RefreshTexts(bool first, bool readAll)
         m_baudCombo->setCurrentIndex(baud);
 
     ApplyModel();
+    Access_NameSystem(*this);
     if (readAll)
         PressReadAll();
 }
@@ -216,9 +219,10 @@ void Ui_System::ApplyModel()
     m_networkWriteButton->setVisible(network);
 }
 
+// The reads go out also while the page is disabled (the device is being identified).
 void Ui_System::PressReadAll()
 {
-    m_readAllButton->click();
+    SLT_ReadInfo_ALL();
 }
 
 void Ui_System::systemSetEdidSelection(int index)

@@ -289,6 +289,26 @@ QPixmap profilesPreview(Studio &s)
     return picture;
 }
 
+// The list of keys (F1).
+QPixmap keysList(Studio &s)
+{
+    s.tab(ConnectTab);
+    return s.messageBox([&] {
+        s.window().activateWindow();
+        if (!QTest::qWaitForWindowActive(&s.window()))
+            std::fprintf(stderr, "screenshots: the window did not become active\n");
+        QTest::keyClick(&s.window(), Qt::Key_F1);
+    });
+}
+
+// The output page after the operator closed the link: greyed, with the line saying so.
+QPixmap closedLink(Studio &s)
+{
+    s.panel().disconnect();
+    s.panel().waitForLinkClosed();
+    return window(s.tab(OutputTab));
+}
+
 const Shot Shots[] = {
     // README
     {"login", Halden, true, loginDialog},
@@ -323,6 +343,22 @@ const Shot Shots[] = {
     {"dialogs/edid_file_zh", Halden, false, edidFileDialog},
     {"dialogs/confirm_zh", Halden, false, resetConfirmation},
     {"dialogs/information_zh", Halden, false, edidInformation},
+    // Every page in both languages, to see in review that each text keeps its room; the last
+    // of each language shows a page after the link closed (greyed, the old values kept).
+    {"pages/connect_en", Marlet, true, [](Studio &s) { return window(s.tab(ConnectTab)); }},
+    {"pages/output_en", Marlet, true, [](Studio &s) { return window(s.tab(OutputTab)); }},
+    {"pages/multiview_en", Marlet, true, [](Studio &s) { return multiview(s, 4); }},
+    {"pages/audio_en", Marlet, true, [](Studio &s) { return window(s.tab(AudioTab)); }},
+    {"pages/system_en", Marlet, true, [](Studio &s) { return window(s.tab(SystemTab)); }},
+    {"pages/keys_en", Marlet, true, [](Studio &s) { return keysList(s); }},
+    {"pages/closed_en", Marlet, true, closedLink},
+    {"pages/connect_zh", Marlet, false, [](Studio &s) { return window(s.tab(ConnectTab)); }},
+    {"pages/output_zh", Marlet, false, [](Studio &s) { return window(s.tab(OutputTab)); }},
+    {"pages/multiview_zh", Marlet, false, [](Studio &s) { return multiview(s, 4); }},
+    {"pages/audio_zh", Marlet, false, [](Studio &s) { return window(s.tab(AudioTab)); }},
+    {"pages/system_zh", Marlet, false, [](Studio &s) { return window(s.tab(SystemTab)); }},
+    {"pages/keys_zh", Marlet, false, [](Studio &s) { return keysList(s); }},
+    {"pages/closed_zh", Marlet, false, closedLink},
 };
 } // namespace
 
