@@ -1,5 +1,5 @@
 # Installed layout (FHS, any prefix):
-#   bin/korvane, bin/korvane-sim (and bin/korvane-cli when that program is built)
+#   bin/korvane, bin/korvane-sim, bin/korvane-cli
 #   share/korvane/APP, share/korvane/TitleBar   runtime folders, read-only; the panel finds
 #                                               them relative to its executable
 #   share/applications/korvane.desktop, share/metainfo/, share/icons/hicolor/, share/man/man1/
@@ -101,6 +101,10 @@ resolution and options, multiview layouts and window sources, saved scenes,
 audio and microphones, EDID selection and user EDID upload, the device's own
 network and baud settings, firmware versions and factory reset. A debug
 terminal shows every line on the wire.
+
+korvane-cli drives the same device from scripts and show-control systems:
+status, single settings, scenes, and backup, restore and comparison of a
+device's settings as a JSON profile.
 
 The package also holds korvane-sim, a simulator of the device for
 demonstrations and tests.")

@@ -4,6 +4,10 @@
 #include "app/extra_texts.h"
 
 inline constexpr ExtraText DebugWireText {"Wire", "收发对照"};
+// Accessible names of the two panes (their captions "Recv:" and "Send:" stay fixed).
+inline constexpr ExtraText DebugRecvPaneName {"Received lines", "接收的数据"};
+inline constexpr ExtraText DebugSendPaneName {"Text to send", "待发送的文本"};
+inline constexpr ExtraText DebugClearName {"Clear: %1", "清除：%1"};
 inline constexpr ExtraText DebugWireTip {
     "Both directions in order: each command with the reply matched to it and the round trip",
     "按顺序显示收发：每条命令与其回复配对并显示往返时间"};

@@ -129,6 +129,9 @@ void FrameChrome::setContentWidget(QWidget *widget)
 void FrameChrome::setTitleText(const QString &text)
 {
     m_titleText->setText(text);
+    // The drawn title is also the window's own: message boxes, the task bar and screen
+    // readers take it from there.
+    m_frame->setWindowTitle(text.trimmed());
 }
 
 void FrameChrome::setTitleIcon(const QString &path)

@@ -1,6 +1,7 @@
 #include "ui/page_widgets.h"
 
 #include "ui/my_combo_box.h"
+#include "ui/page_access.h"
 
 #include <QComboBox>
 #include <QIntValidator>
@@ -74,10 +75,13 @@ QLineEdit *Page_Edit(QWidget *parent, const QString &objectName)
 void Page_RefillCombo(QComboBox *combo, const QStringList &items)
 {
     const int keep = combo->currentIndex();
+    const bool wasFilled = combo->count() > 0;
     combo->clear();
     combo->addItems(items);
     if (keep >= 0 && keep < combo->count())
         combo->setCurrentIndex(keep);
+    else if (wasFilled)
+        combo->setCurrentIndex(-1); // still blank: nothing reported yet
 }
 
 void Page_SetComboIndex(QComboBox *combo, int index)
@@ -90,8 +94,8 @@ void Page_SetFlatPair(QPushButton *on, QPushButton *off, int index)
 {
     if (index != 0 && index != 1)
         return;
-    on->setFlat(index == 0);
-    off->setFlat(index == 1);
+    Access_SetChoice(on, index == 0);
+    Access_SetChoice(off, index == 1);
 }
 
 bool Page_ParsePlainDecimal(const QString &text, quint32 maximum, quint32 *value)

@@ -30,7 +30,8 @@ W *Page_Place(W *widget, int x, int y, int w, int h)
 }
 
 // Replaces the items and keeps the current index when it still exists, so a language
-// switch or a source rename does not lose what the device reported.
+// switch or a source rename does not lose what the device reported; a combo left blank
+// (no value reported yet) stays blank.
 void Page_RefillCombo(QComboBox *combo, const QStringList &items);
 
 // Selects index when it names an item; anything else leaves the combo as it is.

@@ -7,6 +7,7 @@
 #include "state/model_traits.h"
 #include "state/vocabulary.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access_names.h"
 #include "ui/page_widgets.h"
 
 #include <QComboBox>
@@ -105,6 +106,9 @@ Ui_Audio::VolumeControls Ui_Audio::makeVolume(QWidget *parent, const QString &bl
     v.value->setAlignment(Qt::AlignCenter);
     v.up = Page_Place(Page_Button(parent, block + Volume + QLatin1Char('1')),
                       x + SmallButton + ValueWidth + 6, y, SmallButton, RowHeight);
+    // The style sheet gives these one-character buttons a narrow padding.
+    v.down->setProperty("compact", true);
+    v.up->setProperty("compact", true);
     return v;
 }
 
@@ -221,6 +225,7 @@ void Ui_Audio::RefreshTexts(bool first, bool readAll)
     m_readAllButton->setText(S_ReadWrite[0]);
 
     ApplyModel();
+    Access_NameAudio(*this);
     if (readAll)
         PressReadAll();
 }
@@ -246,11 +251,13 @@ void Ui_Audio::ApplyModel()
         Page_RefillCombo(m_commonSource, sources);
     }
     m_readAllButton->move(Margin, bottom + ReadAllGap);
+    Access_NameAudio(*this);
 }
 
+// The reads go out also while the page is disabled (the device is being identified).
 void Ui_Audio::PressReadAll()
 {
-    m_readAllButton->click();
+    SLT_ReadInfo_ALL();
 }
 
 void Ui_Audio::audioSetSource(int index)
@@ -330,8 +337,8 @@ void Ui_Audio::SLT_SetVolumeValue()
     else if (name != Common + VolumeValue && name != Overall + VolumeValue)
         return;
     // The device's range, as the command builders hold it.
-    const quint32 maximum = mic < 0 ? Model_VolumeMaximum(DeviceState::modelIndex)
-                                    : MicVolumeMaximum;
+    const quint32 maximum
+        = mic < 0 ? Model_VolumeMaximum(DeviceState::modelIndex) : MicVolumeMaximum;
     quint32 value = 0;
     if (!Page_ParsePlainDecimal(controls->value->text(), maximum, &value)) {
         refuseTypedLevel(*controls, maximum);

@@ -113,6 +113,12 @@ void Ui_Debug::RetranslateExtras()
     m_wireButton->setText(Extra_Text(DebugWireText));
     m_wireButton->setToolTip(Extra_Text(DebugWireTip));
     m_wireView->setAccessibleName(Extra_Text(DebugWireText));
+    m_recvPane->setAccessibleName(Extra_Text(DebugRecvPaneName));
+    m_sendPane->setAccessibleName(Extra_Text(DebugSendPaneName));
+    m_recvClearButton->setAccessibleName(
+        Extra_Text(DebugClearName).arg(Extra_Text(DebugRecvPaneName)));
+    m_sendClearButton->setAccessibleName(
+        Extra_Text(DebugClearName).arg(Extra_Text(DebugSendPaneName)));
     m_saveButton->setText(Extra_Text(DebugSaveText));
     m_findEdit->setPlaceholderText(Extra_Text(DebugFindTip));
     m_findEdit->setAccessibleName(Extra_Text(DebugFindTip));

@@ -9,6 +9,7 @@
 #include "ui/frame_geometry.h"
 #include "ui/message_box.h"
 #include "ui/my_combo_box.h"
+#include "ui/page_access_names.h"
 #include "ui/picture_cache.h"
 
 #include <QComboBox>
@@ -124,6 +125,7 @@ void Ui_Login::SetupTexts(bool initial)
     m_roleCombo->clear();
     m_roleCombo->addItem(ScomboBox_Admin);
     m_roleCombo->addItem(ScomboBox_User);
+    Access_NameLogin(*this);
 }
 
 void Ui_Login::fillLanguageCombo(bool initial)

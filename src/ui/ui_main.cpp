@@ -9,7 +9,10 @@
 #include "ui/frame_geometry.h"
 #include "ui/link_status_bar.h"
 #include "ui/my_combo_box.h"
+#include "ui/page_access_names.h"
+#include "ui/page_device_gate.h"
 #include "ui/ui_debug.h"
+#include "ui/ui_profiles.h"
 #include "ui/ui_uart_network.h"
 
 #include <QCloseEvent>
@@ -64,11 +67,15 @@ Ui_Main::Ui_Main(QWidget *parent, PageBuild pages)
             });
     wirePages();
     wireLink();
+    wireKeys();
 }
 
 Ui_Main::~Ui_Main()
 {
     Config_SaveOnExit();
+    // The profiles dialog listens to the reply values: it goes before them.
+    delete m_profiles;
+    m_profiles = nullptr;
     m_replyValues.clear();
     m_replyVerbs.setPages({});
     // Pages go in the order they were added (connection page first), before the frame.
@@ -100,6 +107,7 @@ bool Ui_Main::PageShown(const QString *flag)
 void Ui_Main::ApplyTexts(bool initial)
 {
     setTitleText(Ui_Main_AppName);
+    Access_NameMainWindow(*this);
     m_linkStatusBar->refresh(); // its texts follow the language
     if (initial) {
         m_languageSelector->clear();
@@ -178,6 +186,9 @@ void Ui_Main::SLT_ReloadUILanguage(QString LanguageText)
         if (entry.flag && *entry.flag == QLatin1String("1") && entry.retranslate)
             entry.retranslate(false, true);
     }
+    refreshProfilesTexts();
+    for (PageDeviceGate *gate : qAsConst(m_deviceGates))
+        gate->reapply();
 }
 
 void Ui_Main::closeEvent(QCloseEvent *event)

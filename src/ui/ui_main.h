@@ -6,8 +6,8 @@
 // shown at its position.
 //
 // The window's code is split by job: ui_main.cpp (frame, texts, events), ui_main_wiring.cpp
-// (the pages, the link controller and every connection) and ui_main_link.cpp (received lines,
-// link-settings sync).
+// (the pages, the link controller and every connection), ui_main_link.cpp (received lines,
+// link-settings sync) and ui_main_keys.cpp (keyboard shortcuts).
 #pragma once
 
 #include "state/reply_fan_out.h"
@@ -20,6 +20,7 @@
 #include <functional>
 
 class LinkController;
+class PageDeviceGate;
 class LinkStatusBar;
 class QComboBox;
 class QTabWidget;
@@ -27,6 +28,7 @@ class Ui_Audio;
 class Ui_Debug;
 class Ui_Multiview;
 class Ui_Output;
+class Ui_Profiles;
 class Ui_System;
 class Ui_Uart_Network;
 class WireLog;
@@ -89,6 +91,8 @@ public:
     Ui_Audio *audioPage() const { return m_audioPage; }
     Ui_System *systemPage() const { return m_systemPage; }
     LinkController *linkController() const { return m_linkController; }
+    // The device pages' gates (output, multiview, audio, system), in tab order.
+    const QVector<PageDeviceGate *> &deviceGates() const { return m_deviceGates; }
     LinkStatusBar *linkStatusBar() const { return m_linkStatusBar; }
     // The link options dialog, for the connection held or last chosen; stores what the
     // operator accepts.
@@ -118,6 +122,11 @@ public slots:
     void SLT_ReloadUILanguage(QString LanguageText);
     void SLT_UnifyUpdateSend(QString text);
 
+    // The profiles dialog (export, apply, compare), created on first use; nullptr before.
+    Ui_Profiles *profilesDialog() const { return m_profiles; }
+    // Opens it (System page's button, Ctrl+P) once a device is identified.
+    void OpenProfiles();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -137,6 +146,13 @@ private:
     void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
+    void refreshProfilesTexts();
+    // The device keys and F1 (ui_main_keys.cpp).
+    void wireKeys();
+    bool deviceIdentified() const;
+    void chooseLayout(int mode);
+    void readCurrentPage();
+    void showKeys();
     // One received line: shown in the debug terminal and applied by the reply dispatcher.
     void handleReceivedLine(const QByteArray &line);
 
@@ -155,6 +171,8 @@ private:
     Ui_Audio *m_audioPage = nullptr;
     Ui_System *m_systemPage = nullptr;
     LinkController *m_linkController = nullptr; // opens, closes and watches the link
+    Ui_Profiles *m_profiles = nullptr;
+    QVector<PageDeviceGate *> m_deviceGates; // owned by their pages
     LinkStatusBar *m_linkStatusBar = nullptr; // under the tabs, on every tab
     WireLog *m_wireLog = nullptr;
     ReplyFanOut m_replyValues;

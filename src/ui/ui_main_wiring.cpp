@@ -11,6 +11,7 @@
 #include "ui/link_options_dialog.h"
 #include "ui/link_status_bar.h"
 #include "ui/message_box.h"
+#include "ui/page_device_gate.h"
 #include "ui/pending_marker.h"
 #include "ui/ui_audio.h"
 #include "ui/ui_debug.h"
@@ -119,6 +120,13 @@ void Ui_Main::createDevicePages()
     m_multiviewPage = buildPage<Ui_Multiview>(2);
     m_audioPage = buildPage<Ui_Audio>(3);
     m_systemPage = buildPage<Ui_System>(4);
+    // The device pages show values only while a device is identified.
+    m_deviceGates = {
+        new PageDeviceGate(m_outputPage, m_outputPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_multiviewPage, m_multiviewPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_audioPage, m_audioPage->readAllButton(), m_linkController),
+        new PageDeviceGate(m_systemPage, m_systemPage->readAllButton(), m_linkController),
+    };
     m_replyVerbs.setPages({m_connectionPage, m_outputPage, m_multiviewPage, m_audioPage,
                            m_systemPage, this, m_linkController});
     connect(m_systemPage, &Ui_System::SGL_SyncSerialPortNetworkInfo, this,
@@ -140,6 +148,11 @@ void Ui_Main::wirePages()
     auto *debugKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
     debugKey->setContext(Qt::WindowShortcut);
     connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
+
+    connect(m_systemPage, &Ui_System::SGL_OpenProfiles, this, &Ui_Main::OpenProfiles);
+    auto *profilesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    profilesKey->setContext(Qt::WindowShortcut);
+    connect(profilesKey, &QShortcut::activated, this, &Ui_Main::OpenProfiles);
 }
 
 // The controller owns the link; the window feeds it the pages' send requests and shows what

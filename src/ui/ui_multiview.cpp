@@ -7,6 +7,7 @@
 #include "ui/multiview_picture.h"
 #include "ui/multiview_widgets.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access_names.h"
 
 #include <QIntValidator>
 
@@ -25,7 +26,7 @@ constexpr int ModeLabelWidth = 110;
 constexpr int ModeButtonWidth = 150;
 constexpr int OptionRowY = 50;
 constexpr int OptionLabelWidth = 150;
-constexpr int OptionComboWidth = 120;
+constexpr int OptionComboWidth = 140; // "RightBottom", "左下"
 constexpr int UserRectangleY = 86;
 constexpr int RectLabelWidth = 84;
 constexpr int RectEditWidth = 60;
@@ -227,8 +228,9 @@ void Ui_Multiview::RefreshTexts(bool first, bool readAll)
     m_readAllButton->setText(S_ReadWrite[0]);
     if (first)
         showSingleRows(false);
+    Access_NameMultiview(*this);
     if (readAll)
-        m_readAllButton->click();
+        PressReadAll();
 }
 
 // The first `count` of the six variant names; a count the combo cannot offer leaves it empty.

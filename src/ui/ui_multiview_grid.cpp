@@ -9,8 +9,13 @@
 #include "ui/multiview_picture.h"
 #include "ui/multiview_widgets.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access.h"
+#include "ui/page_access_names.h"
+#include "ui/routing_grid_keys.h"
 
 #include <QEvent>
+
+#include <iterator>
 
 namespace {
 constexpr QRect GridFrameRect(4, 258, 1074, 196);
@@ -58,6 +63,9 @@ void Ui_Multiview::buildSourceGrid()
         button->setObjectName(QStringLiteral("button%1").arg(k)); // the click handler reads k back
         m_sourceButtons[k] = button;
     }
+    new RoutingGridKeys(
+        QVector<QPushButton *>(std::begin(m_sourceButtons), std::end(m_sourceButtons)),
+        SourceColumns, this);
 
     m_inputResolutionLabel
         = Multiview_Label(m_gridFrame, QRect(CornerRect.x(), SingleRowY, 190, RowHeight));
@@ -125,7 +133,7 @@ void Ui_Multiview::multiviewSetWindowSource(int window, int source)
     if (window < 0 || window >= WindowRows)
         return;
     for (int c = 0; c < SourceColumns; ++c)
-        m_sourceButtons[window * SourceColumns + c]->setFlat(c == source);
+        Access_SetChoice(m_sourceButtons[window * SourceColumns + c], c == source);
 }
 
 void Ui_Multiview::SLT_BTN_WindowSignal(bool)
@@ -160,6 +168,8 @@ void Ui_Multiview::openRenameEditor(int column)
     const int x = qMin(label.x(), m_gridFrame->width() - RenameWidth);
     m_renameEdit->setGeometry(x, label.y() - RowHeight, RenameWidth, RowHeight);
     m_renameEdit->setToolTip(STIPS_EnterKeyFinishInputAndClose);
+    Access_Name(m_renameEdit,
+                Extra_Text(Access_RenameText).arg(Access_Caption(S_InputSource_Name[column])));
     m_renameEdit->clear();
     m_renameEdit->show();
     m_renameEdit->raise();
@@ -177,6 +187,7 @@ void Ui_Multiview::SLT_ModifySourceName()
     }
     m_renameIndex = 0;
     m_renameEdit->hide();
+    Access_NameMultiview(*this); // the source buttons' names carry the source names
     emit SGL_SyncInputSourceName();
 }
 

@@ -8,6 +8,8 @@
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/multiview_picture.h"
+#include "ui/page_access.h"
+#include "ui/page_access_names.h"
 #include "ui/page_widgets.h"
 #include "ui/picture_cache.h"
 
@@ -23,9 +25,10 @@ void Ui_Multiview::ApplyModel()
         updateGridVisibility();
 }
 
+// The reads go out also while the page is disabled (the device is being identified).
 void Ui_Multiview::PressReadAll()
 {
-    m_readAllButton->click();
+    SLT_ReadInfo_ALL();
 }
 
 // readSync: a bare layout reply, so the page asks for the whole configuration.
@@ -42,7 +45,7 @@ void Ui_Multiview::applyLayout(quint32 mode)
     if (mode >= quint32(ModeCount))
         return;
     for (int i = 0; i < ModeCount; ++i)
-        m_modeButtons[i]->setFlat(quint32(i) == mode);
+        Access_SetChoice(m_modeButtons[i], quint32(i) == mode);
     if (Model_Known(DeviceState::modelIndex))
         updateGridVisibility();
     placeOptionRows(mode);
@@ -65,6 +68,7 @@ void Ui_Multiview::updatePicture()
     m_userRectCaption->setText(kind == UserRectangleKind::Window1Capture ? Slabel_CaptureDisplay_1
                                                                          : Slabel_CaptureDisplay_2);
     m_userRectGroup->show();
+    Access_NameMultiview(*this); // the rectangle's fields are named after its caption
     queued();
 }
 
@@ -89,8 +93,8 @@ void Ui_Multiview::showPicture(const QString &relative)
 
 void Ui_Multiview::multiviewSetAutoSwitch(int index)
 {
-    m_autoSwitchOn->setFlat(index == 0);
-    m_autoSwitchOff->setFlat(index != 0);
+    Access_SetChoice(m_autoSwitchOn, index == 0);
+    Access_SetChoice(m_autoSwitchOff, index != 0);
 }
 
 void Ui_Multiview::multiviewSetInputResolutionText(const QString &text)

@@ -6,6 +6,7 @@
 #include "state/device_state.h"
 #include "state/model_traits.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access_names.h"
 #include "ui/page_widgets.h"
 
 #include <QComboBox>
@@ -21,8 +22,8 @@ constexpr int FrameWidthWithUser = 1072;
 constexpr int FrameHeight = 94;
 constexpr int RowHeight = 26;
 constexpr int Row[] = {18, 52};
-constexpr int LabelWidth = 84;
-constexpr int ComboWidth = 146;
+constexpr int LabelWidth = 74;
+constexpr int ComboWidth = 160; // the longest resolution, "1920x1200p60RB"
 constexpr int Column[] = {10, 250, 490}; // label x of the three setting columns
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
@@ -115,6 +116,7 @@ void Ui_Output::RefreshTexts(bool first, bool readAll)
     Page_RefillCombo(m_fourKAutoCombo, {S_OnOff[0], S_OnOff[1]});
 
     ApplyModel();
+    Access_NameOutput(*this);
     if (readAll)
         PressReadAll();
 }
@@ -126,9 +128,10 @@ void Ui_Output::ApplyModel()
     m_fourKAutoCombo->setVisible(has4kAuto);
 }
 
+// The reads go out also while the page is disabled (the device is being identified).
 void Ui_Output::PressReadAll()
 {
-    m_readAllButton->click();
+    SLT_ReadInfo_ALL();
 }
 
 void Ui_Output::showUserResolution(bool shown)

@@ -11,7 +11,9 @@
 #include "state/vocabulary.h"
 #include "ui/message_box.h"
 #include "ui/my_ui_layout.h"
+#include "ui/page_access_names.h"
 #include "ui/page_widgets.h"
+#include "ui/ui_profiles_texts.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -30,6 +32,7 @@ const QSize EdidAreaSize(860, 124);
 const QSize CommunicationAreaSize(742, 154);
 constexpr int ReadAllGap = 11;
 constexpr int ReadAllWidth = 100;
+constexpr int ProfilesWidth = 120;
 constexpr int LabelWidth = 124;
 constexpr int FieldX = 140;
 constexpr int ComboWidth = 150;
@@ -60,6 +63,8 @@ void Ui_System::build()
     const int y = m_communicationArea->geometry().bottom() + 1 + ReadAllGap;
     m_readAllButton = Page_Place(Page_Button(this, QStringLiteral("System-ReadAll")), Margin, y,
                                  ReadAllWidth, RowHeight);
+    m_profilesButton = Page_Place(Page_Button(this, QStringLiteral("System-Profiles")),
+                                  Margin + ReadAllWidth + AreaGap, y, ProfilesWidth, RowHeight);
 }
 
 void Ui_System::buildEdidArea()
@@ -74,8 +79,9 @@ void Ui_System::buildEdidArea()
     m_edidLabel = label(0);
     m_edidCombo = Page_Place(Page_Combo(m_edidArea, QStringLiteral("System-EdidSelect")), FieldX,
                              EdidRow[0], ComboWidth, RowHeight);
-    m_resetLabel = Page_Place(new QLabel(m_edidArea), 320, EdidRow[0], 60, RowHeight);
-    m_resetButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-Reset")), 380,
+    // Room for the longest caption of both languages ("恢复出厂设置：").
+    m_resetLabel = Page_Place(new QLabel(m_edidArea), 306, EdidRow[0], 130, RowHeight);
+    m_resetButton = Page_Place(Page_Button(m_edidArea, QStringLiteral("System-Reset")), 440,
                                EdidRow[0], 110, RowHeight);
 
     m_firmwareLabel = label(1);
@@ -145,6 +151,7 @@ void Ui_System::connectControls()
     connect(m_rs232WriteButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Write);
     connect(m_rs232ReadButton, &QPushButton::clicked, this, &Ui_System::SLT_RS232_Read);
     connect(m_readAllButton, &QPushButton::clicked, this, &Ui_System::SLT_ReadInfo_ALL);
+    connect(m_profilesButton, &QPushButton::clicked, this, &Ui_System::SGL_OpenProfiles);
 }
 
 void Ui_System::RefreshTexts(bool first, bool readAll)
@@ -178,12 +185,14 @@ void Ui_System::RefreshTexts(bool first, bool readAll)
     m_networkReadButton->setText(S_ReadWrite[0]);
     m_networkWriteButton->setText(S_ReadWrite[1]);
     m_readAllButton->setText(S_ReadWrite[0]);
+    m_profilesButton->setText(Extra_Text(ProfileText::Open));
 
     const int baud = BaudRateList.indexOf(SP_BaudRate);
     if (baud >= 0)
         m_baudCombo->setCurrentIndex(baud);
 
     ApplyModel();
+    Access_NameSystem(*this);
     if (readAll)
         PressReadAll();
 }
@@ -210,9 +219,10 @@ void Ui_System::ApplyModel()
     m_networkWriteButton->setVisible(network);
 }
 
+// The reads go out also while the page is disabled (the device is being identified).
 void Ui_System::PressReadAll()
 {
-    m_readAllButton->click();
+    SLT_ReadInfo_ALL();
 }
 
 void Ui_System::systemSetEdidSelection(int index)

@@ -62,10 +62,12 @@ public:
     QPushButton *networkWriteButton() const { return m_networkWriteButton; }
     QFrame *cutLine() const { return m_cutLine; }
     QPushButton *readAllButton() const { return m_readAllButton; }
+    QPushButton *profilesButton() const { return m_profilesButton; }
 
 signals:
     void SGL_UpdateEmit();
     void SGL_SyncSerialPortNetworkInfo();
+    void SGL_OpenProfiles(); // the profiles button
 
 public slots:
     void SLT_SetEdidSelect(int index);
@@ -114,4 +116,5 @@ private:
     QPushButton *m_networkWriteButton = nullptr;
 
     QPushButton *m_readAllButton = nullptr;
+    QPushButton *m_profilesButton = nullptr;
 };

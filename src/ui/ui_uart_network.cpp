@@ -7,8 +7,10 @@
 #include "app/language_texts.h"
 #include "link/link_context.h"
 #include "ui/my_combo_box.h"
+#include "ui/page_access_names.h"
 #include "ui/picture_cache.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +26,7 @@ constexpr int GridHorizontalSpacing = 120;
 constexpr int GridVerticalSpacing = 30;
 constexpr int StatusImageSide = 56;
 constexpr int ButtonMinHeight = 32;
+constexpr int ComboMinimumCharacters = 11;
 // Longest address, port or name the operator can type into an edit.
 constexpr int AddressMaxLength = 64;
 
@@ -49,7 +52,11 @@ Widget *addRow(QGridLayout *grid, QLabel *&label, Widget *widget)
 
 QComboBox *listCombo(QWidget *parent)
 {
-    return new MyListComboBox(parent);
+    auto *combo = new MyListComboBox(parent);
+    // Room for the longest fixed item ("TCP-Client", "Hardware") also when the window is
+    // at its smallest.
+    combo->setMinimumContentsLength(ComboMinimumCharacters);
+    return combo;
 }
 
 QLineEdit *addressEdit(QWidget *parent)
@@ -246,6 +253,7 @@ void Ui_Uart_Network::Retranslate(bool refill, bool second)
         m_networkButton->setText(S_ConnectDisconnect[LinkMode == LinkModeTcp ? 1 : 0]);
     }
     applyStoredParameters();
+    Access_NameConnection(*this);
 }
 
 void Ui_Uart_Network::applyLabels()
@@ -326,4 +334,28 @@ void Ui_Uart_Network::setParametersEnabled(bool enabled)
              m_portBox, m_baudBox, m_ipEdit, m_portEdit, m_maskEdit, m_gatewayEdit, m_localIpBox})
         widget->setEnabled(enabled);
     m_localPortEdit->setEnabled(false);
+}
+
+bool Ui_Uart_Network::event(QEvent *event)
+{
+    const bool handled = QSplitter::event(event);
+    switch (event->type()) {
+    case QEvent::LayoutRequest:
+    case QEvent::Polish:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::Show:
+        keepMinimumSize();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void Ui_Uart_Network::keepMinimumSize()
+{
+    const QSize need = minimumSizeHint();
+    if (minimumSize() != need)
+        setMinimumSize(need);
 }

@@ -80,7 +80,14 @@ public slots:
     void SLT_comboBox_GetVaildLocalIp();
     void SLT_ClearStatus();
 
+protected:
+    // Keeps the page's minimum size at what its texts need (see keepMinimumSize).
+    bool event(QEvent *event) override;
+
 private:
+    // Never squeezed below what its texts need: a window smaller than that clips the page at
+    // its edge instead of cutting every caption. The need changes with texts and the style.
+    void keepMinimumSize();
     void build();
     QWidget *buildSerialGroup(QWidget *holder);
     QWidget *buildNetworkGroup(QWidget *holder);

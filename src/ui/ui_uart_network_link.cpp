@@ -8,6 +8,7 @@
 #include "link/link_prefs.h"
 #include "ui/message_box.h"
 #include "ui/my_combo_box.h"
+#include "ui/page_access_names.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -87,6 +88,7 @@ void Ui_Uart_Network::showLinkState(LinkController::State state)
     const LinkKind open = m_controller->kind();
     m_uartButton->setText(S_ConnectDisconnect[open == LinkKind::Serial ? 1 : 0]);
     m_networkButton->setText(S_ConnectDisconnect[open == LinkKind::Tcp ? 1 : 0]);
+    Access_NameConnection(*this);
     m_uartButton->setEnabled(open != LinkKind::Tcp);
     m_networkButton->setEnabled(open != LinkKind::Serial);
     setParametersEnabled(open == LinkKind::None);

@@ -146,7 +146,9 @@ private slots:
         QVERIFY(panel.waitForLinkIdle());
         const QStringList commands {"GET OUT RESOLUTION", "GET OUT HDCP", "GET OUT VKA",
                                     "GET OUT ITC"};
-        QCOMPARE(sim.received().mid(received), commands);
+        // The simulator's log may still lack the last line of the identification's read-all
+        // when the count above was taken, so the read-all is checked as the log's tail.
+        QTRY_COMPARE(sim.received().mid(sim.received().size() - 4), commands);
 
         QStringList paired;
         QTRY_VERIFY_WITH_TIMEOUT((paired = wirePairs(terminal)).size() >= 4

@@ -292,6 +292,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QWidget *page = w.tabWidget()->widget(2);
         QVERIFY(page);
+        page->setEnabled(true); // as once a device is identified: a disabled page takes no focus
         w.tabWidget()->setCurrentIndex(2);
         w.SLT_GetFocus_tabBar(2);
         QTRY_COMPARE(QApplication::focusWidget(), page);

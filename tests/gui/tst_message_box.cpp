@@ -8,6 +8,8 @@
 
 #include <QImage>
 #include <QImageWriter>
+#include <QMessageBox>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -31,23 +33,140 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private slots:
-    void info_showsTextOkAndTitleAtParentWindow()
+    void info_showsTextOkAndTheWindowsTitle_centredOverIt()
     {
         TestRuntime rt;
         rt.copyPictures();
         QWidget parent;
-        parent.move(210, 130);
+        parent.setWindowTitle(QStringLiteral(" Korvane"));
+        parent.setGeometry(210, 130, 500, 400);
         QWidget child(&parent);
         child.move(40, 40);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
         ModalBoxDriver boxes;
+        QRect boxFrame;
+        boxes.answer(QString(), [&boxFrame](QMessageBox *box) { boxFrame = box->frameGeometry(); });
         MessageBox_Info(QStringLiteral("Password error!"), &child);
         QCOMPARE(boxes.count(), 1);
         const ModalBoxDriver::Seen &s = boxes.seen().first();
         QCOMPARE(s.text, QStringLiteral("Password error!"));
-        QCOMPARE(s.title, QStringLiteral(" "));
+        QCOMPARE(s.title, QStringLiteral("Korvane"));
         QCOMPARE(s.buttons, QStringList {"OK"});
-        QCOMPARE(s.pos, QPoint(210, 130));
         QVERIFY(s.hasIcon);
+        // Centred over the raising window (within a pixel of rounding), not at its corner.
+        const QPoint centre = parent.frameGeometry().center();
+        QVERIFY2(qAbs(boxFrame.center().x() - centre.x()) <= 1
+                     && qAbs(boxFrame.center().y() - centre.y()) <= 1,
+                 qPrintable(QStringLiteral("box %1,%2 %3x%4")
+                                .arg(boxFrame.x())
+                                .arg(boxFrame.y())
+                                .arg(boxFrame.width())
+                                .arg(boxFrame.height())));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(boxFrame));
+    }
+
+    void info_windowMostlyOffScreen_boxStaysOnScreen()
+    {
+        TestRuntime rt;
+        QWidget parent;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        parent.setGeometry(screen.right() - 60, screen.bottom() - 40, 600, 500);
+        parent.show();
+        ModalBoxDriver boxes;
+        QRect boxFrame;
+        boxes.answer(QString(), [&boxFrame](QMessageBox *box) { boxFrame = box->frameGeometry(); });
+        MessageBox_Info(QStringLiteral("Unable to communicate with device!Error Code:GET OUT ITC"),
+                        &parent);
+        QCOMPARE(boxes.count(), 1);
+        QVERIFY(screen.contains(boxFrame));
+    }
+
+    void placement_data()
+    {
+        QTest::addColumn<QRect>("owner");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("centred over the window") << QRect(288, 81, 1344, 918) << QSize(400, 150)
+                                                 << QRect(0, 0, 1920, 1040) << QPoint(760, 465);
+        QTest::newRow("odd sizes round down")
+            << QRect(0, 0, 101, 51) << QSize(40, 20) << QRect(0, 0, 800, 600) << QPoint(30, 15);
+        QTest::newRow("window past the right and bottom edge")
+            << QRect(1700, 900, 1344, 918) << QSize(400, 150) << QRect(0, 0, 1920, 1040)
+            << QPoint(1520, 890);
+        QTest::newRow("window past the left and top edge")
+            << QRect(-1200, -800, 1344, 918) << QSize(400, 150) << QRect(0, 0, 1920, 1040)
+            << QPoint(0, 0);
+        QTest::newRow("second screen to the right")
+            << QRect(2100, 100, 1000, 700) << QSize(300, 120) << QRect(1920, 0, 1280, 1024)
+            << QPoint(2450, 390);
+        QTest::newRow("second screen left of the primary, window half off it")
+            << QRect(-1500, 200, 1344, 918) << QSize(400, 150) << QRect(-1280, 0, 1280, 1024)
+            << QPoint(-1028, 584);
+        QTest::newRow("small screen, box larger than the screen")
+            << QRect(0, 0, 800, 600) << QSize(900, 700) << QRect(0, 0, 800, 600) << QPoint(0, 0);
+        QTest::newRow("no owner: centred on the screen")
+            << QRect() << QSize(200, 100) << QRect(0, 0, 800, 600) << QPoint(300, 250);
+    }
+    void placement()
+    {
+        QFETCH(QRect, owner);
+        QFETCH(QSize, box);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, expected);
+        QCOMPARE(MessageBox_Placement(owner, box, screen), expected);
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("info Enter") << false << int(Qt::Key_Return) << false;
+        QTest::newRow("info Escape") << false << int(Qt::Key_Escape) << false;
+        QTest::newRow("confirm Enter is YES") << true << int(Qt::Key_Return) << true;
+        QTest::newRow("confirm keypad Enter is YES") << true << int(Qt::Key_Enter) << true;
+        QTest::newRow("confirm Escape is NO") << true << int(Qt::Key_Escape) << false;
+    }
+    void keys()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(int, key);
+        QFETCH(bool, result);
+        TestRuntime rt;
+        bool closed = false;
+        // Answered by the key alone: the driver's callback presses it and, when the box is
+        // still open afterwards, the test fails on `closed`.
+        ModalBoxDriver boxes;
+        boxes.answer(ModalBoxDriver::CloseWindow, [key, &closed](QMessageBox *box) {
+            QPointer<QMessageBox> alive(box);
+            QTest::keyClick(box, Qt::Key(key));
+            closed = !alive || !box->isVisible();
+        });
+        const bool answer = confirm ? MessageBox_Confirm(QStringLiteral("Save Confirm?"), nullptr)
+                                    : (MessageBox_Info(QStringLiteral("x"), nullptr), false);
+        QVERIFY(closed);
+        QCOMPARE(answer, result);
+    }
+
+    void infoSerial_identicalTextsWhileOpen_shownOnce()
+    {
+        TestRuntime rt;
+        ModalBoxDriver boxes;
+        const QString timeout
+            = QStringLiteral("Unable to communicate with device!Error Code:GET OUT ITC");
+        boxes.answer(QString(), [&timeout](QMessageBox *) {
+            MessageBox_InfoSerial(timeout, nullptr); // the one open now
+            MessageBox_InfoSerial(QStringLiteral("EDID Write Success."), nullptr);
+            MessageBox_InfoSerial(QStringLiteral("EDID Write Success."), nullptr); // waiting
+            MessageBox_InfoSerial(timeout, nullptr);
+        });
+        MessageBox_InfoSerial(timeout, nullptr);
+        QCOMPARE(boxes.texts(), (QStringList {timeout, "EDID Write Success."}));
+        // Once closed, the same text may come again.
+        MessageBox_InfoSerial(timeout, nullptr);
+        QCOMPARE(boxes.count(), 3);
     }
 
     void info_withoutPicture_hasNoIcon()

@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 data=$prefix/share/korvane
-for program in korvane korvane-sim; do
+for program in korvane korvane-sim korvane-cli; do
   [ -x "$prefix/bin/$program" ] || fail "bin/$program missing"
 done
 english=$data/APP/ConfigFile/language-English.ini
@@ -39,7 +39,7 @@ for size in 16 24 32 48 64 128 256 512; do
     || fail "icon ${size}x${size} missing or of another size"
 done
 grep -q '<svg ' "$share/icons/hicolor/scalable/apps/korvane.svg" || fail "scalable icon"
-for page in korvane korvane-sim; do
+for page in korvane korvane-sim korvane-cli; do
   gzip -t "$share/man/man1/$page.1.gz" || fail "man page $page"
   zcat "$share/man/man1/$page.1.gz" | grep -q "^\.TH " || fail "man page $page has no title"
 done
@@ -47,4 +47,9 @@ done
 
 version=$("$prefix/bin/korvane" --version)
 [[ $version =~ ^korvane\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "installed --version: $version"
+# The command line is a program of its own: it answers without the panel's folders or a display.
+cli=$(env -u DISPLAY "$prefix/bin/korvane-cli" --version)
+[ "$cli" = "${version/korvane/korvane-cli}" ] || fail "installed korvane-cli --version: $cli"
+zcat "$share/man/man1/korvane-cli.1.gz" | grep -q '^\.SH EXIT STATUS' \
+  || fail "korvane-cli's man page has no EXIT STATUS section"
 echo "PASS"

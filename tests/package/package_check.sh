@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Debian package as a user meets it: cpack makes the .deb from the build tree, lintian and
 # the desktop, AppStream and manual page checkers read it, apt installs it, `korvane --version`
-# answers, the panel starts on a virtual screen as an ordinary user (nobody), logs in with the
-# default password and quits, its settings are found in that user's ~/.config/korvane, apt
-# purges the package and the settings stay.
+# and `korvane-cli --version` answer, the panel starts on a virtual screen as an ordinary user
+# (nobody), logs in with the default password and quits, its settings are found in that
+# user's ~/.config/korvane, apt purges the package and the settings stay.
 # Usage: package_check.sh <build dir> [sanitizers]
 # Exits 77 (ctest: skipped) where it cannot run: not root, a tool missing, a sanitizer build,
 # or korvane already installed on this machine (it is never touched then).
@@ -77,13 +77,17 @@ step "apt install $(basename "$deb")"
 installed=1
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
   -o DPkg::Lock::Timeout=300 "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt install"; }
-for program in korvane korvane-sim; do
+for program in korvane korvane-sim korvane-cli; do
   [ "$(command -v $program)" = /usr/bin/$program ] || fail "$program is not on the PATH"
 done
 version=$(korvane --version)
 echo "korvane --version: $version"
 [[ $version =~ ^korvane\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "unexpected version line"
 echo "korvane-sim --version: $(korvane-sim --version)"
+cli=$(as_user korvane-cli --version)
+echo "korvane-cli --version: $cli"
+[ "$cli" = "${version/korvane/korvane-cli}" ] || fail "korvane-cli answers another version"
+as_user korvane-cli scene --help | grep -q '^usage: korvane-cli LINK scene save' || fail "korvane-cli scene --help"
 
 step "the panel as nobody on a virtual screen: log in, quit"
 cat >"$work/session.sh" <<'SESSION'
@@ -130,6 +134,12 @@ ls -l "$settings" | sed 1d
 grep -q '^Key_LanguageIsEnglish=1'$'\r''$' "$settings/config.ini" || fail "config.ini content"
 [ -s "$settings/language-Other.ini" ] || fail "language-Other.ini was not seeded"
 [ "$(stat -c %U "$settings/config.ini")" = nobody ] || fail "config.ini is not the user's"
+# korvane-cli keeps the names where the installed panel reads them.
+as_user korvane-cli set input.2.name Lectern || fail "korvane-cli set input.2.name"
+grep -q '^S_InputSource_Name\[1\]=Lectern'$'\r''$' "$settings/language-English.ini" \
+  || fail "korvane-cli did not save the name in the user's language file"
+[ "$(as_user korvane-cli get input.2.name)" = Lectern ] || fail "korvane-cli get input.2.name"
+echo "korvane-cli keeps the names in the user's folder"
 dpkg --verify korvane || fail "installed files were changed"
 echo "installed files unchanged (dpkg --verify)"
 
@@ -137,7 +147,9 @@ step "apt purge korvane"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq -o DPkg::Lock::Timeout=300 korvane \
   >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt purge"; }
 installed=0
-[ ! -e /usr/bin/korvane ] && [ ! -e /usr/share/korvane ] || fail "files left after purge"
+for left in /usr/bin/korvane /usr/bin/korvane-cli /usr/share/korvane; do
+  [ ! -e "$left" ] || fail "$left left after purge"
+done
 [ -f "$settings/config.ini" ] || fail "the user's settings went with the package"
 echo "the user's settings stay: $(ls "$settings" | tr '\n' ' ')"
 echo "PASS"

@@ -18,6 +18,7 @@
 #include "ui/ui_main.h"
 #include "ui/ui_multiview.h"
 #include "ui/ui_output.h"
+#include "ui/ui_profiles.h"
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
@@ -256,6 +257,58 @@ QPixmap edidInformation(Studio &s)
     return s.messageBox([&] { QTest::mouseClick(page.edidWriteButton(), Qt::LeftButton); });
 }
 
+// The profiles dialog previewing a profile: every setting that will change, and the parts.
+QPixmap profilesPreview(Studio &s)
+{
+    Ui_Main &main = s.window();
+    s.tab(SystemTab);
+    s.click(main.systemPage()->profilesButton());
+    Ui_Profiles *dialog = main.profilesDialog();
+    if (!dialog || !QTest::qWaitForWindowExposed(dialog))
+        return QPixmap();
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("hall-a.json"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QPixmap();
+    f.write(R"({"format": "korvane-profile", "version": 1, "model": "Halden",
+"output": {"hdcp": "FORCE-OFF", "itc": "ON"},
+"multiview": {"layout": "PIP", "pip-position": "RightBottom", "pip-size": "SMALL"},
+"window": {"1": {"source": "HDMI2"}, "2": {"source": "USB-C"}},
+"audio": {"volume": 35, "mute": "OFF"},
+"edid": {"mode": "1080p60-2.0"},
+"input": {"2": {"name": "Lectern"}}}
+)");
+    f.close();
+    dialog->PreviewApply(path);
+    if (!QTest::qWaitFor([dialog] { return !dialog->IsBusy(); }, 20000))
+        return QPixmap();
+    s.settle();
+    const QPixmap picture = dialog->grab();
+    dialog->close();
+    return picture;
+}
+
+// The list of keys (F1).
+QPixmap keysList(Studio &s)
+{
+    s.tab(ConnectTab);
+    return s.messageBox([&] {
+        s.window().activateWindow();
+        if (!QTest::qWaitForWindowActive(&s.window()))
+            std::fprintf(stderr, "screenshots: the window did not become active\n");
+        QTest::keyClick(&s.window(), Qt::Key_F1);
+    });
+}
+
+// The output page after the operator closed the link: greyed, with the line saying so.
+QPixmap closedLink(Studio &s)
+{
+    s.panel().disconnect();
+    s.panel().waitForLinkClosed();
+    return window(s.tab(OutputTab));
+}
+
 const Shot Shots[] = {
     // README
     {"login", Halden, true, loginDialog},
@@ -265,6 +318,7 @@ const Shot Shots[] = {
     {"page_system", Halden, true, [](Studio &s) { return window(s.tab(SystemTab)); }},
     {"terminal", Halden, true, terminal},
     {"wire", Halden, true, wire},
+    {"dialog_profiles", Halden, true, profilesPreview},
     {"multiview_single", Marlet, true, [](Studio &s) { return multiview(s, 0); }},
     {"multiview_pip", Marlet, true, [](Studio &s) { return multiview(s, 1); }},
     {"multiview_3xwin", Marlet, true, [](Studio &s) { return multiview(s, 3); }},
@@ -289,6 +343,22 @@ const Shot Shots[] = {
     {"dialogs/edid_file_zh", Halden, false, edidFileDialog},
     {"dialogs/confirm_zh", Halden, false, resetConfirmation},
     {"dialogs/information_zh", Halden, false, edidInformation},
+    // Every page in both languages, to see in review that each text keeps its room; the last
+    // of each language shows a page after the link closed (greyed, the old values kept).
+    {"pages/connect_en", Marlet, true, [](Studio &s) { return window(s.tab(ConnectTab)); }},
+    {"pages/output_en", Marlet, true, [](Studio &s) { return window(s.tab(OutputTab)); }},
+    {"pages/multiview_en", Marlet, true, [](Studio &s) { return multiview(s, 4); }},
+    {"pages/audio_en", Marlet, true, [](Studio &s) { return window(s.tab(AudioTab)); }},
+    {"pages/system_en", Marlet, true, [](Studio &s) { return window(s.tab(SystemTab)); }},
+    {"pages/keys_en", Marlet, true, [](Studio &s) { return keysList(s); }},
+    {"pages/closed_en", Marlet, true, closedLink},
+    {"pages/connect_zh", Marlet, false, [](Studio &s) { return window(s.tab(ConnectTab)); }},
+    {"pages/output_zh", Marlet, false, [](Studio &s) { return window(s.tab(OutputTab)); }},
+    {"pages/multiview_zh", Marlet, false, [](Studio &s) { return multiview(s, 4); }},
+    {"pages/audio_zh", Marlet, false, [](Studio &s) { return window(s.tab(AudioTab)); }},
+    {"pages/system_zh", Marlet, false, [](Studio &s) { return window(s.tab(SystemTab)); }},
+    {"pages/keys_zh", Marlet, false, [](Studio &s) { return keysList(s); }},
+    {"pages/closed_zh", Marlet, false, closedLink},
 };
 } // namespace
 

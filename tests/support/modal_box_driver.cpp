@@ -43,6 +43,7 @@ void ModalBoxDriver::poll()
     seen.text = box->text();
     seen.title = box->windowTitle();
     seen.pos = box->pos();
+    seen.frame = box->frameGeometry();
     seen.hasIcon = !box->iconPixmap().isNull();
     const QList<QAbstractButton *> buttons = box->buttons();
     for (QAbstractButton *b : buttons)
@@ -53,8 +54,8 @@ void ModalBoxDriver::poll()
     QPointer<QMessageBox> alive(box);
     if (answer.onShown)
         answer.onShown(box);
-    if (!alive)
-        return; // the callback destroyed the box (or its parent)
+    if (!alive || !box->isVisible())
+        return; // the callback answered the box, or destroyed it (or its parent)
     if (answer.button == CloseWindow) {
         box->close();
         return;

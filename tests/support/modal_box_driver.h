@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -25,6 +26,7 @@ public:
         QString title;
         QStringList buttons;
         QPoint pos;
+        QRect frame; // frame geometry, on the screen
         bool hasIcon = false;
     };
 
@@ -34,7 +36,8 @@ public:
     explicit ModalBoxDriver(QObject *parent = nullptr);
 
     // Queues the answer for the next box: the caption of the button to press, or
-    // CloseWindow. `onShown` runs while the box is open, before it is answered. Boxes
+    // CloseWindow. `onShown` runs while the box is open, before it is answered (a box that
+    // `onShown` closed, by a key for instance, is left as it answered itself). Boxes
     // without a queued answer get their first button pressed.
     void answer(const QString &button, std::function<void(QMessageBox *)> onShown = {});
 

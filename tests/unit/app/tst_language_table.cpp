@@ -83,6 +83,16 @@ private slots:
                                << "3xWIN";
         QTest::newRow("main title") << "Ui_Main_AppName"
                                     << " Korvane";
+        // Texts a Chinese operator would write: the status log's "Sync <item>: Message." pair
+        // reads "同步 分辨率： 完成.", the reconnect notice names the device.
+        QTest::newRow("status log sync") << "S_Sync" << QStringLiteral("同步");
+        QTest::newRow("status log done") << "S_Message" << QStringLiteral("完成");
+        QTest::newRow("reconnect notice")
+            << "SMSG_ReConnect" << QStringLiteral("2-请重新连接设备！");
+        QTest::newRow("audio source") << "Slabel_AudioSource" << QStringLiteral("音频源：");
+        QTest::newRow("identifier 4K AUTO") << "Slabel_4KAUTO" << QStringLiteral("4K AUTO：");
+        QTest::newRow("identifier input name") << "S_InputSource_Name[8]"
+                                               << "IN-9";
     }
     void otherLanguageFile_keepsIdentifiers()
     {
