@@ -133,6 +133,7 @@ void Ui_Main::createDevicePages()
             &Ui_Main::SLT_SyncSerialPortNetworkInfo);
     connect(m_multiviewPage, &Ui_Multiview::SGL_SyncInputSourceName, this,
             &Ui_Main::SLT_SyncInputSourceName);
+    connect(m_systemPage, &Ui_System::SGL_OpenProfiles, this, &Ui_Main::OpenProfiles);
 
     // A resolution change keeps the device busy for a while: its list shows the change as
     // pending until the device reports the resolution it took.
@@ -149,7 +150,6 @@ void Ui_Main::wirePages()
     debugKey->setContext(Qt::WindowShortcut);
     connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
 
-    connect(m_systemPage, &Ui_System::SGL_OpenProfiles, this, &Ui_Main::OpenProfiles);
     auto *profilesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
     profilesKey->setContext(Qt::WindowShortcut);
     connect(profilesKey, &QShortcut::activated, this, &Ui_Main::OpenProfiles);
