@@ -12,6 +12,7 @@
 //      returns and re-synchronisations (boxes are closed after 1 s, as an operator would);
 //   3. 20 presses of the Down key on the resolution list during a hold.
 #include "app/app_paths.h"
+#include "bench_runtime.h"
 #include "link/link_controller.h"
 #include "link/link_prefs.h"
 #include "link/link_runtime.h"
@@ -56,22 +57,6 @@ bool WaitFor(F done, int ms)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
-}
-
-long StatusKb(const char *field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field)))
-                .trimmed()
-                .split(' ')
-                .value(0)
-                .toLong();
-    }
-    return -1;
 }
 
 class Sim
@@ -296,7 +281,7 @@ bool SilentPhase(const QString &dir, bool *allOk)
 
 bool FlapPhase(const QString &dir, int seconds, bool *allOk)
 {
-    const long rssStart = StatusKb("VmRSS:");
+    const long rssStart = long(Bench_StatusKiB("VmRSS"));
     Sim first(dir);
     if (!first.start({"--model", "Corvo", "--port", "0"}))
         return false;
@@ -340,12 +325,12 @@ bool FlapPhase(const QString &dir, int seconds, bool *allOk)
         const qint64 until = clock.elapsed() + 2000;
         WaitFor([&] { return clock.elapsed() >= until; }, 3000);
         if (rssAfterWarmUp < 0 && clock.elapsed() > 20000)
-            rssAfterWarmUp = StatusKb("VmRSS:");
+            rssAfterWarmUp = long(Bench_StatusKiB("VmRSS"));
     }
     sim.reset();
     panel.window.connectionPage()->PressActiveConnectButton();
     WaitFor([] { return false; }, 1500); // the last boxes close
-    const long rssEnd = StatusKb("VmRSS:");
+    const long rssEnd = long(Bench_StatusKiB("VmRSS"));
     const long growth = rssAfterWarmUp > 0 ? rssEnd - rssAfterWarmUp : 0;
     const bool ok = boxes.most <= 1 && identifications > 0 && growth < 2048;
     *allOk = *allOk && ok;
@@ -375,6 +360,9 @@ bool CollapsePhase(const QString &dir, bool *allOk)
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down); // a first change: the device is busy for a while
     WaitFor([&] { return panel.link().holdRemainingMs() > 0; }, 3000); // the hold begins
+    // The simulator logs a line a moment after the panel has sent it: count the first change
+    // only once it is in the log, or it would be taken for one sent after the hold.
+    WaitFor([&] { return sim.received("SET OUT RESOLUTION") >= 1; }, 3000);
     const int before = sim.received("SET OUT RESOLUTION");
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(box, Qt::Key_Down);

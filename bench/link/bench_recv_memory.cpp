@@ -7,6 +7,7 @@
 //
 // Prints RSS settled before the burst, after the burst was worked off, VmHWM, the per-line
 // node size, and a verdict against a growth of at most 4 MiB.
+#include "bench_runtime.h"
 #include "link/link_channel.h"
 #include "link/link_controller.h"
 #include "link/link_runtime.h"
@@ -15,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -25,22 +25,6 @@
 #include <cstdio>
 
 namespace {
-
-long StatusKb(const char *field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(static_cast<int>(qstrlen(field)))
-                .trimmed()
-                .split(' ')
-                .value(0)
-                .toLong();
-    }
-    return -1;
-}
 
 class BurstPeer : public QObject
 {
@@ -140,8 +124,8 @@ int main(int argc, char **argv)
         return 2;
     }
     WaitFor([] { return false; }, 500); // settle
-    const long before = StatusKb("VmRSS:");
-    const long hwmBefore = StatusKb("VmHWM:");
+    const long before = long(Bench_StatusKiB("VmRSS"));
+    const long hwmBefore = long(Bench_StatusKiB("VmHWM"));
     handled = 0;
     int deepest = 0;
     QTimer depth;
@@ -167,8 +151,8 @@ int main(int argc, char **argv)
     const bool done = handled >= lines;
     const double workedOffS = lastMoveMs / 1000.0;
     depth.stop();
-    const long after = StatusKb("VmRSS:");
-    const long hwm = StatusKb("VmHWM:");
+    const long after = long(Bench_StatusKiB("VmRSS"));
+    const long hwm = long(Bench_StatusKiB("VmHWM"));
     link.close();
     peerThread.quit();
     peerThread.wait();
