@@ -15,6 +15,11 @@ int main(int argc, char *argv[])
         return *done;
     App_SettleRuntimeDir();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    // Every window is drawn by the raster engine; nothing in the panel draws with OpenGL. Without
+    // this, X11 loads the OpenGL driver stack (for software rendering: LLVM) when the first
+    // window is created, only in case a GL child widget might appear later: about half of the
+    // time to the first window and tens of MiB of mappings.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     QApplication app(argc, argv);
     // Desktop shells match the window to korvane.desktop (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
