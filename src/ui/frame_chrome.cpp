@@ -167,12 +167,6 @@ void FrameChrome::setMaximiseIcon(bool showRestoreIcon)
         m_maxButton->setIcon(QIcon(picture));
 }
 
-void FrameChrome::PrefetchPictures()
-{
-    for (const char *name : {"App.png", "MinSize.png", "MaxSize.png", "Close.png"})
-        Picture_Prefetch(titleBarPath(name));
-}
-
 void FrameChrome::applyImages()
 {
     setTitleIcon(titleBarPath("App.png"));

@@ -32,10 +32,6 @@ public:
 
     void build();
 
-    // Starts decoding the title bar's pictures on another core: the first window's frame
-    // shows them, and meanwhile the rest of that window is built.
-    static void PrefetchPictures();
-
     QWidget *centralWidget() const { return m_central; }
     QWidget *titleBar() const { return m_titleBar; }
     QLabel *titleIcon() const { return m_titleIcon; }

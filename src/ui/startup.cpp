@@ -6,7 +6,6 @@
 #include "app/save_on_exit.h"
 #include "app/settings_save_report.h"
 #include "link/link_runtime.h"
-#include "ui/frame_chrome.h"
 #include "ui/message_box.h"
 #include "ui/png_resave.h"
 #include "ui/style.h"
@@ -112,7 +111,6 @@ KorvaneStartup::~KorvaneStartup()
 // for the other to find, and the first of them destroyed saves the settings.
 void KorvaneStartup::ShowFirstWindow()
 {
-    FrameChrome::PrefetchPictures();
     if (m_configExisted && Key_UI_Login == QLatin1String("0")) {
         buildMain(true)->ApplyTexts(false);
         m_main->show();
