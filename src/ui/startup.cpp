@@ -14,6 +14,7 @@
 #include "ui/ui_resources.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QTimer>
 #include <QWindow>
 
@@ -78,6 +79,11 @@ int Korvane_Run()
 
 KorvaneStartup::KorvaneStartup()
 {
+    // The first text the first window measures waits for the system's font list (some
+    // milliseconds of reading the font configuration). Qt guards its font database with a
+    // lock, so another core can read that list while this one loads the settings and builds
+    // the window.
+    m_fontWarmUp = std::thread([] { (void)QFontDatabase().families(); });
     // The services and threads exist before any window wires itself to them.
     Link_SerialService();
     Link_TcpService();
@@ -96,6 +102,8 @@ KorvaneStartup::KorvaneStartup()
 
 KorvaneStartup::~KorvaneStartup()
 {
+    if (m_fontWarmUp.joinable())
+        m_fontWarmUp.join();
     // The exit save runs while the windows go: no box then, a first failure is only logged.
     Settings_SetSaveReporter({});
     // Without any window there is no destructor to save the settings at exit.

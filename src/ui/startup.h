@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 class Ui_Login;
 class Ui_Main;
@@ -43,6 +44,9 @@ private:
     Ui_Login *buildLogin();
 
     bool m_configExisted = false;
+    // Reads the system's font list while the settings are loaded and the first window is
+    // built; joined at destruction.
+    std::thread m_fontWarmUp;
     std::unique_ptr<Ui_Main> m_main;
     std::unique_ptr<Ui_Login> m_login;
 };
