@@ -65,6 +65,7 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_resumeTimer.stop();
     m_recvPaused = false;
     m_heldMatchMs = -1;
+    m_context.linesAnnounced = false;
     m_connected = true;
 }
 

@@ -1,10 +1,12 @@
 // Debug terminal: the bounded buffers behind the panes and the wire view, and their rendering
-// (once per turn of the event loop, only while the window is shown).
+// (on a turn of the event loop, a few dozen times a second at most, only while the window is
+// shown).
 #include "ui/ui_debug.h"
 
 #include "link/wire_format.h"
 #include "link/wire_log.h"
 #include "ui/debug_texts.h"
+#include "ui/throttled_call.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -37,10 +39,8 @@ void Ui_Debug::push(Pane &pane, const QByteArray &bytes)
 
 void Ui_Debug::scheduleRender()
 {
-    if (m_renderScheduled || !isVisible())
-        return;
-    m_renderScheduled = true;
-    QTimer::singleShot(0, this, &Ui_Debug::render);
+    if (isVisible())
+        m_render->request();
 }
 
 void Ui_Debug::RenderNow()
@@ -50,7 +50,7 @@ void Ui_Debug::RenderNow()
 
 void Ui_Debug::render()
 {
-    m_renderScheduled = false;
+    m_render->noteCalled();
     if (!isVisible())
         return; // rendered when shown
     // The receive pane waits while the wire view takes its place (its lines stay bounded).
