@@ -25,7 +25,7 @@ class LineDrain : public QObject
 
 public:
     static constexpr int TakeAtOnce = 64; // lines copied out per lock
-    static constexpr int TurnBudgetMs = 8; // handling time per turn of the event loop
+    static constexpr int TurnBudgetMs = 4; // handling time per turn of the event loop
     static constexpr int BusyRetryMs = 1; // next try after the lock was busy
 
     // One line, and the id of the command it is the reply to (0: none).

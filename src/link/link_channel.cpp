@@ -36,7 +36,10 @@ LinkChannel::LinkChannel(LinkContext &context, QObject *parent)
     , m_context(context)
     , m_matchTimer(this)
     , m_waitTimer(this)
+    , m_resumeTimer(this)
 {
+    m_resumeTimer.setSingleShot(true);
+    connect(&m_resumeTimer, &QTimer::timeout, this, &LinkChannel::resumeCheck);
     for (QTimer *timer : {&m_matchTimer, &m_waitTimer}) {
         timer->setSingleShot(true);
         // Coarse timers may be 5 % late; the pacing is part of the protocol.
@@ -59,6 +62,10 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_currentId = 0;
     setReplyAwaited(false);
     m_lostReported = false;
+    m_resumeTimer.stop();
+    m_recvPaused = false;
+    m_heldMatchMs = -1;
+    m_context.linesAnnounced = false;
     m_connected = true;
 }
 
@@ -89,6 +96,9 @@ void LinkChannel::detach()
     m_matchActive = false;
     m_waitActive = false;
     m_handOverPending = false;
+    m_resumeTimer.stop();
+    m_recvPaused = false;
+    m_heldMatchMs = -1;
     setReplyAwaited(false);
     Queue_Release(m_context);
 }
@@ -217,27 +227,68 @@ void LinkChannel::bytesHandedOver()
     if (!m_handOverPending || !m_matchActive || m_device == nullptr || m_device->bytesToWrite() > 0)
         return;
     m_handOverPending = false;
-    m_matchTimer.start(m_replyWaitMs);
+    if (m_recvPaused)
+        m_heldMatchMs = m_replyWaitMs; // starts once reading goes on
+    else
+        m_matchTimer.start(m_replyWaitMs);
 }
 
 void LinkChannel::receive()
 {
     // The send step's pause runs a nested event loop; a nested call leaves the new bytes in the
     // device, and the loop below picks them up.
-    if (!m_connected || m_receiving)
+    if (!m_connected || m_receiving || m_recvPaused)
         return;
     m_receiving = true;
+    char chunk[RecvReadChunk];
     while (m_connected) {
-        const QByteArray chunk = m_device->readAll();
-        if (chunk.isEmpty())
+        // A GUI that cannot keep up slows the device down instead of losing its lines: the
+        // bytes wait in the device's bounded buffer (and the operating system's).
+        if (recvQueueAtLeast(RecvQueuePauseAt)) {
+            pauseReceive();
             break;
-        m_context.line.feed(chunk.constData(), chunk.size(), [this](const char *line, int length) {
+        }
+        const qint64 count = m_device->read(chunk, sizeof chunk);
+        if (count <= 0)
+            break;
+        m_context.line.feed(chunk, count, [this](const char *line, int length) {
             return handleLine(line, length);
         });
-        if (!m_connected || m_device->bytesAvailable() <= 0)
-            break;
     }
     m_receiving = false;
+}
+
+bool LinkChannel::recvQueueAtLeast(int lines)
+{
+    std::lock_guard<std::mutex> lock(m_context.recvLock);
+    return m_context.recvQueue.count >= lines;
+}
+
+// While reading is paused the reply may be among the unread bytes, so the command's wait is
+// held too; it goes on with what was left of it.
+void LinkChannel::pauseReceive()
+{
+    m_recvPaused = true;
+    if (m_matchActive && m_matchTimer.isActive()) {
+        m_heldMatchMs = std::max(0, m_matchTimer.remainingTime());
+        m_matchTimer.stop();
+    }
+    m_resumeTimer.start(RecvResumeCheckMs);
+}
+
+void LinkChannel::resumeCheck()
+{
+    if (!m_connected || !m_recvPaused)
+        return;
+    if (recvQueueAtLeast(RecvQueueResumeAt + 1)) {
+        m_resumeTimer.start(RecvResumeCheckMs);
+        return;
+    }
+    m_recvPaused = false;
+    if (m_matchActive && m_heldMatchMs >= 0)
+        m_matchTimer.start(m_heldMatchMs);
+    m_heldMatchMs = -1;
+    receive();
 }
 
 bool LinkChannel::handleLine(const char *line, int length)

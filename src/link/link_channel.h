@@ -19,7 +19,16 @@
 class QIODevice;
 
 constexpr int SendPauseMs = 50; // the device needs this gap before every command
-constexpr int RecvQueueLimit = 4096; // lines held for the GUI; a flood beyond is dropped
+constexpr int RecvQueueLimit = 4096; // lines held for the GUI; never reached while reading pauses
+// The device is read in chunks of this size; each chunk makes at most this many lines (the
+// shortest is a lone CR), so reading stops while the queue could not take a whole chunk.
+constexpr int RecvReadChunk = 1024;
+constexpr int RecvQueuePauseAt = RecvQueueLimit - RecvReadChunk;
+constexpr int RecvQueueResumeAt = RecvQueueLimit / 2; // reading goes on once the GUI got here
+constexpr int RecvResumeCheckMs = 2; // how often a paused link looks at the queue
+// What a device may hold unread in the library's buffer; beyond it the bytes stay with the
+// operating system (TCP then slows the sender down).
+constexpr qint64 RecvDeviceBufferBytes = 64 * 1024;
 
 // Whether a received line is the reply that current awaits.
 bool Reply_Matches(const CommandAttributes &current, const char *line, int length);
@@ -100,6 +109,8 @@ public:
     void restartLine() { m_context.line.clear(); }
 
     bool isMatchActive() const { return m_matchActive; }
+    // Reading is paused until the GUI has worked off its receive queue.
+    bool isReceivePaused() const { return m_recvPaused; }
     bool isWaitActive() const { return m_waitActive; }
     const QTimer &matchTimer() const { return m_matchTimer; }
     const QTimer &waitTimer() const { return m_waitTimer; }
@@ -135,11 +146,15 @@ private:
     void setReplyAwaited(bool awaited);
     void bytesHandedOver();
     bool deviceUsable() const;
+    bool recvQueueAtLeast(int lines);
+    void pauseReceive();
+    void resumeCheck();
 
     LinkContext &m_context;
     QIODevice *m_device = nullptr; // owned by the service
     QTimer m_matchTimer; // reply time-out
     QTimer m_waitTimer; // pause after a command that awaits no reply
+    QTimer m_resumeTimer; // looks at the receive queue while reading is paused
     bool m_connected = false;
     bool m_matchActive = false;
     bool m_waitActive = false;
@@ -152,6 +167,8 @@ private:
     int m_replyWaitMs = 0; // the wait the command on the wire gets once handed over
     bool m_handOverPending = false; // its bytes are still in the device's write buffer
     bool m_lostReported = false;
+    bool m_recvPaused = false;
+    int m_heldMatchMs = -1; // what was left of the reply wait when reading paused
     QElapsedTimer m_sentClock; // since the last command was written
     std::vector<std::function<void()>> m_deferred;
 };

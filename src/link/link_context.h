@@ -22,6 +22,9 @@ struct LinkContext
     // The link waits for the reply to its last command right now. Written by the service's
     // thread only; any thread may read it (status, tests) without racing that thread.
     std::atomic<bool> replyAwaited {false};
+    // An announcement of received lines is on its way to the GUI and has not run yet: lines
+    // received meanwhile need none of their own (the drain takes everything queued).
+    std::atomic<bool> linesAnnounced {false};
 
     LinkContext() = default;
     ~LinkContext();

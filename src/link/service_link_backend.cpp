@@ -32,6 +32,35 @@ void WireChannel(const LinkChannel &channel, LinkController &c, LinkKind kind)
     QObject::connect(&channel, &LinkChannel::lost, &c, [&c, kind] { c.reportLost(kind); });
 }
 
+// Received lines are announced to the controller at most once until it has run: a flood
+// of lines then costs the GUI one queued call per drain, not one per line. The flag is
+// cleared before the drain, so a line queued after it is announced anew. A service in the
+// controller's own thread announces directly.
+template <class Service, class Signal>
+void AnnounceLines(Service *service, Signal receivedSignal, LinkController &c, LinkKind kind,
+                   LinkContext &context)
+{
+    context.linesAnnounced.store(false); // one left over from an earlier controller never runs
+    QObject::connect(
+        service, receivedSignal, &c,
+        [&c, kind, &context] {
+            if (QThread::currentThread() == c.thread()) {
+                c.reportLinesAvailable(kind);
+                return;
+            }
+            if (context.linesAnnounced.exchange(true, std::memory_order_acq_rel))
+                return;
+            QMetaObject::invokeMethod(
+                &c,
+                [&c, kind, &context] {
+                    context.linesAnnounced.store(false, std::memory_order_release);
+                    c.reportLinesAvailable(kind);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::DirectConnection);
+}
+
 // Only a worker that runs can have an open link. A call queued to a stopped worker would wait
 // in its event queue until the thread next starts, one per command for as long as the other
 // link is in use: so none is queued.
@@ -53,8 +82,7 @@ void ServiceLinkBackend::attach(LinkController &c)
             serial, &S::SGL_ConnectStatus_SerialPort, &c,
             [&c](bool ok, int code) { c.reportConnectResult(kind, ok, code); },
             Qt::QueuedConnection);
-        QObject::connect(serial, &S::SGL_UpdateRecvData_SerialPort, &c,
-                         [&c] { c.reportLinesAvailable(kind); });
+        AnnounceLines(serial, &S::SGL_UpdateRecvData_SerialPort, c, kind, SerialLinkContext);
         QObject::connect(serial, &S::SGL_UpdateSendData_SerialPort, &c,
                          [&c](const QString &text) { c.reportSentText(kind, text); });
         QObject::connect(serial, &S::SGL_WaitReplyTimeout_SerialPort, &c,
@@ -75,8 +103,7 @@ void ServiceLinkBackend::attach(LinkController &c)
                     c.reportReconnectFailed(kind);
             },
             Qt::QueuedConnection);
-        QObject::connect(tcp, &S::SGL_UpdateRecvData_TcpClient, &c,
-                         [&c] { c.reportLinesAvailable(kind); });
+        AnnounceLines(tcp, &S::SGL_UpdateRecvData_TcpClient, c, kind, TcpLinkContext);
         QObject::connect(tcp, &S::SGL_UpdateSendData_TcpClient, &c,
                          [&c](const QString &text) { c.reportSentText(kind, text); });
         QObject::connect(tcp, &S::SGL_WaitReplyTimeout_TcpClient, &c,

@@ -89,6 +89,7 @@ void ServiceSerialPort::SLT_SyncConnect_SerialPort(
     SLT_SyncDisconnect_SerialPort(); // a second connect never leaks the open port
 
     auto *port = new QSerialPort;
+    port->setReadBufferSize(RecvDeviceBufferBytes);
     connect(port, &QSerialPort::errorOccurred, this, &ServiceSerialPort::SLT_SerialPortError);
     connect(port, &QSerialPort::readyRead, this, &ServiceSerialPort::SLT_RealRecvData_SerialPort);
     port->setPortName(MyPortName);

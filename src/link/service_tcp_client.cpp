@@ -58,6 +58,7 @@ void ServiceTcpClient::SLT_SyncConnect_TcpClient(const QString &LocalIp, const Q
     m_remoteIp = RemoteIp;
     m_remotePort = RemotePort;
     m_socket = new QTcpSocket;
+    m_socket->setReadBufferSize(RecvDeviceBufferBytes);
     connect(m_socket, &QAbstractSocket::errorOccurred, this, &ServiceTcpClient::SLT_SocketError);
     connect(m_socket, &QIODevice::readyRead, this, &ServiceTcpClient::SLT_RealRecvData_TcpClient);
     // The peer closing (or the network dropping the connection) is told at once, not only

@@ -28,6 +28,7 @@ inline constexpr ExtraText RoundTripText {"reply %1 ms, %2 s ago", "应答 %1 �
 inline constexpr ExtraText NoRoundTripText {"reply: —", "应答：—"};
 inline constexpr ExtraText QueueText {"waiting: %1", "等待：%1"};
 inline constexpr ExtraText HoldText {"hold %1 s: %2", "保持 %1 秒：%2"};
+inline constexpr ExtraText RetryNowButtonText {"Retry now", "立即重试"};
 inline constexpr ExtraText EmptyQueueText {"Empty queue", "清空队列"};
 inline constexpr ExtraText OptionsText {"Link options…", "连接选项…"};
 
@@ -86,6 +87,9 @@ LinkStatusBar::LinkStatusBar(LinkController *controller, QWidget *parent)
     m_queue = label("LinkQueue");
     m_hold = label("LinkHold");
     layout->addStretch(1);
+    m_retryNow = new QPushButton(this);
+    m_retryNow->setObjectName(QStringLiteral("LinkRetryNow"));
+    layout->addWidget(m_retryNow);
     m_emptyQueue = new QPushButton(this);
     m_emptyQueue->setObjectName(QStringLiteral("LinkEmptyQueue"));
     layout->addWidget(m_emptyQueue);
@@ -93,6 +97,7 @@ LinkStatusBar::LinkStatusBar(LinkController *controller, QWidget *parent)
     m_options->setObjectName(QStringLiteral("LinkOptions"));
     layout->addWidget(m_options);
 
+    connect(m_retryNow, &QPushButton::clicked, controller, &LinkController::reconnectNow);
     connect(m_emptyQueue, &QPushButton::clicked, controller, &LinkController::discardQueued);
     connect(m_options, &QPushButton::clicked, this, &LinkStatusBar::optionsRequested);
     connect(controller, &LinkController::stateChanged, this, &LinkStatusBar::refresh);
@@ -177,12 +182,14 @@ void LinkStatusBar::refresh()
     const QString hold = holdText();
     m_hold->setText(hold);
     m_hold->setVisible(!hold.isEmpty());
+    const bool reconnecting = m_controller->state() == LinkController::State::Reconnecting;
+    m_retryNow->setText(Extra_Text(RetryNowButtonText));
+    m_retryNow->setVisible(reconnecting && m_controller->reconnectInMs() > 0);
     m_emptyQueue->setText(Extra_Text(EmptyQueueText));
     m_emptyQueue->setEnabled(m_controller->commandsWaiting() > 0);
     m_options->setText(Extra_Text(OptionsText));
     // Ticks only while something on show moves by itself.
-    const bool moving = !hold.isEmpty() || m_controller->lastRoundTripUs() >= 0
-        || m_controller->state() == LinkController::State::Reconnecting;
+    const bool moving = !hold.isEmpty() || m_controller->lastRoundTripUs() >= 0 || reconnecting;
     if (moving && !m_tick.isActive())
         m_tick.start();
     else if (!moving)

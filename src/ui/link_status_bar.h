@@ -1,7 +1,7 @@
 // The link at a glance, under the tabs of the main window: where the link goes, the model,
 // the state (with the reconnect countdown), the last round trip and how long ago, the commands
-// waiting, a hold's countdown, and the operator's two actions on the link (empty the queue,
-// link options). A view over the link controller: it decides nothing.
+// waiting, a hold's countdown, and the operator's actions on the link (retry a reconnect now,
+// empty the queue, link options). A view over the link controller: it decides nothing.
 #pragma once
 
 #include "link/link_controller.h"
@@ -30,6 +30,7 @@ public:
     QString roundTripText() const;
     QString queueText() const;
     QString holdText() const;
+    QPushButton *retryNowButton() const { return m_retryNow; }
     QPushButton *emptyQueueButton() const { return m_emptyQueue; }
     QPushButton *optionsButton() const { return m_options; }
 
@@ -47,6 +48,7 @@ private:
     QLabel *m_roundTrip = nullptr;
     QLabel *m_queue = nullptr;
     QLabel *m_hold = nullptr;
+    QPushButton *m_retryNow = nullptr; // only while a reconnect counts down
     QPushButton *m_emptyQueue = nullptr;
     QPushButton *m_options = nullptr;
     QTimer m_tick; // countdowns and "ago" move on their own while shown

@@ -19,6 +19,9 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 #endif
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 // The panel's pictures are small; a file claiming more pixels than this is not one of them
@@ -199,6 +202,11 @@ QImage Png_LoadForShow(const QString &path)
         YieldToOthers();
         WriteBack(path, image, stamp);
         FinishResave(path);
+#ifdef __GLIBC__
+        // Decoding and encoding took a few hundred KiB the allocator would otherwise keep
+        // for this thread, once per picture and run; hand them back.
+        malloc_trim(0);
+#endif
     };
     {
         QMutexLocker locker(&RegistryLock());

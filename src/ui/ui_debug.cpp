@@ -5,6 +5,7 @@
 #include "link/wire_log_file.h"
 #include "ui/debug_texts.h"
 #include "ui/frame_geometry.h"
+#include "ui/throttled_call.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,6 +53,8 @@ Ui_Debug::Ui_Debug()
 {
     // A window of its own: the style sheet's background reaches it only when styled.
     setAttribute(Qt::WA_StyledBackground, true);
+    m_render = new ThrottledCall(
+        DebugRenderIntervalMs, [this] { render(); }, this);
     build();
     setWindowTitle(QStringLiteral("Debug"));
     const QSize screen = Frame_PrimaryScreenSize();

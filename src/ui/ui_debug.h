@@ -28,6 +28,8 @@
 
 #include <deque>
 
+class ThrottledCall;
+
 class QCheckBox;
 class QComboBox;
 class QHBoxLayout;
@@ -43,6 +45,8 @@ class WireLogFile;
 constexpr int DebugPaneMaxBlocks = 200;
 // Lines the wire view keeps (as many as the wire log holds).
 constexpr int WireLogMaxViewLines = 1000;
+// Shortest time between two renders while lines keep coming.
+constexpr int DebugRenderIntervalMs = 40;
 // Commands the history keeps; snippets the operator can keep.
 constexpr int DebugHistoryMax = 100;
 constexpr int DebugSnippetsMax = 12;
@@ -195,7 +199,7 @@ private:
     Pane m_recv;
     Pane m_send;
     bool m_hex = false;
-    bool m_renderScheduled = false;
+    ThrottledCall *m_render = nullptr; // renders a few dozen times a second at most
     WireLog *m_wireLog = nullptr;
     qint64 m_wireFromSeq = 0; // entries before it were cleared from the view
     qint64 m_wireShownSeq = 0; // entries before it are rendered in the wire view

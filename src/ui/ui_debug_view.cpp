@@ -1,10 +1,12 @@
 // Debug terminal: the bounded buffers behind the panes and the wire view, and their rendering
-// (once per turn of the event loop, only while the window is shown).
+// (on a turn of the event loop, a few dozen times a second at most, only while the window is
+// shown).
 #include "ui/ui_debug.h"
 
 #include "link/wire_format.h"
 #include "link/wire_log.h"
 #include "ui/debug_texts.h"
+#include "ui/throttled_call.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -37,10 +39,8 @@ void Ui_Debug::push(Pane &pane, const QByteArray &bytes)
 
 void Ui_Debug::scheduleRender()
 {
-    if (m_renderScheduled || !isVisible())
-        return;
-    m_renderScheduled = true;
-    QTimer::singleShot(0, this, &Ui_Debug::render);
+    if (isVisible())
+        m_render->request();
 }
 
 void Ui_Debug::RenderNow()
@@ -50,7 +50,7 @@ void Ui_Debug::RenderNow()
 
 void Ui_Debug::render()
 {
-    m_renderScheduled = false;
+    m_render->noteCalled();
     if (!isVisible())
         return; // rendered when shown
     // The receive pane waits while the wire view takes its place (its lines stay bounded).
@@ -99,7 +99,9 @@ QString Ui_Debug::paneText(const Pane &pane, int from) const
 
 void Ui_Debug::renderRecv()
 {
-    if (m_recv.stale) {
+    // Nothing shown stays (a flood brought more than the pane keeps): replacing the text is
+    // cheaper than appending and trimming.
+    if (m_recv.stale || m_recv.unshown >= int(m_recv.lines.size())) {
         m_recvPane->setPlainText(paneText(m_recv, 0));
         m_recvPane->moveCursor(QTextCursor::End);
     } else if (m_recv.unshown > 0) {
@@ -140,8 +142,8 @@ void Ui_Debug::renderWire()
     if (entries.empty())
         return;
     const qint64 first = std::max(m_wireShownSeq, entries.front().seq);
-    if (m_wireShownSeq < entries.front().seq)
-        m_wireView->clear(); // more arrived than the view keeps: start from what is kept
+    // More arrived than the view keeps: it starts over from what is kept.
+    const bool replace = m_wireShownSeq < entries.front().seq;
     const std::size_t start = std::size_t(first - entries.front().seq);
     if (start >= entries.size())
         return;
@@ -154,6 +156,11 @@ void Ui_Debug::renderWire()
             text += QLatin1Char('\n');
         text += Wire_EntryLine(entries[i], show, true, marks);
     }
-    m_wireView->appendPlainText(text);
+    if (replace) {
+        m_wireView->setPlainText(text);
+        m_wireView->moveCursor(QTextCursor::End);
+    } else {
+        m_wireView->appendPlainText(text);
+    }
     m_wireShownSeq = m_wireLog->nextSeq();
 }

@@ -6,6 +6,7 @@
 #include "app/config_values.h"
 #include "app/language_texts.h"
 #include "link/link_context.h"
+#include "ui/batched_log.h"
 #include "ui/my_combo_box.h"
 #include "ui/page_access_names.h"
 #include "ui/picture_cache.h"
@@ -181,6 +182,7 @@ QWidget *Ui_Uart_Network::buildStatusGroup()
     auto *grid = new QGridLayout(m_statusGroup);
     grid->setHorizontalSpacing(12);
     m_statusLog = new QPlainTextEdit(m_statusGroup);
+    m_statusBatch = new BatchedLog(m_statusLog, StatusLogMaxLines, this);
     m_clearButton = new QPushButton(m_statusGroup);
     m_clearButton->setMinimumHeight(ButtonMinHeight);
     m_statusImage = new QLabel(m_statusGroup);
@@ -206,8 +208,13 @@ void Ui_Uart_Network::setAddressSource(std::function<QList<LocalAddressEntry>()>
 
 void Ui_Uart_Network::connectionAppendStatus(const QString &text)
 {
-    m_statusLog->moveCursor(QTextCursor::End);
-    m_statusLog->insertPlainText(text + QLatin1String("\r\n"));
+    m_statusBatch->append(text);
+}
+
+QPlainTextEdit *Ui_Uart_Network::statusLog() const
+{
+    m_statusBatch->flush();
+    return m_statusLog;
 }
 
 void Ui_Uart_Network::ShowIdentifyResult(bool ok)
@@ -223,6 +230,7 @@ void Ui_Uart_Network::ShowIdentifyResult(bool ok)
 
 void Ui_Uart_Network::SLT_ClearStatus()
 {
+    m_statusBatch->discard();
     m_statusLog->clear();
 }
 
@@ -232,6 +240,7 @@ void Ui_Uart_Network::Retranslate(bool refill, bool second)
     applyLabels();
     if (refill) {
         fillFixedLists();
+        m_statusBatch->discard();
         m_statusLog->clear();
         m_statusLog->setReadOnly(true);
         m_statusLog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);

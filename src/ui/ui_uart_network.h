@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class BatchedLog;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -61,7 +62,8 @@ public:
     QPushButton *networkButton() const { return m_networkButton; }
     MyComboBox *localIpBox() const { return m_localIpBox; }
     QLineEdit *localPortEdit() const { return m_localPortEdit; }
-    QPlainTextEdit *statusLog() const { return m_statusLog; }
+    // Pending status lines are put in before the log is handed out.
+    QPlainTextEdit *statusLog() const;
     QPushButton *clearButton() const { return m_clearButton; }
     QLabel *statusImage() const { return m_statusImage; }
 
@@ -147,6 +149,7 @@ private:
 
     QGroupBox *m_statusGroup = nullptr;
     QPlainTextEdit *m_statusLog = nullptr;
+    BatchedLog *m_statusBatch = nullptr; // appends to m_statusLog in batches
     QPushButton *m_clearButton = nullptr;
     QLabel *m_statusImage = nullptr;
 };

@@ -412,6 +412,14 @@ private slots:
         QCOMPARE(log->lastBlock().previous().text(), QStringLiteral("line 999"));
         page->clearButton()->click();
         QCOMPARE(page->statusLog()->toPlainText(), QString());
+        // Lines still waiting for their batch go with the clear; later ones arrive on their own.
+        page->connectionAppendStatus(QStringLiteral("waiting"));
+        page->clearButton()->click();
+        QCOMPARE(page->statusLog()->toPlainText(), QString());
+        page->connectionAppendStatus(QStringLiteral("a"));
+        page->connectionAppendStatus(QStringLiteral("\r\n->b"));
+        QTRY_COMPARE(page->findChild<QPlainTextEdit *>()->toPlainText(),
+                     QStringLiteral("a\n\n->b\n"));
     }
 
     void portList_refreshedWhenThePopupOpens()

@@ -611,6 +611,15 @@ private slots:
         QCOMPARE(d.wireView()->document()->findBlockByNumber(1).text(),
                  QStringLiteral("10:11:12.352 <- #1 4D 4F 44 45 4C 20 54 59 50 45 20 43 6F 72 76 "
                                 "6F 0D  [6.8 ms]"));
+        // More than the view keeps between two renders: it shows the newest, scrolled to them.
+        for (int i = 0; i < 1200; ++i)
+            log.recordReceived("L" + QByteArray::number(i) + '\r', 0, at(2000 + i));
+        d.RenderNow();
+        QTextDocument *wire = d.wireView()->document();
+        QCOMPARE(wire->blockCount(), 1000);
+        QCOMPARE(wire->firstBlock().text(),
+                 QStringLiteral("10:11:14.545 <- unsolicited 4C 32 30 30 0D"));
+        QVERIFY(d.wireView()->textCursor().atEnd());
         d.recvClearButton()->click();
         QCOMPARE(d.wireView()->toPlainText(), QString());
 
@@ -709,6 +718,12 @@ private slots:
         QCOMPARE(d.sendPane()->document()->firstBlock().text(), QStringLiteral("GET 801"));
         QCOMPARE(d.sendPane()->document()->lastBlock().previous().text(),
                  QStringLiteral("GET 999"));
+        // A flood while open brings more than the pane keeps between two renders.
+        for (int i = 1000; i < 1300; ++i)
+            d.ShowReceived(QByteArray("L") + QByteArray::number(i) + '\r');
+        QTRY_COMPARE(recv->lastBlock().previous().text(), QStringLiteral("L1299"));
+        QCOMPARE(recv->blockCount(), DebugPaneMaxBlocks);
+        QCOMPARE(recv->firstBlock().text(), QStringLiteral("L1101"));
     }
 
     void keys_escapeAndAltZClose_ctrlFFinds()

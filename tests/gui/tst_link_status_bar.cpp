@@ -150,10 +150,17 @@ private slots:
         QTRY_COMPARE(bar.findChild<QLabel *>("LinkModel")->text(), model);
         QTRY_COMPARE(bar.findChild<QLabel *>("LinkQueue")->text(), queue);
         QTRY_COMPARE(bar.emptyQueueButton()->isEnabled(), queue != "waiting: 0");
+        QCOMPARE(bar.retryNowButton()->isVisibleTo(&bar), state == "Reconnecting");
         Key_LanguageIsEnglish = QStringLiteral("0");
         bar.refresh();
         QCOMPARE(bar.stateText(), chinese);
         QCOMPARE(bar.emptyQueueButton()->text(), QStringLiteral("清空队列"));
+        if (state != "Reconnecting")
+            return;
+        QCOMPARE(bar.retryNowButton()->text(), QStringLiteral("立即重试"));
+        bar.retryNowButton()->click(); // the operator does not wait out the countdown
+        QCOMPARE(bar.stateText(), QStringLiteral("正在重新连接（第 1 次）"));
+        QTRY_VERIFY(!bar.retryNowButton()->isVisibleTo(&bar));
     }
 
     // The round trip and how long ago, the hold's countdown with its command, the queue

@@ -197,6 +197,38 @@ private slots:
             QCOMPARE(shown.at(i).at(0).toString(), QStringLiteral("NOISE %1\r").arg(i));
     }
 
+    // A flood through the link's own thread, several times what the receive queue holds, with
+    // a question in the middle of it: every line reaches the window once, in order, the
+    // question's answer (behind the flood) is not taken for a time-out, and the link ends idle.
+    void flood_throughTheLinkThread_everyLineOnceInOrder()
+    {
+        IdentifiedLink link;
+        QVERIFY(link.open("Halden"));
+        Ui_Main &w = *link.window;
+        QStringList shown;
+        connect(&w, &Ui_Main::SGL_DEBUG_SHOW_RecvText, this,
+                [&](const QString &text) { shown << text; });
+        QSignalSpy timedOut(w.linkController(), &LinkController::commandTimedOut);
+        const int count = 20000;
+        QByteArray flood;
+        for (int i = 0; i < count; ++i)
+            flood += "NOISE " + QByteArray::number(i) + '\r';
+        const auto queries = link.peer.responder;
+        link.peer.responder = [&](const QByteArray &line) {
+            return line == "GET OUT HDCP\r" ? flood + "OUT HDCP FORCE-OFF\r" : queries(line);
+        };
+        CmdGetOutHdcp();
+        w.linkController()->requestSend();
+        QTRY_COMPARE_WITH_TIMEOUT(shown.size(), count + 1, 30000);
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(shown.at(i), QStringLiteral("NOISE %1\r").arg(i));
+        QCOMPARE(shown.last(), QStringLiteral("OUT HDCP FORCE-OFF\r"));
+        QCOMPARE(timedOut.size(), 0);
+        QCOMPARE(w.outputPage()->hdcpCombo()->currentIndex(), 2);
+        QTRY_VERIFY(ActiveLinkIdle());
+        QCOMPARE(link.boxes.count(), 0);
+    }
+
     // The queue filled up while its lock was busy: the service announces no more lines, yet
     // the waiting ones are handled.
     void drain_lockBusyAtTheLastAnnouncement_retries()

@@ -523,19 +523,43 @@ private slots:
         QVERIFY(!log.events.join(' ').contains("timeout"));
     }
 
-    void flood_receiveQueueStaysBounded_data() { addKinds(false); }
-    void flood_receiveQueueStaysBounded()
+    // A flood the GUI does not take: reading pauses before the queue is full, the reply at the
+    // flood's end is not timed out while it waits unread, and once the GUI drains, every line
+    // arrives, in order, none lost.
+    void flood_readingPausesNoLineLostReplyWaitHeld_data() { addKinds(false); }
+    void flood_readingPausesNoLineLostReplyWaitHeld()
     {
         Harness h = open(false);
         QVERIFY(h);
+        IdLog log(*h);
+        const quint64 a = h->pushCommand("GET A\r", LinkHarness::awaiting("A", 300, true));
+        h->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(log.events.size(), 1, 2000);
+        const int noise = 3 * 4096;
         QByteArray flood;
-        for (int i = 0; i < RecvQueueLimit + 500; ++i)
+        for (int i = 0; i < noise; ++i)
             flood += "NOISE " + QByteArray::number(i) + '\r';
-        h->peer().write(flood);
-        QTRY_COMPARE_WITH_TIMEOUT(h->context().recvQueue.count, RecvQueueLimit, 5000);
-        const QList<QByteArray> lines = h->drainReceived();
-        QCOMPARE(lines.first(), QByteArray("NOISE 0\r"));
-        QCOMPARE(lines.size(), RecvQueueLimit);
+        h->peer().write(flood + "A 1\r");
+        QTRY_VERIFY_WITH_TIMEOUT(h->channel().isReceivePaused(), 5000);
+        QSignalSpy timedOut(h.get(), &LinkHarness::timedOutId);
+        QVERIFY(!timedOut.wait(600)); // twice the reply's time-out, with the reply unread
+        QVERIFY(h->context().recvQueue.count >= 3072);
+        QVERIFY(h->context().recvQueue.count <= 4096);
+
+        QList<QPair<QByteArray, quint64>> lines;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                lines += h->drainReceivedWithIds();
+                return lines.size() > noise;
+            },
+            20000));
+        for (int i = 0; i < noise; ++i)
+            QCOMPARE(lines.at(i).first, "NOISE " + QByteArray::number(i) + '\r');
+        QCOMPARE(lines.last(), qMakePair(QByteArray("A 1\r"), a));
+        QCOMPARE(log.events.filter("matched"),
+                 QStringList {"matched:" + QString::number(a) + ":A 1\r"});
+        QVERIFY(log.events.filter("timedOut").isEmpty());
+        QVERIFY(!h->channel().isReceivePaused());
     }
 };
 
