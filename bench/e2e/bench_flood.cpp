@@ -17,6 +17,8 @@
 //                                            every 500 lines (0: none)
 #include "bench_runtime.h"
 
+#include "bench_panel.h"
+
 #include "app/app_paths.h"
 #include "link/link_context.h"
 #include "link/link_controller.h"
@@ -285,8 +287,7 @@ int QueuedToSend()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench_OffscreenUnlessDisplay();
     QApplication app(argc, argv);
     int lines = 100000;
     int rectEvery = 500;
@@ -320,22 +321,10 @@ int main(int argc, char **argv)
 
     QThread peerThread;
     FloodPeer peer;
-    peer.moveToThread(&peerThread);
-    peerThread.start();
-    quint16 port = 0;
-    QMetaObject::invokeMethod(
-        &peer, [&] { port = peer.listen(); }, Qt::BlockingQueuedConnection);
+    const quint16 port = Bench_StartPeer(peerThread, peer);
 
     // A message box would hold the event loop until someone answers it; count and close any.
-    int boxes = 0;
-    QTimer boxCloser;
-    QObject::connect(&boxCloser, &QTimer::timeout, [&] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            ++boxes;
-            box->close();
-        }
-    });
-    boxCloser.start(100);
+    BoxCloser boxes;
 
     const QByteArray burst = BurstLines(lines, rectEvery);
     std::printf("burst: %d lines (%d bytes), a MULTIVIEW-SYNC that changes the picture every 12 "
@@ -348,14 +337,7 @@ int main(int argc, char **argv)
         startup.ShowFirstWindow();
         Ui_Main &window = *startup.mainWindow();
         Ui_Uart_Network *page = window.connectionPage();
-        page->setAddressSource([] {
-            LocalAddressEntry lo;
-            lo.ip = QStringLiteral("127.0.0.1");
-            lo.netmask = QStringLiteral("255.0.0.0");
-            lo.interfaceName = QStringLiteral("lo");
-            lo.ipv4 = lo.loopback = true;
-            return QList<LocalAddressEntry> {lo};
-        });
+        page->setAddressSource(&Bench_LoopbackOnly);
         page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
         page->portEdit()->setText(QString::number(port));
         page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
@@ -487,8 +469,8 @@ int main(int argc, char **argv)
     peerThread.wait();
     Link_Shutdown();
     Png_FinishResaves();
-    if (boxes > 0)
-        std::printf("bench_flood: %d message box(es) appeared and were closed\n", boxes);
+    if (boxes.count() > 0)
+        std::printf("bench_flood: %d message box(es) appeared and were closed\n", boxes.count());
     std::printf("load at the end %s\n", qPrintable(Bench_LoadAverage()));
     return pass ? 0 : 1;
 }

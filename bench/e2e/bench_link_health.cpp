@@ -11,6 +11,8 @@
 //   2. a device up 2 s, down 2 s: RSS at start and end, most message boxes visible at once,
 //      returns and re-synchronisations (boxes are closed after 1 s, as an operator would);
 //   3. 20 presses of the Down key on the resolution list during a hold.
+#include "bench_panel.h"
+
 #include "app/app_paths.h"
 #include "bench_runtime.h"
 #include "link/link_controller.h"
@@ -123,14 +125,7 @@ struct Panel
     Panel()
     {
         window.show();
-        window.connectionPage()->setAddressSource([] {
-            LocalAddressEntry lo;
-            lo.ip = QStringLiteral("127.0.0.1");
-            lo.netmask = QStringLiteral("255.0.0.0");
-            lo.interfaceName = QStringLiteral("lo");
-            lo.ipv4 = lo.loopback = true;
-            return QList<LocalAddressEntry> {lo};
-        });
+        window.connectionPage()->setAddressSource(&Bench_LoopbackOnly);
     }
     void connectTcp(quint16 port)
     {
@@ -386,8 +381,7 @@ bool CollapsePhase(const QString &dir, bool *allOk)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench_OffscreenUnlessDisplay();
     QApplication app(argc, argv);
     const int flapSeconds = argc > 1 ? std::max(8, atoi(argv[1])) : 300;
     QTemporaryDir runtime;

@@ -7,6 +7,8 @@
 //   bench_sync [runs per link]     default 3
 #include "bench_runtime.h"
 
+#include "bench_panel.h"
+
 #include "app/app_paths.h"
 #include "link/link_channel.h"
 #include "link/link_context.h"
@@ -164,8 +166,7 @@ double Median(std::vector<double> v)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench_OffscreenUnlessDisplay();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 3;
     QTemporaryDir runtime;
@@ -192,14 +193,7 @@ int main(int argc, char **argv)
         KorvaneStartup startup;
         startup.ShowFirstWindow();
         Ui_Main &window = *startup.mainWindow();
-        window.connectionPage()->setAddressSource([] {
-            LocalAddressEntry lo;
-            lo.ip = QStringLiteral("127.0.0.1");
-            lo.netmask = QStringLiteral("255.0.0.0");
-            lo.interfaceName = QStringLiteral("lo");
-            lo.ipv4 = lo.loopback = true;
-            return QList<LocalAddressEntry> {lo};
-        });
+        window.connectionPage()->setAddressSource(&Bench_LoopbackOnly);
         RunEvents(300);
         for (bool tcp : {true, false}) {
             std::vector<double> ratios;

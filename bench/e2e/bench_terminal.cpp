@@ -11,6 +11,8 @@
 // figures of the terminal before its wire view existed).
 //
 //   bench_terminal [seconds per phase]     default 3
+#include "bench_panel.h"
+
 #include "app/app_paths.h"
 #include "link/command_catalogue.h"
 #include "link/link_context.h"
@@ -171,8 +173,7 @@ void Report(const char *phase, const Latency &l, double linesPerSecond, double w
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench_OffscreenUnlessDisplay();
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? std::max(0.5, atof(argv[1])) : 3.0;
     QTemporaryDir runtime;
@@ -180,36 +181,17 @@ int main(int argc, char **argv)
 
     QThread peerThread;
     FloodPeer peer;
-    peer.moveToThread(&peerThread);
-    peerThread.start();
-    quint16 port = 0;
-    QMetaObject::invokeMethod(
-        &peer, [&] { port = peer.listen(); }, Qt::BlockingQueuedConnection);
+    const quint16 port = Bench_StartPeer(peerThread, peer);
 
     // A message box would hold the event loop until someone answers it; count and close any.
-    int boxes = 0;
-    QTimer boxCloser;
-    QObject::connect(&boxCloser, &QTimer::timeout, [&] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            ++boxes;
-            box->close();
-        }
-    });
-    boxCloser.start(100);
+    BoxCloser boxes;
 
     int result = 0;
     {
         Ui_Main window;
         window.show();
         Ui_Uart_Network *page = window.connectionPage();
-        page->setAddressSource([] {
-            LocalAddressEntry lo;
-            lo.ip = QStringLiteral("127.0.0.1");
-            lo.netmask = QStringLiteral("255.0.0.0");
-            lo.interfaceName = QStringLiteral("lo");
-            lo.ipv4 = lo.loopback = true;
-            return QList<LocalAddressEntry> {lo};
-        });
+        page->setAddressSource(&Bench_LoopbackOnly);
         page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
         page->portEdit()->setText(QString::number(port));
         page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
@@ -271,7 +253,7 @@ int main(int argc, char **argv)
                     std::printf("%-28s %.2f ms\n",
                                 phase == 1 ? "opening the terminal" : "switching to the wire view",
                                 switching.nsecsElapsed() / 1e6);
-                const int boxesBefore = boxes;
+                const int boxesBefore = boxes.count();
                 const qint64 handledBefore = handled;
                 const qint64 writtenBefore = peer.linesWritten;
                 const Latency l = Measure(seconds);
@@ -280,7 +262,8 @@ int main(int argc, char **argv)
                 const bool ok = phase == 0 ? l.worst <= 50.0 : l.median <= 16.0 && l.worst <= 18.0;
                 std::printf("  verdict: %s (%s)%s\n", ok ? "PASS" : "FAIL",
                             phase == 0 ? "worst <= 50 ms" : "median <= 16 ms, worst <= 18 ms",
-                            boxes > boxesBefore ? "; a message box appeared in this phase" : "");
+                            boxes.count() > boxesBefore ? "; a message box appeared in this phase"
+                                                        : "");
                 pass = pass && ok;
             }
             asking.stop();
@@ -302,7 +285,7 @@ int main(int argc, char **argv)
     peerThread.quit();
     peerThread.wait();
     Link_Shutdown();
-    if (boxes > 0)
-        std::printf("bench_terminal: %d message box(es) appeared and were closed\n", boxes);
+    if (boxes.count() > 0)
+        std::printf("bench_terminal: %d message box(es) appeared and were closed\n", boxes.count());
     return result;
 }

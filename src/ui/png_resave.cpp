@@ -6,13 +6,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
-#include <QMutex>
 #include <QSaveFile>
 #include <QThreadPool>
 #include <QVector>
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -41,9 +41,10 @@ struct Resave
 
 enum class Claim { Mine, Done, Pending };
 
-QMutex &RegistryLock()
+// A standard mutex, so a thread checker follows it (Qt's own is invisible to it).
+std::mutex &RegistryLock()
 {
-    static QMutex lock;
+    static std::mutex lock;
     return lock;
 }
 
@@ -71,7 +72,7 @@ bool MayResave(const QFileInfo &info, const QString &path)
 
 Claim ClaimResave(const QString &path, const PngFileStamp &stamp)
 {
-    QMutexLocker locker(&RegistryLock());
+    std::lock_guard<std::mutex> locker(RegistryLock());
     QHash<QString, Resave> &registry = Registry();
     const auto it = registry.constFind(path);
     if (it != registry.constEnd()) {
@@ -90,7 +91,7 @@ Claim ClaimResave(const QString &path, const PngFileStamp &stamp)
 void FinishResave(const QString &path)
 {
     const PngFileStamp now = Png_Stamp(QFileInfo(path));
-    QMutexLocker locker(&RegistryLock());
+    std::lock_guard<std::mutex> locker(RegistryLock());
     const auto it = Registry().find(path);
     if (it != Registry().end()) {
         it->after = now;
@@ -209,7 +210,7 @@ QImage Png_LoadForShow(const QString &path)
 #endif
     };
     {
-        QMutexLocker locker(&RegistryLock());
+        std::lock_guard<std::mutex> locker(RegistryLock());
         if (ResavesHeld) {
             HeldResaves().append(std::move(write));
             return image;
@@ -223,7 +224,7 @@ void Png_HoldResaves(bool held)
 {
     QVector<std::function<void()>> due;
     {
-        QMutexLocker locker(&RegistryLock());
+        std::lock_guard<std::mutex> locker(RegistryLock());
         ResavesHeld = held;
         if (!held)
             due.swap(HeldResaves());
@@ -234,7 +235,7 @@ void Png_HoldResaves(bool held)
 
 bool Png_IsOwnRewrite(const QString &path, const PngFileStamp &before, const PngFileStamp &now)
 {
-    QMutexLocker locker(&RegistryLock());
+    std::lock_guard<std::mutex> locker(RegistryLock());
     const auto it = Registry().constFind(path);
     return it != Registry().constEnd() && !it->pending && it->before == before && it->after == now;
 }
