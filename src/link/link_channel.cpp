@@ -281,7 +281,7 @@ void LinkChannel::resumeCheck()
     if (!m_connected || !m_recvPaused)
         return;
     if (recvQueueAtLeast(RecvQueueResumeAt + 1)) {
-        m_resumeTimer.start(RecvResumeCheckMs);
+        m_resumeTimer.start(std::min(2 * m_resumeTimer.interval(), RecvResumeCheckMaxMs));
         return;
     }
     m_recvPaused = false;

@@ -25,7 +25,10 @@ constexpr int RecvQueueLimit = 4096; // lines held for the GUI; never reached wh
 constexpr int RecvReadChunk = 1024;
 constexpr int RecvQueuePauseAt = RecvQueueLimit - RecvReadChunk;
 constexpr int RecvQueueResumeAt = RecvQueueLimit / 2; // reading goes on once the GUI got here
-constexpr int RecvResumeCheckMs = 2; // how often a paused link looks at the queue
+// A paused link looks at the queue after 2 ms, then ever less often up to every 32 ms (a GUI
+// held by a message box is not polled 500 times a second).
+constexpr int RecvResumeCheckMs = 2;
+constexpr int RecvResumeCheckMaxMs = 32;
 // What a device may hold unread in the library's buffer; beyond it the bytes stay with the
 // operating system (TCP then slows the sender down).
 constexpr qint64 RecvDeviceBufferBytes = 64 * 1024;
