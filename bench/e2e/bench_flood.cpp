@@ -37,8 +37,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -94,33 +92,13 @@ QByteArray BurstLines(int count, int rectEvery)
     return out;
 }
 
-int CountLines(const QByteArray &bytes)
-{
-    return int(std::count(bytes.begin(), bytes.end(), '\r'));
-}
-
-// Plays the device: answers the model query and every "GET <item>" with "<item> 0" (values the
-// panel ignores or takes as zero), and on request writes a burst as fast as the socket takes
-// it, in chunks that end at a line. Lives in its own thread.
-class FloodPeer : public QObject
+// The device's stand-in; on request it writes a burst as fast as the socket takes it, in
+// chunks that end at a line.
+class FloodPeer : public LoopbackPeer
 {
 public:
-    std::atomic<qint64> linesWritten {0};
     std::atomic<qint64> burstStartNs {0};
     std::atomic<bool> burstWritten {false};
-    std::atomic<int> queriesAnswered {0};
-
-    quint16 listen()
-    {
-        m_server = new QTcpServer(this);
-        m_server->listen(QHostAddress(QHostAddress::LocalHost), 0);
-        connect(m_server, &QTcpServer::newConnection, this, [this] {
-            m_client = m_server->nextPendingConnection();
-            connect(m_client, &QTcpSocket::readyRead, this, [this] { answer(); });
-            connect(m_client, &QTcpSocket::bytesWritten, this, [this] { refill(); });
-        });
-        return m_server->serverPort();
-    }
 
     void burst(const QByteArray &lines)
     {
@@ -132,30 +110,7 @@ public:
     }
 
 private:
-    void write(const QByteArray &bytes)
-    {
-        m_client->write(bytes);
-        linesWritten += CountLines(bytes);
-    }
-
-    void answer()
-    {
-        m_pending += m_client->readAll();
-        for (int cr = m_pending.indexOf('\r'); cr >= 0; cr = m_pending.indexOf('\r')) {
-            const QByteArray line = m_pending.left(cr);
-            m_pending.remove(0, cr + 1);
-            if (line == "GET MODEL TYPE") {
-                write("MODEL TYPE Halden\r");
-            } else if (line.startsWith("GET ")) {
-                write(line.mid(4) + " 0\r");
-                ++queriesAnswered;
-            }
-        }
-        if (m_pending.size() > 4096)
-            m_pending.clear();
-    }
-
-    void refill()
+    void refill() override
     {
         constexpr int Chunk = 64 * 1024;
         while (m_client && m_offset < m_burst.size() && m_client->bytesToWrite() < 4 * Chunk) {
@@ -171,9 +126,6 @@ private:
         }
     }
 
-    QTcpServer *m_server = nullptr;
-    QTcpSocket *m_client = nullptr;
-    QByteArray m_pending;
     QByteArray m_burst;
     int m_offset = 0;
 };
@@ -269,14 +221,6 @@ struct PhaseResult
     bool finished = false;
 };
 
-void RunEventsUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (!done() && wait.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 int QueuedToSend()
 {
     std::lock_guard<std::mutex> locker(TcpLinkContext.sendLock);
@@ -343,13 +287,13 @@ int main(int argc, char **argv)
         page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
         page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
         page->networkButton()->click();
-        RunEventsUntil([] { return DeviceState::modelIdentified; }, 5000);
+        Bench_RunEventsUntil([] { return DeviceState::modelIdentified; }, 5000);
         // The pages' read-all goes out and is answered, then the link is quiet.
         QElapsedTimer settle;
         settle.start();
         int answered = -1;
         while (settle.elapsed() < 8000) {
-            RunEventsUntil([] { return false; }, 300);
+            Bench_RunEventsUntil([] { return false; }, 300);
             if (peer.queriesAnswered == answered && QueuedToSend() == 0)
                 break;
             answered = peer.queriesAnswered;
@@ -374,7 +318,7 @@ int main(int argc, char **argv)
                          });
         StallProbe probe(&window);
         probe.start();
-        RunEventsUntil([] { return false; }, 1000);
+        Bench_RunEventsUntil([] { return false; }, 1000);
         probe.stop();
         std::printf("%-24s stall median %6.2f ms, p99 %6.2f ms, worst %7.2f ms (%zu pings)\n",
                     "idle link", probe.percentile(0.5), probe.percentile(0.99),
@@ -385,7 +329,7 @@ int main(int argc, char **argv)
             const bool open = phase == 1;
             if (open)
                 window.debugTerminal()->SLT_SETUP_UI_DEBUG();
-            RunEventsUntil([] { return false; }, 300);
+            Bench_RunEventsUntil([] { return false; }, 300);
             const qint64 rssBefore = Bench_StatusKiB("VmRSS");
             Bench_ResetPeakRss();
             const int picturesBefore = window.multiviewPage()->pictureChanges();
@@ -403,7 +347,7 @@ int main(int argc, char **argv)
             QElapsedTimer total;
             total.start();
             while (total.elapsed() < 120000) {
-                RunEventsUntil([] { return false; }, 50);
+                Bench_RunEventsUntil([] { return false; }, 50);
                 const qint64 written = peer.linesWritten - writtenBefore;
                 if (peer.burstWritten && handled - handledBefore >= written)
                     break;
@@ -423,7 +367,7 @@ int main(int argc, char **argv)
             r.workOffMs = (lastHandledNs - peer.burstStartNs) / 1e6;
             r.worstStallMs = probe.percentile(1.0);
             r.p99StallMs = probe.percentile(0.99);
-            RunEventsUntil([] { return false; }, 300);
+            Bench_RunEventsUntil([] { return false; }, 300);
             const qint64 rssAfter = Bench_StatusKiB("VmRSS");
             const qint64 peak = Bench_StatusKiB("VmHWM");
             r.rssGrowthMiB = (rssAfter - rssBefore) / 1024.0;

@@ -47,20 +47,6 @@ namespace {
 
 using State = LinkController::State;
 
-// Runs the event loop until done() or the time is up; true when done.
-template <class F>
-bool WaitFor(F done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 class Sim
 {
 public:
@@ -76,7 +62,7 @@ public:
         m_process.setProcessChannelMode(QProcess::MergedChannels);
         m_process.start();
         QByteArray out;
-        const bool ready = WaitFor(
+        const bool ready = Bench_RunEventsUntil(
             [&] {
                 out += m_process.readAll();
                 return out.contains("korvane-sim: ready");
@@ -144,7 +130,7 @@ struct Panel
     }
     bool ready(int ms = 20000)
     {
-        return WaitFor([&] { return link().state() == State::Ready; }, ms);
+        return Bench_RunEventsUntil([&] { return link().state() == State::Ready; }, ms);
     }
 };
 
@@ -205,7 +191,7 @@ double LostShownAfter(Panel &panel, QElapsedTimer &clock, F vanish, int limit)
           });
     clock.start();
     vanish();
-    WaitFor([&] { return shownMs < 1e8; }, limit);
+    Bench_RunEventsUntil([&] { return shownMs < 1e8; }, limit);
     QObject::disconnect(watch);
     return shownMs;
 }
@@ -318,13 +304,13 @@ bool FlapPhase(const QString &dir, int seconds, bool *allOk)
         }
         up = !up;
         const qint64 until = clock.elapsed() + 2000;
-        WaitFor([&] { return clock.elapsed() >= until; }, 3000);
+        Bench_RunEventsUntil([&] { return clock.elapsed() >= until; }, 3000);
         if (rssAfterWarmUp < 0 && clock.elapsed() > 20000)
             rssAfterWarmUp = long(Bench_StatusKiB("VmRSS"));
     }
     sim.reset();
     panel.window.connectionPage()->PressActiveConnectButton();
-    WaitFor([] { return false; }, 1500); // the last boxes close
+    Bench_RunEventsUntil([] { return false; }, 1500); // the last boxes close
     const long rssEnd = long(Bench_StatusKiB("VmRSS"));
     const long growth = rssAfterWarmUp > 0 ? rssEnd - rssAfterWarmUp : 0;
     const bool ok = boxes.most <= 1 && identifications > 0 && growth < 2048;
@@ -354,19 +340,22 @@ bool CollapsePhase(const QString &dir, bool *allOk)
     box->setCurrentIndex(0);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Down); // a first change: the device is busy for a while
-    WaitFor([&] { return panel.link().holdRemainingMs() > 0; }, 3000); // the hold begins
+    Bench_RunEventsUntil([&] { return panel.link().holdRemainingMs() > 0; },
+                         3000); // the hold begins
     // The simulator logs a line a moment after the panel has sent it: count the first change
     // only once it is in the log, or it would be taken for one sent after the hold.
-    WaitFor([&] { return sim.received("SET OUT RESOLUTION") >= 1; }, 3000);
+    Bench_RunEventsUntil([&] { return sim.received("SET OUT RESOLUTION") >= 1; }, 3000);
     const int before = sim.received("SET OUT RESOLUTION");
     for (int i = 0; i < 20; ++i) {
         QTest::keyClick(box, Qt::Key_Down);
         QCoreApplication::processEvents();
     }
     const int waiting = panel.link().commandsWaiting();
-    WaitFor([&] { return panel.link().holdRemainingMs() == 0; }, 12000); // the first hold ends
-    WaitFor([&] { return panel.link().holdRemainingMs() > 0; }, 3000); // the next one began
-    WaitFor([] { return false; }, 500);
+    Bench_RunEventsUntil([&] { return panel.link().holdRemainingMs() == 0; },
+                         12000); // the first hold ends
+    Bench_RunEventsUntil([&] { return panel.link().holdRemainingMs() > 0; },
+                         3000); // the next one began
+    Bench_RunEventsUntil([] { return false; }, 500);
     const int sent = sim.received("SET OUT RESOLUTION") - before;
     const bool ok = sent == 1;
     *allOk = *allOk && ok;

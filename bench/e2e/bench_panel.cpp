@@ -1,7 +1,11 @@
 #include "bench_panel.h"
 
 #include <QApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QWidget>
+
+#include <algorithm>
 
 void Bench_OffscreenUnlessDisplay()
 {
@@ -28,4 +32,39 @@ BoxCloser::BoxCloser()
         }
     });
     m_timer.start(100);
+}
+
+quint16 LoopbackPeer::listen()
+{
+    m_server = new QTcpServer(this);
+    m_server->listen(QHostAddress(QHostAddress::LocalHost), 0);
+    connect(m_server, &QTcpServer::newConnection, this, [this] {
+        m_client = m_server->nextPendingConnection();
+        connect(m_client, &QTcpSocket::readyRead, this, [this] { answer(); });
+        connect(m_client, &QTcpSocket::bytesWritten, this, [this] { refill(); });
+    });
+    return m_server->serverPort();
+}
+
+void LoopbackPeer::write(const QByteArray &bytes)
+{
+    m_client->write(bytes);
+    linesWritten += std::count(bytes.begin(), bytes.end(), '\r');
+}
+
+void LoopbackPeer::answer()
+{
+    m_pending += m_client->readAll();
+    for (int cr = m_pending.indexOf('\r'); cr >= 0; cr = m_pending.indexOf('\r')) {
+        const QByteArray line = m_pending.left(cr);
+        m_pending.remove(0, cr + 1);
+        if (line == "GET MODEL TYPE") {
+            write("MODEL TYPE Halden\r");
+        } else if (line.startsWith("GET ")) {
+            write(line.mid(4) + " 0\r");
+            ++queriesAnswered;
+        }
+    }
+    if (m_pending.size() > 4096)
+        m_pending.clear();
 }

@@ -6,8 +6,13 @@
 #include "link/link_choices.h"
 
 #include <QMetaObject>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
+
+#include <atomic>
+
+class QTcpServer;
 
 // Offscreen unless a platform or a display is given.
 void Bench_OffscreenUnlessDisplay();
@@ -25,6 +30,31 @@ public:
 private:
     QTimer m_timer;
     int m_count = 0;
+};
+
+// Plays the device over loopback TCP, in a thread of its own: answers the model query and every
+// "GET <item>" with "<item> 0" (values the panel ignores or takes as zero). What a benchmark
+// writes on its own goes in refill(), called whenever the socket has taken some bytes.
+class LoopbackPeer : public QObject
+{
+public:
+    std::atomic<qint64> linesWritten {0};
+    std::atomic<int> queriesAnswered {0};
+
+    quint16 listen();
+
+protected:
+    virtual void refill() { }
+    // Writes to the panel and counts the lines.
+    void write(const QByteArray &bytes);
+
+    QTcpSocket *m_client = nullptr;
+
+private:
+    void answer();
+
+    QTcpServer *m_server = nullptr;
+    QByteArray m_pending;
 };
 
 // Moves the peer to `thread`, starts it and returns the port the peer's listen() took.

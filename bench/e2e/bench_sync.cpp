@@ -76,14 +76,6 @@ struct Sim
     }
 };
 
-void RunEvents(int ms)
-{
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
 int QueuedToSend(LinkContext &context)
 {
     std::lock_guard<std::mutex> locker(context.sendLock);
@@ -136,10 +128,10 @@ double SyncOnce(Ui_Main &window, bool tcp, const Sim &sim, int *commands)
     QElapsedTimer wait;
     wait.start();
     while (!DeviceState::modelIdentified && wait.elapsed() < 5000)
-        RunEvents(20);
+        Bench_RunEventsUntil([] { return false; }, 20);
     // Done when nothing is waiting and nothing arrived for half a second.
     while (wait.elapsed() < 60000) {
-        RunEvents(100);
+        Bench_RunEventsUntil([] { return false; }, 100);
         if (QueuedToSend(context) == 0 && lastReceived > 0
             && Bench_NowNs() - lastReceived > 500 * 1000 * 1000LL)
             break;
@@ -147,7 +139,7 @@ double SyncOnce(Ui_Main &window, bool tcp, const Sim &sim, int *commands)
     const bool identified = DeviceState::modelIdentified;
     QObject::disconnect(onReceived);
     (tcp ? page->networkButton() : page->uartButton())->click(); // closes the link
-    RunEvents(300);
+    Bench_RunEventsUntil([] { return false; }, 300);
     double first = 0, last = 0;
     if (!identified || !ReadWire(sim.log, offset, &first, &last, commands) || *commands < 2)
         return 0;
@@ -194,7 +186,7 @@ int main(int argc, char **argv)
         startup.ShowFirstWindow();
         Ui_Main &window = *startup.mainWindow();
         window.connectionPage()->setAddressSource(&Bench_LoopbackOnly);
-        RunEvents(300);
+        Bench_RunEventsUntil([] { return false; }, 300);
         for (bool tcp : {true, false}) {
             std::vector<double> ratios;
             int commands = 0;

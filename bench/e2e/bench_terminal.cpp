@@ -12,6 +12,7 @@
 //
 //   bench_terminal [seconds per phase]     default 3
 #include "bench_panel.h"
+#include "bench_runtime.h"
 
 #include "app/app_paths.h"
 #include "link/command_catalogue.h"
@@ -32,8 +33,6 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -46,29 +45,19 @@
 
 namespace {
 
-// Plays the device: answers the model query, then floods. Lives in its own thread.
-class FloodPeer : public QObject
+// The device's stand-in; once started it floods until stopped.
+class FloodPeer : public LoopbackPeer
 {
 public:
-    std::atomic<qint64> linesWritten {0};
     std::atomic<bool> flooding {false};
 
-    quint16 listen()
+    FloodPeer()
     {
-        m_server = new QTcpServer(this);
-        m_server->listen(QHostAddress(QHostAddress::LocalHost), 0);
-        connect(m_server, &QTcpServer::newConnection, this, [this] {
-            m_client = m_server->nextPendingConnection();
-            connect(m_client, &QTcpSocket::readyRead, this, [this] { answer(); });
-            connect(m_client, &QTcpSocket::bytesWritten, this, [this] { refill(); });
-        });
-        for (int i = 0; i < 64; ++i) {
-            static const char *const lines[]
-                = {"OUT RESOLUTION 1920x1080p60\r", "AUDIO VOL 60\r", "OUT HDCP FORCE-2.2\r",
-                   "NOISE 0123456789 abcdefghij\r"};
+        static const char *const lines[]
+            = {"OUT RESOLUTION 1920x1080p60\r", "AUDIO VOL 60\r", "OUT HDCP FORCE-2.2\r",
+               "NOISE 0123456789 abcdefghij\r"};
+        for (int i = 0; i < 64; ++i)
             m_chunk += lines[i % 4];
-        }
-        return m_server->serverPort();
     }
 
     void start()
@@ -79,35 +68,13 @@ public:
     void stop() { flooding = false; }
 
 private:
-    // Answers the model query and the pages' read-all burst that follows identification, so
-    // that no command times out: each "GET <item>" gets "<item> 0" (values the panel ignores).
-    void answer()
+    void refill() override
     {
-        m_pending += m_client->readAll();
-        for (int cr = m_pending.indexOf('\r'); cr >= 0; cr = m_pending.indexOf('\r')) {
-            const QByteArray line = m_pending.left(cr);
-            m_pending.remove(0, cr + 1);
-            if (line == "GET MODEL TYPE")
-                m_client->write("MODEL TYPE Halden\r");
-            else if (line.startsWith("GET "))
-                m_client->write(line.mid(4) + " 0\r");
-        }
-        if (m_pending.size() > 4096)
-            m_pending.clear();
+        while (flooding && m_client && m_client->bytesToWrite() < 256 * 1024)
+            write(m_chunk);
     }
 
-    void refill()
-    {
-        while (flooding && m_client && m_client->bytesToWrite() < 256 * 1024) {
-            m_client->write(m_chunk);
-            linesWritten += 64;
-        }
-    }
-
-    QTcpServer *m_server = nullptr;
-    QTcpSocket *m_client = nullptr;
     QByteArray m_chunk;
-    QByteArray m_pending;
 };
 
 struct Latency
@@ -197,14 +164,9 @@ int main(int argc, char **argv)
         page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
         page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
         page->networkButton()->click();
-        QElapsedTimer wait;
-        wait.start();
-        while (!DeviceState::modelIdentified && wait.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        Bench_RunEventsUntil([] { return DeviceState::modelIdentified; }, 5000);
         // Let the read-all burst of the pages go through before measuring.
-        wait.restart();
-        while (DeviceState::modelIdentified && wait.elapsed() < 3000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        Bench_RunEventsUntil([] { return !DeviceState::modelIdentified; }, 3000);
         if (!DeviceState::modelIdentified) {
             std::printf("bench_terminal: the link did not come up\n");
             result = 1;

@@ -75,19 +75,6 @@ private:
     int m_left = 0;
 };
 
-template <class F>
-bool WaitFor(F done, int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -119,11 +106,11 @@ int main(int argc, char **argv)
         while (slow.nsecsElapsed() < 5000) { }
     });
     link.open(LinkTarget::tcp("127.0.0.1", "127.0.0.1", QString::number(port)));
-    if (!WaitFor([&] { return link.state() == LinkController::State::Ready; }, 5000)) {
+    if (!Bench_RunEventsUntil([&] { return link.state() == LinkController::State::Ready; }, 5000)) {
         std::printf("bench_recv_memory: the link did not come up\n");
         return 2;
     }
-    WaitFor([] { return false; }, 500); // settle
+    Bench_RunEventsUntil([] { return false; }, 500); // settle
     const long before = long(Bench_StatusKiB("VmRSS"));
     const long hwmBefore = long(Bench_StatusKiB("VmHWM"));
     handled = 0;
@@ -142,7 +129,7 @@ int main(int argc, char **argv)
     qint64 last = -1;
     qint64 lastMoveMs = 0;
     while (clock.elapsed() - lastMoveMs < 500 && clock.elapsed() < 120000) {
-        WaitFor([] { return false; }, 50);
+        Bench_RunEventsUntil([] { return false; }, 50);
         if (handled != last) {
             last = handled;
             lastMoveMs = clock.elapsed();

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // Copies APP/ and TitleBar/ from beside the benchmark into dir (no settings) and points the
 // panel's file lookups there. False when the folders are not there.
 bool Bench_UseRuntimeCopy(const QString &dir);
@@ -19,3 +21,7 @@ void Bench_ResetPeakRss();
 QString Bench_LoadAverage();
 // Monotonic clock.
 qint64 Bench_NowNs();
+
+// Runs the event loop until done() or timeoutMs have passed; true when done. With a done()
+// that never holds, it simply lets the panel run for that long.
+bool Bench_RunEventsUntil(const std::function<bool()> &done, int timeoutMs);
