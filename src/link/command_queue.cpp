@@ -42,23 +42,18 @@ void Unlink(CommandQueue *queue, CommandNode *node)
     delete node;
 }
 
-bool SameBytes(const CommandNode *node, const char *bytes, int length)
+// The unsent node the fresh one meets under its rule, or nullptr.
+CommandNode *Counterpart(const CommandQueue *queue, const CommandNode *fresh)
 {
-    return node->length >= length && std::memcmp(node->data, bytes, size_t(length)) == 0;
-}
-
-// The unsent node the new command meets under its rule, or nullptr.
-CommandNode *Counterpart(const CommandQueue *queue, const QueuedCommand &c)
-{
-    if (c.rule == QueueRule::Plain)
+    if (fresh->rule == QueueRule::Plain)
         return nullptr;
+    // A read meets the same bytes; a setting the same key (its first keyLength bytes).
+    const int compared = fresh->rule == QueueRule::Read ? fresh->length : fresh->keyLength;
     for (CommandNode *n = queue->sentinel->next; n != queue->sentinel; n = n->next) {
-        if (n->rule != c.rule)
+        if (n->rule != fresh->rule)
             continue;
-        if (c.rule == QueueRule::Read && n->length == c.length && SameBytes(n, c.bytes, c.length))
-            return n;
-        if (c.rule == QueueRule::Setting && n->keyLength == c.keyLength
-            && SameBytes(n, c.bytes, c.keyLength))
+        const int length = fresh->rule == QueueRule::Read ? n->length : n->keyLength;
+        if (length == compared && std::memcmp(n->data, fresh->data, size_t(compared)) == 0)
             return n;
     }
     return nullptr;
@@ -119,15 +114,12 @@ QueuePushResult Queue_PushCommand(const QueuedCommand &c, std::mutex *lock, Comm
         delete node;
         return result;
     }
-    QueuedCommand keyed = c;
-    keyed.keyLength = node->keyLength;
-    if (CommandNode *twin = Counterpart(queue, keyed)) {
+    if (CommandNode *twin = Counterpart(queue, node)) {
         if (c.rule == QueueRule::Read) {
             result.id = twin->id; // its reply serves both askers
             delete node;
             return result;
         }
-        result.replaced = twin->id;
         Unlink(queue, twin);
     }
     LinkTail(queue, node);
@@ -171,8 +163,7 @@ void Queue_Destroy(CommandQueue *queue)
 {
     if (!queue->isPresent())
         return;
-    while (!queue->isEmpty())
-        Queue_PopFront(queue);
+    Queue_Clear(queue);
     delete queue->sentinel;
     queue->sentinel = nullptr;
     queue->count = 0;

@@ -77,7 +77,6 @@ struct QueuePushResult
 {
     bool queued = false; // a node joined the queue
     quint64 id = 0; // the command that will be sent: the new one, or the unsent equal read
-    quint64 replaced = 0; // the unsent command for the same setting that was dropped (0: none)
 };
 
 // Queue_Push with the command's rule applied under the same lock: an equal unsent Read is not

@@ -65,7 +65,6 @@ void LinkChannel::attachDevice(QIODevice *device)
     m_resumeTimer.stop();
     m_recvPaused = false;
     m_heldMatchMs = -1;
-    m_context.linesAnnounced = false;
     m_connected = true;
 }
 
@@ -138,20 +137,15 @@ bool LinkChannel::hasCommandToSend()
 
 void LinkChannel::sendStep()
 {
-    // A trigger served by the pause's own nested loop finds the step under way.
-    if (!m_connected || m_sending || m_matchActive || m_waitActive)
-        return;
-    if (!m_context.sendLock.try_lock())
-        return; // a busy lock: the next trigger retries
-    const bool queued = !m_context.sendQueue.isEmpty();
-    m_context.sendLock.unlock();
-    if (!queued)
+    // A trigger served by the pause's own nested loop finds the step under way; a busy lock
+    // leaves the command for the next trigger.
+    if (!hasCommandToSend())
         return;
 
     // The pause runs without the lock, so a producer (the GUI thread queueing a page's
     // commands) never waits for it. Received data is handled meanwhile; connect and disconnect
-    // requests wait (see deferWhileSending), and only this thread takes nodes off the queue,
-    // so the device and the front command are still here afterwards.
+    // requests wait (see deferWhileSending). The GUI may drop unsent commands meanwhile, so the
+    // front command is read again under the lock afterwards.
     m_sending = true;
     WaitMs(SendPauseMs);
     m_sending = false;
@@ -296,9 +290,7 @@ bool LinkChannel::handleLine(const char *line, int length)
     // A line that contains what the last command awaits is that command's reply, also when it
     // comes late (after the time-out): it carries the command's id.
     const bool reply = Reply_Matches(m_context.current, line, length);
-    m_context.recvLock.lock();
-    const bool full = m_context.recvQueue.count >= RecvQueueLimit;
-    m_context.recvLock.unlock();
+    const bool full = recvQueueAtLeast(RecvQueueLimit);
     if (!full)
         Queue_PushLine(line, length, &m_context.recvLock, &m_context.recvQueue,
                        reply ? m_currentId : 0);

@@ -10,7 +10,7 @@
 
 constexpr int KeepAliveDefaultS = 30;
 constexpr int KeepAliveMaxS = 3600; // 0 switches the keep-alive off
-constexpr int ReplyTimeoutMinMs = 1000; // the device's own pace: raised, never lowered
+constexpr int ReplyTimeoutMinMs = ReplyTimeoutMs; // the device's own pace: raised, never lowered
 constexpr int ReplyTimeoutMaxMs = 30000;
 
 LinkPolicy LinkPrefs_Policy();
