@@ -1,31 +1,25 @@
 #include "cli/cli_session.h"
 
-#include "cli/cli_panel_files.h"
 #include "link/command_catalogue.h"
 #include "link/link_controller.h"
+#include "link/wire_format.h"
 #include "profile/headless_link.h"
 #include "profile/profile_file.h"
-#include "profile/profile_names.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QHostAddress>
 #include <QHostInfo>
-#include <QTimer>
 
 namespace {
 
-QString Chopped(const QByteArray &line)
+// A device line as the operator's terminal may show it: without its line end (nor the LF a
+// CR LF device leaves at the start of the next line), every control byte named ("<ESC>"), so
+// nothing the device sends can drive the terminal.
+QString Shown(const QByteArray &line)
 {
-    QByteArray text = line;
-    while (text.endsWith('\r') || text.endsWith('\n'))
-        text.chop(1);
-    return QString::fromLatin1(text);
-}
-
-ProfileSections SectionOf(SettingId id)
-{
-    return Profile_SectionBit(Setting_Section(id));
+    QByteArray body = Wire_Body(line);
+    if (body.startsWith('\n'))
+        body.remove(0, 1);
+    return Wire_Visible(body);
 }
 
 const ProfileSections DeviceSections
@@ -48,17 +42,16 @@ CliSession::CliSession(const CliRequest &request, QTextStream &out, QTextStream 
     if (m_request.wire) {
         connect(m_link, &LinkController::commandSent, this,
                 [this](quint64, const QByteArray &bytes) {
-                    m_err << "> " << Chopped(bytes) << Qt::endl;
+                    m_err << "> " << Shown(bytes) << Qt::endl;
                 });
-        connect(m_link, &LinkController::lineReceived, this,
-                [this](const QByteArray &line, quint64) {
-                    m_err << "< " << Chopped(line) << Qt::endl;
-                });
+        connect(
+            m_link, &LinkController::lineReceived, this,
+            [this](const QByteArray &line, quint64) { m_err << "< " << Shown(line) << Qt::endl; });
     }
     connect(m_link, &LinkController::lineReceived, this,
             [this](const QByteArray &line, quint64 id) {
-                if (m_sendId != 0 && m_sendLines.size() < 1000)
-                    m_sendLines.append(Chopped(line));
+                if (m_collectingSend && m_sendLines.size() < 1000)
+                    m_sendLines.append(Shown(line));
                 Q_UNUSED(id)
             });
 }
@@ -138,8 +131,10 @@ void CliSession::onLinkState()
     const LinkController::State state = m_link->state();
     if (state == LinkController::State::Identifying)
         m_reachedIdentify = true;
-    if (m_link->identifiedModel() >= 0 && !m_engine->isBusy() && !m_then
-        && (state == LinkController::State::Ready)) {
+    // The first Ready after the identification starts the command; the link returns to Ready
+    // after every exchange (and after a reconnection), which must not run it again.
+    if (m_link->identifiedModel() >= 0 && !m_commandStarted && !m_engine->isBusy()
+        && state == LinkController::State::Ready) {
         identified();
         return;
     }
@@ -176,6 +171,7 @@ void CliSession::identified()
 
 void CliSession::runCommand()
 {
+    m_commandStarted = true;
     const CliRequest &r = m_request;
     switch (r.command) {
     case CliCommand::Identify:
@@ -202,7 +198,7 @@ void CliSession::runCommand()
         if (r.readOnlyKey != CliReadOnlyKey::None)
             m_engine->readVersions();
         else
-            m_engine->read(SectionOf(r.key));
+            m_engine->read(sectionOf(r.key));
         return;
     case CliCommand::Set: {
         const QString problem = Setting_Check(r.key, r.value, m_link->identifiedModel());
@@ -212,7 +208,7 @@ void CliSession::runCommand()
             return;
         }
         m_then = [this](const EngineReport &report) { startSet(report); };
-        m_engine->read(SectionOf(r.key));
+        m_engine->read(sectionOf(r.key));
         return;
     }
     case CliCommand::SceneSave:
@@ -235,7 +231,7 @@ void CliSession::runCommand()
         m_then = [this](const EngineReport &report) { sendDone(report); };
         const QByteArray line = r.line;
         m_sendLines.clear();
-        m_sendId = 1;
+        m_collectingSend = true;
         m_host->setFollowUps(false); // the device's own answers, nothing the pages would ask
 
         m_engine->run(QStringLiteral("send"), [line] {
@@ -258,6 +254,11 @@ void CliSession::runCommand()
         break;
     }
     end(CliExitUsage);
+}
+
+ProfileSections CliSession::sectionOf(SettingId id)
+{
+    return Profile_SectionBit(Setting_Section(id));
 }
 
 void CliSession::onEngineFinished(const EngineReport &report)

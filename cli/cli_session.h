@@ -50,6 +50,9 @@ private:
 
     // The exit code for an engine outcome other than Done, after saying why.
     int failure(const EngineReport &report, const QString &what);
+    // "the device did not answer ..." for every command of the report that timed out.
+    void reportTimedOut(const EngineReport &report);
+    static ProfileSections sectionOf(SettingId id);
     void end(int code);
     Profile withNames(const Profile &device, QStringList *problems) const;
     QString target() const;
@@ -66,5 +69,6 @@ private:
     bool m_started = false;
     bool m_ended = false;
     QStringList m_sendLines; // send: what the device answered
-    quint64 m_sendId = 0;
+    bool m_collectingSend = false; // send: device lines are taken into m_sendLines
+    bool m_commandStarted = false; // the subcommand runs once, on the first Ready
 };

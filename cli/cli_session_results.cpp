@@ -9,12 +9,11 @@
 #include <QDateTime>
 #include <QTimer>
 
-namespace {
-ProfileSections SectionOf(SettingId id)
+void CliSession::reportTimedOut(const EngineReport &report)
 {
-    return Profile_SectionBit(Setting_Section(id));
+    for (const QString &cmd : report.timedOut)
+        m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
 }
-} // namespace
 
 void CliSession::identify(const EngineReport &report)
 {
@@ -25,8 +24,7 @@ void CliSession::identify(const EngineReport &report)
     m_out << "model: " << Profile_ModelName(report.model) << Qt::endl;
     for (const QString &line : report.versions)
         m_out << line << Qt::endl;
-    for (const QString &cmd : report.timedOut)
-        m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+    reportTimedOut(report);
     end(report.timedOut.isEmpty() ? CliExitOk : CliExitNoAnswer);
 }
 
@@ -58,8 +56,7 @@ void CliSession::status(const EngineReport &report)
     m_out.flush();
     for (const QString &problem : problems)
         m_err << "korvane-cli: " << problem << Qt::endl;
-    for (const QString &cmd : report.timedOut)
-        m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+    reportTimedOut(report);
     end(report.timedOut.isEmpty() ? CliExitOk : CliExitNoAnswer);
 }
 
@@ -98,8 +95,7 @@ void CliSession::get(const EngineReport &report)
         m_err << "korvane-cli: " << Setting_Key(id) << " " << misfit << Qt::endl;
         end(CliExitUsage);
     } else {
-        for (const QString &cmd : report.timedOut)
-            m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+        reportTimedOut(report);
         for (const QString &problem : report.problems)
             m_err << "korvane-cli: " << problem << Qt::endl;
         m_err << "korvane-cli: the device did not report " << Setting_Key(id) << Qt::endl;
@@ -126,7 +122,7 @@ void CliSession::startSet(const EngineReport &current)
     // A setting that changes how this link reaches the device cannot be read back over it.
     const bool cuts = cutsLink(id);
     m_then = [this](const EngineReport &report) { setDone(report); };
-    m_engine->applyCalls({*call}, cuts ? 0 : SectionOf(id));
+    m_engine->applyCalls({*call}, cuts ? 0 : sectionOf(id));
 }
 
 bool CliSession::cutsLink(SettingId id) const
@@ -192,8 +188,7 @@ void CliSession::backup(const EngineReport &report)
         return;
     }
     if (!report.timedOut.isEmpty()) {
-        for (const QString &cmd : report.timedOut)
-            m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+        reportTimedOut(report);
         m_err << "korvane-cli: no profile written: it would miss settings" << Qt::endl;
         end(CliExitNoAnswer);
         return;
@@ -280,8 +275,7 @@ void CliSession::restoreDone(const EngineReport &report)
         end(code);
         return;
     }
-    for (const QString &cmd : report.timedOut)
-        m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+    reportTimedOut(report);
     int code = CliExitOk;
     const QStringList differences = Profile_ComparisonLines(
         report.verification, QStringLiteral("profile"), QStringLiteral("device"));
@@ -327,8 +321,7 @@ void CliSession::diff(const EngineReport &report)
          Profile_ComparisonLines(c, QStringLiteral("profile"), QStringLiteral("device")))
         m_out << line << Qt::endl;
     m_out.flush();
-    for (const QString &cmd : report.timedOut)
-        m_err << "korvane-cli: the device did not answer " << cmd << Qt::endl;
+    reportTimedOut(report);
     if (!report.timedOut.isEmpty())
         end(CliExitNoAnswer);
     else if (c.modelsDiffer())
@@ -342,7 +335,7 @@ void CliSession::sendDone(const EngineReport &report)
     // Lines that follow the first (the device may say more than one thing) are collected a
     // moment longer.
     QTimer::singleShot(200, this, [this, report] {
-        m_sendId = 0;
+        m_collectingSend = false;
         for (const QString &line : m_sendLines)
             m_out << line << Qt::endl;
         m_out.flush();

@@ -4,6 +4,7 @@
 #include "link/link_context.h"
 #include "link/link_controller.h"
 #include "link/page_requests.h"
+#include "link/wire_format.h"
 #include "profile/profile_names.h"
 #include "state/model_traits.h"
 #include "state/reply_fan_out.h"
@@ -361,10 +362,7 @@ void ProfileEngine::onTimedOut(quint64 id)
     if (!m_running || !m_stepIds.contains(id))
         return;
     m_stepTimedOut = true;
-    QByteArray text = m_sentBytes.value(id);
-    while (text.endsWith('\r') || text.endsWith('\n'))
-        text.chop(1);
-    m_report.timedOut.append(QString::fromLatin1(text));
+    m_report.timedOut.append(QString::fromLatin1(Wire_Body(m_sentBytes.value(id))));
 }
 
 void ProfileEngine::onLine(const QByteArray &line, quint64 id)
@@ -374,10 +372,7 @@ void ProfileEngine::onLine(const QByteArray &line, quint64 id)
     if (id != 0) {
         m_dispatched.insert(id);
     } else if (m_report.strayLines.size() < 50) {
-        QByteArray text = line;
-        while (text.endsWith('\r') || text.endsWith('\n'))
-            text.chop(1);
-        m_report.strayLines.append(QString::fromLatin1(text.left(200)));
+        m_report.strayLines.append(QString::fromLatin1(Wire_Body(line).left(200)));
     }
     checkStep();
 }

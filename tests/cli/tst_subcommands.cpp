@@ -552,6 +552,19 @@ private slots:
         QVERIFY(r.err.endsWith("reports a model this program does not know\n"));
     }
 
+    void wireShowsControlBytesByName()
+    {
+        // Device bytes never reach the terminal raw: a DEL in the model's name is named, and
+        // the LF of a CR LF line end is no part of the line shown.
+        SimDevice other;
+        QVERIFY2(other.start({"--model-name", QString("Foo") + QChar(0x7f), "--line-end", "crlf"}),
+                 qPrintable(other.error()));
+        const CliResult r = m_cli.run(tcp(other) + QStringList {"--wire", "identify"});
+        QVERIFY2(r.code == 6, qPrintable(r.describe()));
+        QVERIFY2(r.err.startsWith("> GET MODEL TYPE\n"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("\n< MODEL TYPE Foo<DEL>\n"), qPrintable(r.err));
+    }
+
     void overSerial()
     {
         SimDevice serial;
