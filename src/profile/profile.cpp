@@ -1,5 +1,7 @@
 #include "profile/profile.h"
 
+#include "state/model_traits.h"
+
 Profile Profile::restrictedTo(ProfileSections sections) const
 {
     Profile p = *this;
@@ -31,14 +33,14 @@ bool Profile_SettingFitsLayout(SettingId id, int layout)
     switch (id) {
     case SettingId::MultiviewAspect:
     case SettingId::MultiviewVariant:
-        return layout >= ProfileLayout::Pbp && layout <= ProfileLayout::FourWin;
+        return layout >= 0 && Mode_HasVariants(quint32(layout));
     case SettingId::MultiviewPipPosition:
     case SettingId::MultiviewPipSize:
-        return layout == ProfileLayout::Pip;
+        return layout == int(ModePip);
     case SettingId::MultiviewAutoSwitch:
-        return layout == ProfileLayout::Single;
+        return layout == int(ModeSingle);
     case SettingId::MultiviewUserRectangle:
-        return layout == ProfileLayout::Pip || layout == ProfileLayout::Pbp;
+        return layout == int(ModePip) || layout == int(ModePbp);
     default:
         return true;
     }
@@ -47,10 +49,10 @@ bool Profile_SettingFitsLayout(SettingId id, int layout)
 bool Profile_UserRectangleApplies(int layout, const QString &pipPosition, const QString &pipSize,
                                   const QString &variant)
 {
-    if (layout == ProfileLayout::Pip)
+    if (layout == int(ModePip))
         return pipPosition == QLatin1String("USER") || pipSize == QLatin1String("USER");
     // The presenter variant is the third; the device counts variants from 1.
-    return layout == ProfileLayout::Pbp && variant == QLatin1String("3");
+    return layout == int(ModePbp) && variant == QLatin1String("3");
 }
 
 QString Profile_Misfit(const Profile &profile, SettingId id)

@@ -1,5 +1,7 @@
 #include "profile/profile_recorder.h"
 
+#include "state/model_traits.h"
+
 void ProfileRecorder::start(int model)
 {
     m_profile = Profile();
@@ -70,7 +72,7 @@ void ProfileRecorder::output4kAuto(int index)
 
 void ProfileRecorder::layout(quint32 mode)
 {
-    word(SettingId::MultiviewLayout, mode > 4 ? -1 : static_cast<int>(mode));
+    word(SettingId::MultiviewLayout, mode >= quint32(ModeCount) ? -1 : static_cast<int>(mode));
 }
 
 void ProfileRecorder::windowSource(int window, int source)

@@ -128,12 +128,3 @@ int Setting_WordIndex(SettingId id, const QString &word, int model);
 // Model names and lookups (exact spelling, as the device reports them).
 QString Profile_ModelName(int model);
 int Profile_ModelFromName(const QString &name); // -1 when unknown
-
-// Layouts by their position in MultiviewModeWords.
-namespace ProfileLayout {
-inline constexpr int Single = 0;
-inline constexpr int Pip = 1;
-inline constexpr int Pbp = 2;
-inline constexpr int ThreeWin = 3;
-inline constexpr int FourWin = 4;
-} // namespace ProfileLayout
