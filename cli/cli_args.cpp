@@ -1,5 +1,6 @@
 #include "cli/cli_args.h"
 
+#include "app/language_texts.h"
 #include "app/net_check.h"
 #include "state/model_traits.h"
 
@@ -329,10 +330,9 @@ bool ApplyOption(const QString &name, const QString &value, CliRequest *r, QStri
     }
     if (name == QLatin1String("--baud")) {
         int baud = 0;
-        const QStringList rates = {"9600", "19200", "38400", "57600", "115200"};
-        if (!rates.contains(value) || !ParseWholeNumber(value, 1, 1000000, &baud)) {
+        if (!BaudRateList.contains(value) || !ParseWholeNumber(value, 1, 1000000, &baud)) {
             *error = QStringLiteral("--baud: \"%1\" is not one of %2")
-                         .arg(value.left(32), rates.join(QStringLiteral(", ")));
+                         .arg(value.left(32), BaudRateList.join(QStringLiteral(", ")));
             return false;
         }
         r->link.baud = baud;
@@ -521,17 +521,7 @@ QString Cli_KeyList(int model)
         QString values;
         switch (Setting_Kind(id)) {
         case SettingKind::Word: {
-            QStringList words;
-            if (model >= 0) {
-                words = Setting_Words(id, model);
-            } else {
-                for (int m = 0; m < ModelCount; ++m) {
-                    for (const QString &w : Setting_Words(id, m)) {
-                        if (!words.contains(w))
-                            words.append(w);
-                    }
-                }
-            }
+            const QStringList words = model >= 0 ? Setting_Words(id, model) : Setting_AllWords(id);
             values = words.join(QLatin1Char('|'));
             break;
         }
@@ -541,8 +531,8 @@ QString Cli_KeyList(int model)
                               : QStringLiteral("0..100 (0..50 on a Tessin)"))
                 : id == SettingId::MultiviewVariant ? QStringLiteral("1..6")
                 : id == SettingId::NetworkPort      ? QStringLiteral("1..65534")
-                : id == SettingId::SerialBaudRate ? QStringLiteral("9600|19200|38400|57600|115200")
-                                                  : QStringLiteral("0..50");
+                : id == SettingId::SerialBaudRate   ? BaudRateList.join(QLatin1Char('|'))
+                                                    : QStringLiteral("0..50");
             break;
         case SettingKind::Numbers:
             values = id == SettingId::OutputUserResolution

@@ -183,8 +183,7 @@ bool ModelDependentWords(SettingId id)
     return IsWindowSource(id) || id == SettingId::AudioSource;
 }
 
-// Every word any model allows, in first-seen order (for reading before the model is known).
-QStringList AllWords(SettingId id)
+QStringList AllWordsOf(SettingId id)
 {
     if (!ModelDependentWords(id))
         return WordsFor(id, 0);
@@ -393,6 +392,11 @@ QStringList Setting_Words(SettingId id, int model)
     return Setting_Kind(id) == SettingKind::Word ? WordsFor(id, model) : QStringList();
 }
 
+QStringList Setting_AllWords(SettingId id)
+{
+    return Setting_Kind(id) == SettingKind::Word ? AllWordsOf(id) : QStringList();
+}
+
 int Setting_WordIndex(SettingId id, const QString &word, int model)
 {
     return Setting_Words(id, model).indexOf(word);
@@ -428,7 +432,7 @@ bool Setting_Parse(SettingId id, const QString &input, QString *canonical, QStri
     const QString text = Setting_Section(id) == ProfileSection::Names ? input : input.trimmed();
     switch (Setting_Kind(id)) {
     case SettingKind::Word: {
-        const QStringList words = AllWords(id);
+        const QStringList words = Setting_AllWords(id);
         for (const QString &w : words) {
             if (w.compare(text, Qt::CaseInsensitive) == 0) {
                 *canonical = w;

@@ -109,6 +109,8 @@ bool Setting_Available(SettingId id, int model);
 
 // The allowed words of a Word setting on the model (empty list for other kinds).
 QStringList Setting_Words(SettingId id, int model);
+// Every word any model allows, in first-seen order (for reading before the model is known).
+QStringList Setting_AllWords(SettingId id);
 
 // Checks canonical text against the model's lists and limits. Empty result: acceptable;
 // otherwise the reason in plain words ("HDMI7 is not an input of a Corvo").
