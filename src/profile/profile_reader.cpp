@@ -11,18 +11,6 @@
 
 namespace {
 
-const char *const Groups[] = {"output", "multiview", "window", "audio", "mic",
-                              "edid",   "network",   "serial", "input", "scene"};
-
-bool IsGroup(const QString &key)
-{
-    for (const char *g : Groups) {
-        if (key == QLatin1String(g))
-            return true;
-    }
-    return false;
-}
-
 // Whether some setting key continues the prefix with another component.
 bool IsKeyPrefix(const QString &prefix)
 {
@@ -53,7 +41,8 @@ public:
         for (const JsonValue::Member &m : root.members) {
             if (IsHeaderKey(m.key))
                 continue;
-            if (!IsGroup(m.key)) {
+            // The groups are the first parts of the setting keys ("output", "window"...).
+            if (m.key.contains(QLatin1Char('.')) || !IsKeyPrefix(m.key)) {
                 problem(m.line, QStringLiteral("unknown key \"%1\"").arg(m.key.left(64)));
                 continue;
             }

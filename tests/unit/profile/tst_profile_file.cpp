@@ -194,6 +194,8 @@ private slots:
                                      << "line 6: unknown key \"output.brightness\"";
         QTest::newRow("unknown group")
             << Doc("Halden", "\"lights\": {}") << "line 5: unknown key \"lights\"";
+        QTest::newRow("dotted group") << Doc("Halden", "\"window.1\": {\"source\": \"HDMI1\"}")
+                                      << "line 5: unknown key \"window.1\"";
         QTest::newRow("window 5") << Doc("Halden", "\"window\": {\"5\": {\"source\": \"HDMI1\"}}")
                                   << "line 5: unknown key \"window.5\"";
         QTest::newRow("duplicate key")
