@@ -5,8 +5,6 @@
 #include "profile/profile_file.h"
 #include "profile/profile_names.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QTimer>
 
 void CliSession::reportTimedOut(const EngineReport &report)
@@ -43,9 +41,8 @@ void CliSession::status(const EngineReport &report)
         return;
     }
     QStringList problems = report.problems;
-    Profile p = withNames(report.profile, &problems);
-    p.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    p.panelVersion = QCoreApplication::applicationVersion();
+    Cli_LoadPanelNames();
+    const Profile p = Profile_ForExport(report.profile, &problems);
     if (m_request.json) {
         m_out << QString::fromUtf8(Profile_ToJson(p));
     } else {
@@ -194,9 +191,8 @@ void CliSession::backup(const EngineReport &report)
         return;
     }
     QStringList problems = report.problems;
-    Profile p = withNames(report.profile, &problems);
-    p.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    p.panelVersion = QCoreApplication::applicationVersion();
+    Cli_LoadPanelNames();
+    const Profile p = Profile_ForExport(report.profile, &problems);
     for (const QString &problem : problems)
         m_err << "korvane-cli: left out: " << problem << Qt::endl;
     if (m_request.file == QLatin1String("-")) {

@@ -2,6 +2,9 @@
 
 #include "app/language_texts.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
+
 namespace {
 QString *NameValue(SettingId id)
 {
@@ -27,6 +30,15 @@ void Profile_RecordNames(Profile *profile, QStringList *problems)
         else
             problems->append(QStringLiteral("%1: %2").arg(Setting_Key(id), problem));
     }
+}
+
+Profile Profile_ForExport(const Profile &device, QStringList *problems)
+{
+    Profile p = device;
+    Profile_RecordNames(&p, problems);
+    p.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    p.panelVersion = QCoreApplication::applicationVersion();
+    return p;
 }
 
 int Profile_TakeNames(const QVector<PlanName> &names)

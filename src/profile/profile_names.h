@@ -12,5 +12,9 @@
 // long, a control character) is left out and listed in problems.
 void Profile_RecordNames(Profile *profile, QStringList *problems);
 
+// A profile read from the device made ready to be written out: the names recorded as above,
+// stamped with the time (UTC) and this program's version.
+Profile Profile_ForExport(const Profile &device, QStringList *problems);
+
 // Takes the planned names over into memory. Returns how many changed.
 int Profile_TakeNames(const QVector<PlanName> &names);

@@ -9,8 +9,6 @@
 #include "ui/ui_profiles_texts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -343,11 +341,8 @@ void Ui_Profiles::exportDone(const EngineReport &report)
             T(ProfileText::WriteFailed).arg(T(ProfileText::NoAnswer).arg(report.timedOut.first())));
         return;
     }
-    Profile p = report.profile;
     QStringList problems = report.problems;
-    Profile_RecordNames(&p, &problems);
-    p.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    p.panelVersion = QCoreApplication::applicationVersion();
+    const Profile p = Profile_ForExport(report.profile, &problems);
     QString error;
     if (!Profile_WriteFile(m_path, p, &error)) {
         m_status->setText(T(ProfileText::WriteFailed).arg(error));
