@@ -253,12 +253,9 @@ void CliSession::restoreDone(const EngineReport &report)
         QStringList sent;
         QStringList unsent;
         int n = 0;
-        for (const QVector<PlanStage> *list : {&report.plan.stages, &report.plan.linkStages}) {
-            for (const PlanStage &stage : *list) {
-                for (const PlanCall &call : stage.calls)
-                    (n++ < report.commandsSent ? sent : unsent).append(Setting_Key(call.setting));
-            }
-        }
+        report.plan.forEachCall([&](const PlanStage &, const PlanCall &call, bool) {
+            (n++ < report.commandsSent ? sent : unsent).append(Setting_Key(call.setting));
+        });
         const int code = failure(report, QStringLiteral("the restore"));
         m_err << "korvane-cli: restore stopped";
         if (!report.stage.isEmpty())

@@ -402,12 +402,7 @@ int ApplyPlan::commandCount() const
 int ApplyPlan::holdCount() const
 {
     int n = 0;
-    for (const QVector<PlanStage> *list : {&stages, &linkStages}) {
-        for (const PlanStage &s : *list) {
-            for (const PlanCall &c : s.calls)
-                n += c.holdsLink() ? 1 : 0;
-        }
-    }
+    forEachCall([&n](const PlanStage &, const PlanCall &c, bool) { n += c.holdsLink() ? 1 : 0; });
     return n;
 }
 

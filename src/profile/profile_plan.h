@@ -93,6 +93,19 @@ struct ApplyPlan
     bool isEmpty() const { return commandCount() == 0 && names.isEmpty(); }
     // Every call, stage by stage, as describe() texts (stage names in brackets).
     QStringList describe() const;
+
+    // f(stage, call, cutsLink) for every call, stage by stage, the link stages last (with
+    // cutsLink true).
+    template <class F>
+    void forEachCall(F f) const
+    {
+        for (const QVector<PlanStage> *list : {&stages, &linkStages}) {
+            for (const PlanStage &stage : *list) {
+                for (const PlanCall &call : stage.calls)
+                    f(stage, call, list == &linkStages);
+            }
+        }
+    }
 };
 
 struct PlanOptions

@@ -363,25 +363,19 @@ void Ui_Profiles::showPreview()
     const QString notRead = T(ProfileText::NotRead);
     auto deviceValue
         = [&](SettingId id) { return m_current.has(id) ? m_current.value(id) : notRead; };
-    for (const QVector<PlanStage> *list : {&plan.stages, &plan.linkStages}) {
-        for (const PlanStage &stage : *list) {
-            for (const PlanCall &call : stage.calls) {
-                QString note = stage.name;
-                if (list == &plan.linkStages)
-                    note = T(ProfileText::CutsLink);
-                if (call.builder == PlanBuilder::SetNetworkInfo) {
-                    for (SettingId id : {SettingId::NetworkIp, SettingId::NetworkPort,
-                                         SettingId::NetworkMask, SettingId::NetworkGateway}) {
-                        if (m_wanted.has(id) && m_wanted.value(id) != m_current.value(id))
-                            addRow(Setting_Key(id), deviceValue(id), m_wanted.value(id), note);
-                    }
-                    continue;
-                }
-                addRow(Setting_Key(call.setting), deviceValue(call.setting),
-                       m_wanted.value(call.setting), note);
+    plan.forEachCall([&](const PlanStage &stage, const PlanCall &call, bool cutsLink) {
+        const QString note = cutsLink ? T(ProfileText::CutsLink) : stage.name;
+        if (call.builder == PlanBuilder::SetNetworkInfo) {
+            for (SettingId id : {SettingId::NetworkIp, SettingId::NetworkPort,
+                                 SettingId::NetworkMask, SettingId::NetworkGateway}) {
+                if (m_wanted.has(id) && m_wanted.value(id) != m_current.value(id))
+                    addRow(Setting_Key(id), deviceValue(id), m_wanted.value(id), note);
             }
+            return;
         }
-    }
+        addRow(Setting_Key(call.setting), deviceValue(call.setting), m_wanted.value(call.setting),
+               note);
+    });
     for (const PlanName &n : plan.names)
         addRow(Setting_Key(n.id), m_current.value(n.id), n.value, T(ProfileText::OnThisPc));
     for (const PlanSkip &s : plan.skipped)
@@ -426,15 +420,11 @@ void Ui_Profiles::compareDone(const EngineReport &report)
 void Ui_Profiles::applyDone(const EngineReport &report)
 {
     int n = 0;
-    for (const QVector<PlanStage> *list : {&report.plan.stages, &report.plan.linkStages}) {
-        for (const PlanStage &stage : *list) {
-            for (const PlanCall &call : stage.calls) {
-                if (n++ < report.commandsSent)
-                    addRow(Setting_Key(call.setting), report.before.value(call.setting),
-                           m_wanted.value(call.setting), T(ProfileText::SentNote));
-            }
-        }
-    }
+    report.plan.forEachCall([&](const PlanStage &, const PlanCall &call, bool) {
+        if (n++ < report.commandsSent)
+            addRow(Setting_Key(call.setting), report.before.value(call.setting),
+                   m_wanted.value(call.setting), T(ProfileText::SentNote));
+    });
     for (const PlanSkip &s : report.plan.skipped)
         addRow(Setting_Key(s.id), report.before.value(s.id), m_wanted.value(s.id),
                T(ProfileText::Skipped).arg(s.reason), true);
