@@ -212,6 +212,11 @@ private slots:
             << QStringList {"send SET OUT HDCP FORCE-2.2\r"} << QList<bool> {false};
         QTest::newRow("the link is lost meanwhile")
             << QStringList {"send SET OUT RESOLUTION AUTO\r", "lost"} << QList<bool> {true, false};
+        QTest::newRow("two commands for one control, confirmed in turn")
+            << QStringList {"send SET OUT RESOLUTION 1920x1080p60\r",
+                            "send SET RESO-USER 1280 720\r", "line OUT RESOLUTION 1920x1080p60\r",
+                            "line RESO-USER 1280 720\r"}
+            << QList<bool> {true, true, true, false};
     }
     void pending_fromSendUntilConfirmed()
     {
@@ -223,6 +228,7 @@ private slots:
         box.setToolTip(QStringLiteral("Resolution"));
         PendingMarker marker(&c);
         marker.watch(&box, "SET OUT RESOLUTION ", "OUT RESOLUTION");
+        marker.watch(&box, "SET RESO-USER ", "RESO-USER");
         for (int i = 0; i < events.size(); ++i) {
             const QString &event = events.at(i);
             const QByteArray bytes = event.section(' ', 1).toLatin1();
