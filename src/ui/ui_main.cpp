@@ -65,7 +65,6 @@ Ui_Main::Ui_Main(QWidget *parent, PageBuild pages)
                 if (index >= 0)
                     SLT_ReloadUILanguage(m_languageSelector->itemText(index));
             });
-    wirePages();
     wireLink();
     wireKeys();
 }
