@@ -281,12 +281,7 @@ int main(int argc, char **argv)
         startup.ShowFirstWindow();
         Ui_Main &window = *startup.mainWindow();
         Ui_Uart_Network *page = window.connectionPage();
-        page->setAddressSource(&Bench_LoopbackOnly);
-        page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->portEdit()->setText(QString::number(port));
-        page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
-        page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->networkButton()->click();
+        Bench_ConnectLoopback(page, port);
         Bench_RunEventsUntil([] { return DeviceState::modelIdentified; }, 5000);
         // The pages' read-all goes out and is answered, then the link is quiet.
         QElapsedTimer settle;

@@ -113,15 +113,7 @@ struct Panel
         window.show();
         window.connectionPage()->setAddressSource(&Bench_LoopbackOnly);
     }
-    void connectTcp(quint16 port)
-    {
-        Ui_Uart_Network *page = window.connectionPage();
-        page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->portEdit()->setText(QString::number(port));
-        page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
-        page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->networkButton()->click();
-    }
+    void connectTcp(quint16 port) { Bench_ConnectLoopback(window.connectionPage(), port); }
     void connectSerial(const QString &path)
     {
         Ui_Uart_Network *page = window.connectionPage();

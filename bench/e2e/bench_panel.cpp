@@ -1,6 +1,10 @@
 #include "bench_panel.h"
 
+#include "ui/ui_uart_network.h"
+
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QWidget>
@@ -21,6 +25,16 @@ QList<LocalAddressEntry> Bench_LoopbackOnly()
     lo.interfaceName = QStringLiteral("lo");
     lo.ipv4 = lo.loopback = true;
     return {lo};
+}
+
+void Bench_ConnectLoopback(Ui_Uart_Network *page, quint16 port)
+{
+    page->setAddressSource(&Bench_LoopbackOnly);
+    page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
+    page->portEdit()->setText(QString::number(port));
+    page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
+    page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
+    page->networkButton()->click();
 }
 
 BoxCloser::BoxCloser()

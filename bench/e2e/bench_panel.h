@@ -20,6 +20,12 @@ void Bench_OffscreenUnlessDisplay();
 // The PC's addresses as the connection page lists them: loopback only.
 QList<LocalAddressEntry> Bench_LoopbackOnly();
 
+class Ui_Uart_Network;
+
+// Fills the connection page for the loopback peer at `port` (PC address list: loopback only)
+// and clicks Connect.
+void Bench_ConnectLoopback(Ui_Uart_Network *page, quint16 port);
+
 // Counts and closes every modal box, looking every 100 ms, for as long as it lives.
 class BoxCloser
 {

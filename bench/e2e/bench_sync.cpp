@@ -115,11 +115,7 @@ double SyncOnce(Ui_Main &window, bool tcp, const Sim &sim, int *commands)
                                              [&] { lastReceived = Bench_NowNs(); });
     DeviceState::modelIdentified = false;
     if (tcp) {
-        page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->portEdit()->setText(QString::number(sim.port));
-        page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
-        page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->networkButton()->click();
+        Bench_ConnectLoopback(page, sim.port);
     } else {
         page->portBox()->setEditText(sim.pty);
         page->uartButton()->click();

@@ -158,12 +158,7 @@ int main(int argc, char **argv)
         Ui_Main window;
         window.show();
         Ui_Uart_Network *page = window.connectionPage();
-        page->setAddressSource(&Bench_LoopbackOnly);
-        page->ipEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->portEdit()->setText(QString::number(port));
-        page->maskEdit()->setText(QStringLiteral("255.0.0.0"));
-        page->gatewayEdit()->setText(QStringLiteral("127.0.0.1"));
-        page->networkButton()->click();
+        Bench_ConnectLoopback(page, port);
         Bench_RunEventsUntil([] { return DeviceState::modelIdentified; }, 5000);
         // Let the read-all burst of the pages go through before measuring.
         Bench_RunEventsUntil([] { return !DeviceState::modelIdentified; }, 3000);

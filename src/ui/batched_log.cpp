@@ -11,7 +11,7 @@ BatchedLog::BatchedLog(QPlainTextEdit *view, int maxPieces, QObject *parent)
     , m_view(view)
     , m_maxPieces(std::max(1, maxPieces))
     , m_flush(new ThrottledCall(
-          IntervalMs, [this] { flush(); }, this))
+          ThrottledCall::ViewIntervalMs, [this] { flush(); }, this))
 { }
 
 void BatchedLog::append(const QString &piece)

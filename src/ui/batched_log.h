@@ -13,8 +13,6 @@ class ThrottledCall;
 class BatchedLog : public QObject
 {
 public:
-    static constexpr int IntervalMs = 40; // a refresh rate the eye cannot tell from live
-
     // `maxPieces`: pieces kept while waiting (each makes at least one line of the log).
     BatchedLog(QPlainTextEdit *view, int maxPieces, QObject *parent = nullptr);
 

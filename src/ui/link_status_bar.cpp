@@ -69,6 +69,7 @@ QString LinkStatus_StateName(LinkController::State state)
 LinkStatusBar::LinkStatusBar(LinkController *controller, QWidget *parent)
     : QWidget(parent)
     , m_controller(controller)
+    , m_refreshSoon(RefreshMs, [this] { refresh(); })
 {
     setObjectName(QStringLiteral("LinkStatusBar"));
     auto *layout = new QHBoxLayout(this);
@@ -101,7 +102,7 @@ LinkStatusBar::LinkStatusBar(LinkController *controller, QWidget *parent)
     connect(m_emptyQueue, &QPushButton::clicked, controller, &LinkController::discardQueued);
     connect(m_options, &QPushButton::clicked, this, &LinkStatusBar::optionsRequested);
     connect(controller, &LinkController::stateChanged, this, &LinkStatusBar::refresh);
-    connect(controller, &LinkController::factsChanged, this, &LinkStatusBar::refreshSoon);
+    connect(controller, &LinkController::factsChanged, &m_refreshSoon, &ThrottledCall::request);
     m_tick.setInterval(TickMs);
     connect(&m_tick, &QTimer::timeout, this, &LinkStatusBar::refresh);
     refresh();
@@ -155,25 +156,9 @@ QString LinkStatusBar::holdText() const
     return Extra_Text(HoldText).arg(Seconds(ms), QString::fromLatin1(command));
 }
 
-void LinkStatusBar::refreshSoon()
-{
-    if (m_refreshPending)
-        return;
-    const qint64 since = m_sinceRefresh.isValid() ? m_sinceRefresh.elapsed() : RefreshMs;
-    if (since >= RefreshMs) {
-        refresh();
-        return;
-    }
-    m_refreshPending = true;
-    QTimer::singleShot(static_cast<int>(RefreshMs - since), this, [this] {
-        m_refreshPending = false;
-        refresh();
-    });
-}
-
 void LinkStatusBar::refresh()
 {
-    m_sinceRefresh.start();
+    m_refreshSoon.noteCalled();
     m_state->setText(stateText());
     m_link->setText(linkText());
     m_model->setText(modelText());

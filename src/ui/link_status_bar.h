@@ -5,8 +5,8 @@
 #pragma once
 
 #include "link/link_controller.h"
+#include "ui/throttled_call.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,9 +38,6 @@ signals:
     void optionsRequested();
 
 private:
-    // Facts change per command: shown at most every RefreshMs; a state change at once.
-    void refreshSoon();
-
     LinkController *m_controller;
     QLabel *m_link = nullptr;
     QLabel *m_model = nullptr;
@@ -52,8 +49,8 @@ private:
     QPushButton *m_emptyQueue = nullptr;
     QPushButton *m_options = nullptr;
     QTimer m_tick; // countdowns and "ago" move on their own while shown
-    QElapsedTimer m_sinceRefresh;
-    bool m_refreshPending = false;
+    // Facts change per command: shown at most every RefreshMs; a state change at once.
+    ThrottledCall m_refreshSoon;
 };
 
 // The state's name as the status bar shows it, in the current language.

@@ -4,7 +4,6 @@
 #include "ui/picture_cache.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QList>
 #include <QMessageBox>
 #include <QPixmap>
@@ -16,7 +15,8 @@
 
 namespace {
 // A message box that places itself once it knows its size: the box computes its size while
-// it is being shown, so the placement waits for that.
+// it is being shown, so the placement waits for that. The keys are the dialog's own: Enter
+// presses the default button (or the one the operator moved to), Escape the escape button.
 class PlacedMessageBox : public QMessageBox
 {
 public:
@@ -39,24 +39,6 @@ protected:
         const QRect area = screen ? screen->availableGeometry() : QRect();
         move(MessageBox_Placement(owner ? owner->frameGeometry() : QRect(), frameGeometry().size(),
                                   area));
-        if (QPushButton *button = defaultButton())
-            button->setFocus(Qt::OtherFocusReason);
-    }
-
-    // Enter presses the focused button (the default one until the operator moves on).
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            && !(event->modifiers() & ~Qt::KeypadModifier)) {
-            auto *focused = qobject_cast<QPushButton *>(focusWidget());
-            QPushButton *target
-                = focused && buttons().contains(focused) ? focused : defaultButton();
-            if (target) {
-                target->click();
-                return;
-            }
-        }
-        QMessageBox::keyPressEvent(event);
     }
 };
 

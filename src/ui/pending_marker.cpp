@@ -55,9 +55,21 @@ void PendingMarker::mark(Entry &entry, bool pending)
     QWidget *w = entry.widget;
     if (w == nullptr || entry.pending == pending)
         return;
+    // One control may be watched for several commands: it keeps the tip it had before the
+    // first of them went out and stays pending until the last one is confirmed.
+    const Entry *other = nullptr;
+    for (const Entry &e : m_entries) {
+        if (&e != &entry && e.pending && e.widget == w)
+            other = &e;
+    }
+    entry.pending = pending;
+    if (other != nullptr) {
+        if (pending)
+            entry.normalTip = other->normalTip;
+        return;
+    }
     if (pending)
         entry.normalTip = w->toolTip();
-    entry.pending = pending;
     w->setProperty(PendingProperty, pending);
     w->setToolTip(pending ? Extra_Text(PendingText) : entry.normalTip);
     w->setAccessibleDescription(pending ? Extra_Text(PendingText) : QString());

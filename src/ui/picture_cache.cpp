@@ -86,34 +86,16 @@ QImage Load(const QString &path, const PngFileStamp &now)
     }
     return Png_LoadForShow(path);
 }
-} // namespace
 
-QPixmap Picture_Get(const QString &path)
+// The picture under key, made by make(image) from the file's current version unless the
+// cache still holds it.
+template <class Make>
+QPixmap Fetch(const QString &path, const QString &key, Make make)
 {
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return QPixmap();
     const PngFileStamp now = Png_Stamp(info);
-    if (const QPixmap *cached = Cached(path, path, now))
-        return *cached;
-    const QImage image = Load(path, now);
-    if (image.isNull()) {
-        Cache().remove(path);
-        return QPixmap();
-    }
-    return Remember(path, now, QPixmap::fromImage(image));
-}
-
-QPixmap Picture_GetScaled(const QString &path, const QSize &pixels, qreal ratio)
-{
-    if (pixels.isEmpty())
-        return Picture_Get(path);
-    const QFileInfo info(path);
-    if (!info.exists() || !info.isFile())
-        return QPixmap();
-    const PngFileStamp now = Png_Stamp(info);
-    const QString key
-        = path + QStringLiteral("\n%1x%2@%3").arg(pixels.width()).arg(pixels.height()).arg(ratio);
     if (const QPixmap *cached = Cached(key, path, now))
         return *cached;
     const QImage image = Load(path, now);
@@ -121,11 +103,28 @@ QPixmap Picture_GetScaled(const QString &path, const QSize &pixels, qreal ratio)
         Cache().remove(key);
         return QPixmap();
     }
-    // Exactly the steps of a label with scaled contents, so that it finds nothing left to do.
-    QPixmap scaled = QPixmap::fromImage(QPixmap::fromImage(image).toImage().scaled(
-        pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    scaled.setDevicePixelRatio(ratio);
-    return Remember(key, now, scaled);
+    return Remember(key, now, make(image));
+}
+} // namespace
+
+QPixmap Picture_Get(const QString &path)
+{
+    return Fetch(path, path, [](const QImage &image) { return QPixmap::fromImage(image); });
+}
+
+QPixmap Picture_GetScaled(const QString &path, const QSize &pixels, qreal ratio)
+{
+    if (pixels.isEmpty())
+        return Picture_Get(path);
+    const QString key
+        = path + QStringLiteral("\n%1x%2@%3").arg(pixels.width()).arg(pixels.height()).arg(ratio);
+    return Fetch(path, key, [&pixels, ratio](const QImage &image) {
+        // Exactly a scaled-contents label's steps, so that it finds nothing left to do.
+        QPixmap scaled = QPixmap::fromImage(QPixmap::fromImage(image).toImage().scaled(
+            pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaled.setDevicePixelRatio(ratio);
+        return scaled;
+    });
 }
 
 qint64 Picture_CachedBytes()

@@ -12,11 +12,11 @@
 #include "ui/ui_login.h"
 #include "ui/ui_main.h"
 #include "ui/ui_resources.h"
+#include "ui/window_exposure.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
 // One box for the first settings file of the run that could not be written. It opens from
@@ -29,37 +29,10 @@ void reportSaveFailureInABox(const QString &path)
     });
 }
 
-// Releases the held picture re-saves once the window is on the screen: until then they would
-// only compete with it for the processor.
-class ResavesAfterExposure : public QObject
-{
-public:
-    explicit ResavesAfterExposure(QWidget *window)
-        : QObject(window)
-    {
-        window->windowHandle()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                Png_HoldResaves(false);
-                deleteLater();
-            });
-        }
-        return false;
-    }
-};
-
+// Releases the held picture re-saves once the window is on the screen.
 void ReleaseResavesWhenShown(QWidget *window)
 {
-    if (window->windowHandle())
-        new ResavesAfterExposure(window);
-    else
-        Png_HoldResaves(false);
+    Window_AfterFirstExposure(window, [] { Png_HoldResaves(false); });
 }
 } // namespace
 

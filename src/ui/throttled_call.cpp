@@ -18,8 +18,6 @@ void ThrottledCall::request()
     const qint64 wait
         = m_sinceCall.isValid() ? std::max<qint64>(0, m_intervalMs - m_sinceCall.elapsed()) : 0;
     QTimer::singleShot(int(wait), this, [this] {
-        if (!m_pending)
-            return;
         m_pending = false;
         m_sinceCall.start();
         m_call();

@@ -11,6 +11,9 @@
 class ThrottledCall : public QObject
 {
 public:
+    // For views that follow what the device sends: a refresh rate the eye cannot tell from live.
+    static constexpr int ViewIntervalMs = 40;
+
     ThrottledCall(int intervalMs, std::function<void()> call, QObject *parent = nullptr);
 
     void request();

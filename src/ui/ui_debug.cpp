@@ -54,7 +54,7 @@ Ui_Debug::Ui_Debug()
     // A window of its own: the style sheet's background reaches it only when styled.
     setAttribute(Qt::WA_StyledBackground, true);
     m_render = new ThrottledCall(
-        DebugRenderIntervalMs, [this] { render(); }, this);
+        ThrottledCall::ViewIntervalMs, [this] { render(); }, this);
     build();
     setWindowTitle(QStringLiteral("Debug"));
     const QSize screen = Frame_PrimaryScreenSize();

@@ -45,8 +45,6 @@ class WireLogFile;
 constexpr int DebugPaneMaxBlocks = 200;
 // Lines the wire view keeps (as many as the wire log holds).
 constexpr int WireLogMaxViewLines = 1000;
-// Shortest time between two renders while lines keep coming.
-constexpr int DebugRenderIntervalMs = 40;
 // Commands the history keeps; snippets the operator can keep.
 constexpr int DebugHistoryMax = 100;
 constexpr int DebugSnippetsMax = 12;

@@ -8,8 +8,8 @@
 #include "ui/frame_chrome.h"
 #include "ui/frame_geometry.h"
 #include "ui/message_box.h"
-#include "ui/my_combo_box.h"
 #include "ui/page_access_names.h"
+#include "ui/page_widgets.h"
 #include "ui/picture_cache.h"
 
 #include <QComboBox>
@@ -40,13 +40,6 @@ W *placed(W *widget, int column, int row)
 {
     widget->setGeometry(column, RowTop[row], CellWidth, CellHeight);
     return widget;
-}
-
-QComboBox *createCombo(QWidget *parent, const char *objectName)
-{
-    auto *combo = new MyListComboBox(parent);
-    combo->setObjectName(QLatin1String(objectName));
-    return combo;
 }
 
 QPushButton *createButton(QWidget *parent, const char *objectName)
@@ -96,9 +89,9 @@ void Ui_Login::build()
     m_pictureLabel->setGeometry(10, 10, 320, 180);
 
     m_languageLabel = placed(new QLabel(m_panel), LeftColumn, 0);
-    m_languageCombo = placed(createCombo(m_panel, "LoginLanguage"), RightColumn, 0);
+    m_languageCombo = placed(Page_Combo(m_panel, QStringLiteral("LoginLanguage")), RightColumn, 0);
     m_userLabel = placed(new QLabel(m_panel), LeftColumn, 1);
-    m_roleCombo = placed(createCombo(m_panel, "LoginRole"), RightColumn, 1);
+    m_roleCombo = placed(Page_Combo(m_panel, QStringLiteral("LoginRole")), RightColumn, 1);
     m_passwordLabel = placed(new QLabel(m_panel), LeftColumn, 2);
     m_passwordEdit = placed(new QLineEdit(m_panel), RightColumn, 2);
     m_passwordEdit->setObjectName(QStringLiteral("LoginPassword"));

@@ -14,6 +14,7 @@
 #include "ui/ui_debug.h"
 #include "ui/ui_profiles.h"
 #include "ui/ui_uart_network.h"
+#include "ui/window_exposure.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QTabWidget>
-#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -65,7 +65,6 @@ Ui_Main::Ui_Main(QWidget *parent, PageBuild pages)
                 if (index >= 0)
                     SLT_ReloadUILanguage(m_languageSelector->itemText(index));
             });
-    wirePages();
     wireLink();
     wireKeys();
 }
@@ -203,17 +202,7 @@ void Ui_Main::showEvent(QShowEvent *event)
 {
     MyFramelessWindow::showEvent(event);
     if (!m_devicePagesBuilt && windowHandle())
-        windowHandle()->installEventFilter(this);
-}
-
-bool Ui_Main::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Expose && watched == windowHandle()
-        && windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &Ui_Main::BuildPages);
-    }
-    return MyFramelessWindow::eventFilter(watched, event);
+        Window_AfterFirstExposure(this, [this] { BuildPages(); });
 }
 
 void Ui_Main::resizeEvent(QResizeEvent *event)

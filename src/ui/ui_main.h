@@ -130,7 +130,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -142,12 +141,11 @@ private:
     void createDebugTerminal();
     template <class Page>
     Page *buildPage(int index);
-    void wirePages();
     void wireLink();
     // Alt+Z: the debug terminal opens while a link is open.
     void openDebugTerminal();
     void refreshProfilesTexts();
-    // The device keys and F1 (ui_main_keys.cpp).
+    // The window's keys: Alt+Z, Ctrl+P, the device keys and F1 (ui_main_keys.cpp).
     void wireKeys();
     bool deviceIdentified() const;
     void chooseLayout(int mode);

@@ -1,4 +1,4 @@
-// Main window: the keyboard shortcuts for the device pages and the list of keys.
+// Main window: its keyboard shortcuts and the list of keys.
 #include "ui/ui_main_keys.h"
 
 #include "app/config_values.h"
@@ -17,18 +17,19 @@
 
 void Ui_Main::wireKeys()
 {
+    // Each key reaches the whole window (the shortcut's default context).
+    auto key = [this](int sequence, auto slot) {
+        connect(new QShortcut(QKeySequence(sequence), this), &QShortcut::activated, this, slot);
+    };
+    // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
+    // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.
+    key(Qt::ALT | Qt::Key_Z, &Ui_Main::openDebugTerminal);
+    key(Qt::CTRL | Qt::Key_P, &Ui_Main::OpenProfiles);
     const Qt::Key digits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5};
-    for (int mode = 0; mode < Ui_Multiview::ModeCount; ++mode) {
-        auto *key = new QShortcut(QKeySequence(Qt::CTRL | digits[mode]), this);
-        key->setContext(Qt::WindowShortcut);
-        connect(key, &QShortcut::activated, this, [this, mode] { chooseLayout(mode); });
-    }
-    auto *read = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
-    read->setContext(Qt::WindowShortcut);
-    connect(read, &QShortcut::activated, this, &Ui_Main::readCurrentPage);
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, &Ui_Main::showKeys);
+    for (int mode = 0; mode < Ui_Multiview::ModeCount; ++mode)
+        key(Qt::CTRL | digits[mode], [this, mode] { chooseLayout(mode); });
+    key(Qt::CTRL | Qt::Key_R, &Ui_Main::readCurrentPage);
+    key(Qt::Key_F1, &Ui_Main::showKeys);
 }
 
 bool Ui_Main::deviceIdentified() const

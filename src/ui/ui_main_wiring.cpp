@@ -20,8 +20,6 @@
 #include "ui/ui_system.h"
 #include "ui/ui_uart_network.h"
 
-#include <QKeySequence>
-#include <QShortcut>
 #include <QStackedWidget>
 
 // The widget that holds the pages of the tabs. Each page is built there: moving a built page
@@ -140,19 +138,6 @@ void Ui_Main::createDevicePages()
     auto *pending = new PendingMarker(m_linkController, this);
     pending->watch(m_outputPage->resolutionCombo(), "SET OUT RESOLUTION ", "OUT RESOLUTION");
     pending->watch(m_outputPage->resolutionCombo(), "SET RESO-USER ", "RESO-USER");
-}
-
-void Ui_Main::wirePages()
-{
-    // Alt+Z reaches the window also while a text field has the focus (a field would otherwise
-    // take the key as text). Exactly Alt: Ctrl+Alt+Z is another sequence.
-    auto *debugKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Z), this);
-    debugKey->setContext(Qt::WindowShortcut);
-    connect(debugKey, &QShortcut::activated, this, &Ui_Main::openDebugTerminal);
-
-    auto *profilesKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
-    profilesKey->setContext(Qt::WindowShortcut);
-    connect(profilesKey, &QShortcut::activated, this, &Ui_Main::OpenProfiles);
 }
 
 // The controller owns the link; the window feeds it the pages' send requests and shows what

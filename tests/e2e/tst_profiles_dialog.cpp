@@ -64,6 +64,30 @@ class TestProfilesDialog : public QObject
         return dialog && dialog->isVisible() ? dialog : nullptr;
     }
 
+    // The simulator started with `args`, the panel identified as `model` over TCP and idle, and
+    // the dialog open; nullptr (with the reason) when a step fails.
+    Ui_Profiles *openOnSim(SimDevice &sim, E2ePanel &panel, const QStringList &args, int model)
+    {
+        if (!sim.start(args)) {
+            qWarning("simulator: %s", qPrintable(sim.error()));
+            return nullptr;
+        }
+        panel.connectTcp(sim.tcpPort());
+        if (!panel.waitForIdentification(model) || !panel.waitForLinkIdle())
+            return nullptr;
+        return open(panel);
+    }
+
+    // The dialog previews the Changes profile; false when it could not.
+    bool previewChanges(Ui_Profiles *dialog)
+    {
+        const QString changes = m_dir.filePath("changes.json");
+        if (!Write(changes, Changes))
+            return false;
+        dialog->PreviewApply(changes);
+        return QTest::qWaitFor([dialog] { return !dialog->IsBusy(); }, Slow);
+    }
+
 private slots:
     void notWithoutDevice()
     {
@@ -75,12 +99,8 @@ private slots:
     void exportApplyCompare()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Halden"}), qPrintable(sim.error()));
         E2ePanel panel;
-        panel.connectTcp(sim.tcpPort());
-        QVERIFY(panel.waitForIdentification(ModelHalden));
-        QVERIFY(panel.waitForLinkIdle());
-        Ui_Profiles *dialog = open(panel);
+        Ui_Profiles *dialog = openOnSim(sim, panel, {"--model", "Halden"}, ModelHalden);
         QVERIFY(dialog);
         QCOMPARE(panel.window().systemPage()->profilesButton()->text(), QString("Profiles…"));
 
@@ -159,16 +179,11 @@ private slots:
     void cancelBeforeAnythingIsSent()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Halden", "--latency", "100"}), qPrintable(sim.error()));
         E2ePanel panel;
-        panel.connectTcp(sim.tcpPort());
-        QVERIFY(panel.waitForIdentification(ModelHalden));
-        QVERIFY(panel.waitForLinkIdle());
-        Ui_Profiles *dialog = open(panel);
-        const QString changes = m_dir.filePath("changes.json");
-        QVERIFY(Write(changes, Changes));
-        dialog->PreviewApply(changes);
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsBusy(), Slow);
+        Ui_Profiles *dialog
+            = openOnSim(sim, panel, {"--model", "Halden", "--latency", "100"}, ModelHalden);
+        QVERIFY(dialog);
+        QVERIFY(previewChanges(dialog));
         dialog->applyButton()->click(); // reads the device again first
         dialog->cancelButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsBusy(), Slow);
@@ -183,16 +198,11 @@ private slots:
     void cancelHalfWay()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Halden", "--latency", "150"}), qPrintable(sim.error()));
         E2ePanel panel;
-        panel.connectTcp(sim.tcpPort());
-        QVERIFY(panel.waitForIdentification(ModelHalden));
-        QVERIFY(panel.waitForLinkIdle());
-        Ui_Profiles *dialog = open(panel);
-        const QString changes = m_dir.filePath("changes.json");
-        QVERIFY(Write(changes, Changes));
-        dialog->PreviewApply(changes);
-        QTRY_VERIFY_WITH_TIMEOUT(!dialog->IsBusy(), Slow);
+        Ui_Profiles *dialog
+            = openOnSim(sim, panel, {"--model", "Halden", "--latency", "150"}, ModelHalden);
+        QVERIFY(dialog);
+        QVERIFY(previewChanges(dialog));
         auto sets = [&sim] { return sim.received().filter(QRegularExpression("^SET ")); };
         dialog->applyButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(sets().contains("SET PIP POS LeftTop"), Slow);
@@ -217,12 +227,9 @@ private slots:
     void damagedFileAndOtherModel()
     {
         SimDevice sim;
-        QVERIFY2(sim.start({"--model", "Corvo"}), qPrintable(sim.error()));
         E2ePanel panel;
-        panel.connectTcp(sim.tcpPort());
-        QVERIFY(panel.waitForIdentification(ModelCorvo));
-        QVERIFY(panel.waitForLinkIdle());
-        Ui_Profiles *dialog = open(panel);
+        Ui_Profiles *dialog = openOnSim(sim, panel, {"--model", "Corvo"}, ModelCorvo);
+        QVERIFY(dialog);
 
         const QString damaged = m_dir.filePath("damaged.json");
         QVERIFY(Write(damaged, QByteArray(Changes).left(120)));

@@ -2,8 +2,8 @@
 // invented values and nothing clickable before, live while identified, greyed after.
 #include "app/config_values.h"
 #include "gui/page_harness.h"
-#include "link/link_backend.h"
 #include "link/link_controller.h"
+#include "support/fake_backend.h"
 #include "ui/page_device_gate.h"
 
 #include <QComboBox>
@@ -12,18 +12,6 @@
 #include <QtTest>
 
 namespace {
-class FakeBackend : public LinkBackend
-{
-public:
-    void attach(LinkController &) override { }
-    void open(const LinkTarget &) override { }
-    void close(LinkKind kind) override
-    {
-        Queue_Release(QueuedCommands_Context(static_cast<qint32>(kind)));
-    }
-    void trigger() override { }
-};
-
 LinkTarget tcpTarget()
 {
     return LinkTarget::tcp("127.0.0.1", "192.168.0.247", "2000");

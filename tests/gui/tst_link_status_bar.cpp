@@ -5,6 +5,7 @@
 #include "link/command_catalogue.h"
 #include "link/link_controller.h"
 #include "state/device_state.h"
+#include "support/fake_backend.h"
 #include "support/queued_commands.h"
 #include "support/test_runtime.h"
 #include "ui/link_options_dialog.h"
@@ -20,18 +21,6 @@
 #include <QtTest>
 
 namespace {
-
-class QuietBackend : public LinkBackend
-{
-public:
-    void attach(LinkController &) override { }
-    void open(const LinkTarget &) override { }
-    void close(LinkKind kind) override
-    {
-        Queue_Release(QueuedCommands_Context(static_cast<qint32>(kind)));
-    }
-    void trigger() override { }
-};
 
 // A controller driven to a state by the reports the services would give.
 void driveTo(LinkController &c, const QString &state)
@@ -138,7 +127,7 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, model);
         QFETCH(QString, queue);
-        LinkController c(std::make_unique<QuietBackend>());
+        LinkController c(std::make_unique<FakeBackend>());
         LinkStatusBar bar(&c);
         driveTo(c, state);
         QCOMPARE(QString::fromLatin1(QMetaEnum::fromType<LinkController::State>().valueToKey(
@@ -167,7 +156,7 @@ private slots:
     // emptied by the button.
     void facts_roundTripHoldAndEmptyQueue()
     {
-        LinkController c(std::make_unique<QuietBackend>());
+        LinkController c(std::make_unique<FakeBackend>());
         LinkStatusBar bar(&c);
         driveTo(c, "Ready");
         QCOMPARE(bar.roundTripText(), QStringLiteral("reply: —"));
@@ -212,17 +201,23 @@ private slots:
             << QStringList {"send SET OUT HDCP FORCE-2.2\r"} << QList<bool> {false};
         QTest::newRow("the link is lost meanwhile")
             << QStringList {"send SET OUT RESOLUTION AUTO\r", "lost"} << QList<bool> {true, false};
+        QTest::newRow("two commands for one control, confirmed in turn")
+            << QStringList {"send SET OUT RESOLUTION 1920x1080p60\r",
+                            "send SET RESO-USER 1280 720\r", "line OUT RESOLUTION 1920x1080p60\r",
+                            "line RESO-USER 1280 720\r"}
+            << QList<bool> {true, true, true, false};
     }
     void pending_fromSendUntilConfirmed()
     {
         QFETCH(QStringList, events);
         QFETCH(QList<bool>, pending);
-        LinkController c(std::make_unique<QuietBackend>());
+        LinkController c(std::make_unique<FakeBackend>());
         driveTo(c, "Ready");
         QComboBox box;
         box.setToolTip(QStringLiteral("Resolution"));
         PendingMarker marker(&c);
         marker.watch(&box, "SET OUT RESOLUTION ", "OUT RESOLUTION");
+        marker.watch(&box, "SET RESO-USER ", "RESO-USER");
         for (int i = 0; i < events.size(); ++i) {
             const QString &event = events.at(i);
             const QByteArray bytes = event.section(' ', 1).toLatin1();
@@ -267,7 +262,7 @@ private slots:
     {
         TestRuntime rt;
         const QByteArray configBefore = rt.exists(ConfigIni) ? rt.read(ConfigIni) : QByteArray();
-        LinkController c(std::make_unique<QuietBackend>());
+        LinkController c(std::make_unique<FakeBackend>());
         const LinkTarget slow = LinkTarget::tcp("", "10.0.0.9", "4001");
         {
             LinkOptionsDialog dialog(slow);

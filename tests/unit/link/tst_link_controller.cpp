@@ -8,6 +8,7 @@
 #include "link/service_link_backend.h"
 #include "link_peers.h"
 #include "state/device_state.h"
+#include "support/fake_backend.h"
 #include "support/queued_commands.h"
 
 #include <QMetaEnum>
@@ -15,20 +16,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakeBackend : public LinkBackend
-{
-public:
-    QStringList calls;
-    void attach(LinkController &) override { calls << QStringLiteral("attach"); }
-    void open(const LinkTarget &target) override { calls << "open " + target.describe(); }
-    void close(LinkKind kind) override
-    {
-        calls << (kind == LinkKind::Serial ? "close serial" : "close tcp");
-        Queue_Release(QueuedCommands_Context(static_cast<qint32>(kind))); // as the service does
-    }
-    void trigger() override { calls << QStringLiteral("trigger"); }
-};
 
 QString stateName(LinkController::State state)
 {
